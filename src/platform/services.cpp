@@ -1,0 +1,6 @@
+#include "platform/services.h"
+
+Services &services() {
+    static Services instance;
+    return instance;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The backdrop: a borderless full-stage screen behind all the others.
+
+#include "shell/screen.h"
+
+class Grey : public Screen {
+    Q_OBJECT
+  public:
+    explicit Grey(QWidget *parent);
+
+  protected:
+    void load() override;
+    void stageResized() override;
+    void mouseMoveEvent(QMouseEvent *) override {}
+};

@@ -1,0 +1,140 @@
+#include "shell/intro0.h"
+
+#include "platform/pictures.h"
+#include "shell/fonts.h"
+#include "shell/labelbutton.h"
+#include "shell/picturebox.h"
+#include "shell/stage.h"
+#include "shell/titlefrm.h"
+#include "topic/phidias.h"
+#include "worksheets/catalogue.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+struct MenuEntry {
+    int index;
+    const char *caption;
+    TwipRect place;
+};
+
+constexpr const char *kGreeks[12] = {"Homer",    "Solon",       "Aeschylus",  "Pericles", "Phidias",   "Herodotus",
+                                     "Socrates", "Hippocrates", "Alcibiades", "Plato",    "Aristotle", "Alexander"};
+constexpr int kPhidias = 4;
+constexpr int kWebSite = 12;
+constexpr int kExit = 16;
+
+QRadioButton *makeOption(const QString &name, const QString &caption, const TwipRect &where, QWidget *parent) {
+    auto *option = new QRadioButton(caption, parent);
+    option->setObjectName(name);
+    option->setFont(designFont(QStringLiteral("Tahoma"), 9.75, true));
+    QPalette palette = option->palette();
+    palette.setColor(QPalette::WindowText, LabelButton::Yellow);
+    palette.setColor(QPalette::Window, Screen::StandardBack);
+    option->setPalette(palette);
+    option->setAutoFillBackground(true);
+    option->setGeometry(toPixels(where));
+    option->setAttribute(Qt::WA_NoMousePropagation);
+    return option;
+}
+
+} // namespace
+
+intro0::intro0(QWidget *parent) : Screen(parent) {
+    Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Lives of Hellas"), {0, 0, 12000, 900},
+                      designFont(QStringLiteral("Tahoma"), 32.25, true), LabelButton::Yellow);
+    Option1 = makeOption(QStringLiteral("Option1"), QStringLiteral("Sound On"), {10440, 120, 1455, 255}, this);
+    Option2 = makeOption(QStringLiteral("Option2"), QStringLiteral("Sound Off"), {10440, 480, 1455, 255}, this);
+
+    const QFont greekFont = designFont(QStringLiteral("Tahoma"), 12, true);
+    for (int i = 0; i < 12; ++i) {
+        const TwipRect where = i < 6 ? TwipRect{480, 2040 + 720 * i, 2235, 375}
+                                     : TwipRect{3120, 2040 + 720 * (i - 6), 2235, 375};
+        Label2[i] = addLabelButton(QStringLiteral("Label2_%1").arg(i), QString::fromLatin1(kGreeks[i]), where,
+                                   greekFont);
+        // Only Phidias has a topic in this edition; the others are reserved.
+        Label2[i]->setEnabled(i == kPhidias);
+    }
+    Label2[20] = addLabelButton(QStringLiteral("Label2_20"), QStringLiteral("Teachers' Guide"),
+                                {480, 1080, 3075, 495}, designFont(QStringLiteral("Tahoma"), 14.25, true));
+    Label2[19] = addLabelButton(QStringLiteral("Label2_19"), QStringLiteral("Acknowledgments"),
+                                {480, 7560, 3075, 495}, designFont(QStringLiteral("Tahoma"), 14.25, true));
+    Label2[17] = addLabelButton(QStringLiteral("Label2_17"), QStringLiteral("Multiple Choice Wizard"),
+                                {6840, 5760, 4635, 495}, designFont(QStringLiteral("Tahoma"), 18, true));
+    Label2[18] = addLabelButton(QStringLiteral("Label2_18"), QStringLiteral("Worksheet Catalogue"),
+                                {6840, 6600, 4635, 495}, designFont(QStringLiteral("Tahoma"), 18, true));
+    Label2[16] = addLabelButton(QStringLiteral("Label2_16"), QStringLiteral("Exit"), {10560, 7920, 1245, 495},
+                                designFont(QStringLiteral("Tahoma"), 18, true));
+    Label2[12] = addLabelButton(QStringLiteral("Label2_12"), QString::fromLatin1(kPublisherAddress),
+                                {7080, 8040, 3315, 375}, designFont(QStringLiteral("Arial"), 12, true));
+    for (int navy : {17, 18, 19, 20}) Label2[navy]->setBackColour(LabelButton::Navy);
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setAutoFillBackground(true);
+    Frame1->setAttribute(Qt::WA_NoMousePropagation);
+    place(Frame1, {6600, 1200, 5055, 3975});
+    Image1 = addPicture(QStringLiteral("Image1"), {120, 240, 4800, 3600}, Frame1);
+    Image2 = addPicture(QStringLiteral("Image2"), {5040, 6240, 1500, 2085});
+    Image2->setStretch(true);
+    Image2->setCursor(Qt::PointingHandCursor);
+    Label3 = addLabel(QStringLiteral("Label3"), QStringLiteral("Copyright \u00A9 2026 Larkspur Publishing Ltd."),
+                      {480, 8220, 4320, 375}, designFont(QStringLiteral("Tahoma"), 9.75), LabelButton::Yellow);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1);
+
+    QList<LabelButton *> hover;
+    for (int i = 0; i < static_cast<int>(Label2.size()); ++i) {
+        if (!Label2[i]) continue;
+        hover.append(Label2[i]);
+        connect(Label2[i], &LabelButton::clicked, this, [this, i] { Label2_Click(i); });
+    }
+    setHoverButtons(hover, true, true);
+
+    connect(Image2, &PictureBox::clicked, this, [] { openWebSite(); });
+    connect(Option1, &QRadioButton::clicked, this, [] { Module1.SoundOn = 1; });
+    connect(Option2, &QRadioButton::clicked, this, [] { Module1.SoundOn = 0; });
+    connect(Timer1, &QTimer::timeout, this, &intro0::Timer1_Timer);
+}
+
+void intro0::load() {
+    fitScreen();
+    Image1->load(QStringLiteral("Images\\homersm.jpg"));
+    Image2->load(QStringLiteral("Images\\logo2.jpg"));
+    QPalette palette = Frame1->palette();
+    palette.setColor(QPalette::Window, StandardBack);
+    Frame1->setPalette(palette);
+    Option2->setChecked(true);
+    Module1.SoundOn = 1;
+    Timer1->start();
+}
+
+void intro0::Timer1_Timer() {
+    Timer1->stop();
+    ++catalogueReads_;
+    readCatalogueFile(Module1);
+}
+
+void intro0::Label2_Click(int index) {
+    switch (index) {
+    case kPhidias:
+        form<phidias>().showScreen();
+        break;
+    case kWebSite:
+        openWebSite();
+        break;
+    case kExit:
+        form<Titlefrm>().Command1->setText(QStringLiteral("Cancel"));
+        form<Titlefrm>().showScreen();
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The main menu: the twelve Greeks, the teachers' entries, the web site, sound and exit.
+
+#include "shell/screen.h"
+
+#include <array>
+
+class LabelButton;
+class PictureBox;
+class QFrame;
+class QLabel;
+class QRadioButton;
+class QTimer;
+
+class intro0 : public Screen {
+    Q_OBJECT
+  public:
+    explicit intro0(QWidget *parent);
+
+    QLabel *Label1 = nullptr;
+    // Indexes 13 to 15 do not exist and stay empty.
+    std::array<LabelButton *, 21> Label2{};
+    QLabel *Label3 = nullptr;
+    QFrame *Frame1 = nullptr;
+    PictureBox *Image1 = nullptr;
+    PictureBox *Image2 = nullptr;
+    QRadioButton *Option1 = nullptr;
+    QRadioButton *Option2 = nullptr;
+    QTimer *Timer1 = nullptr;
+
+    // How many times the catalogue has been read by this menu: once per load.
+    int catalogueReads() const { return catalogueReads_; }
+
+  protected:
+    void load() override;
+
+  private:
+    void Label2_Click(int index);
+    void Timer1_Timer();
+
+    int catalogueReads_ = 0;
+};

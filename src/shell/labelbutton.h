@@ -1,0 +1,47 @@
+#pragma once
+// A label used as a button: bold yellow caption on black or navy, single border,
+// opaque or transparent back, clickable by mouse and by Enter or Space.
+
+#include <QColor>
+#include <QWidget>
+
+class LabelButton : public QWidget {
+    Q_OBJECT
+  public:
+    static inline const QColor Yellow{255, 255, 0};
+    static inline const QColor Black{0, 0, 0};
+    static inline const QColor Navy{0, 0, 128};
+
+    explicit LabelButton(const QString &caption, QWidget *parent = nullptr);
+
+    QString caption() const { return caption_; }
+    void setCaption(const QString &caption);
+    QColor backColour() const { return back_; }
+    void setBackColour(const QColor &colour);
+    QColor textColour() const { return text_; }
+    void setTextColour(const QColor &colour);
+    bool isOpaque() const { return opaque_; }
+    void setOpaque(bool opaque);
+    void setWordWrap(bool wrap);
+
+  Q_SIGNALS:
+    void clicked();
+    // The mouse moved over the button (an enabled button only).
+    void hovered();
+
+  protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+  private:
+    QString caption_;
+    QColor back_ = Black;
+    QColor text_ = Yellow;
+    bool opaque_ = true;
+    bool wordWrap_ = false;
+    bool pressed_ = false;
+};

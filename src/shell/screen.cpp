@@ -1,0 +1,120 @@
+#include "shell/screen.h"
+
+#include "shell/labelbutton.h"
+#include "shell/picturebox.h"
+#include "shell/stage.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+Screen::Screen(QWidget *parent) : QWidget(parent) {
+    setMouseTracking(true);
+    hide();
+}
+
+void Screen::setCaption(const QString &caption) {
+    caption_ = caption;
+    if (Stage::current().frontScreen() == this) Stage::current().bringToFront(this);
+}
+
+void Screen::setBackColour(const QColor &colour) {
+    back_ = colour;
+    update();
+}
+
+void Screen::setBackgroundPicture(const QImage &picture) {
+    backPicture_ = picture;
+    update();
+}
+
+void Screen::showScreen() { Stage::current().bringToFront(this); }
+
+void Screen::unloadScreen() { Stage::current().unload(this); }
+
+void Screen::fitScreen() {
+    setBackColour(StandardBack);
+    setCaption(StandardCaption);
+    // From here on a step that cannot be done is skipped.
+    if (auto *picture = findChild<PictureBox *>(QStringLiteral("Picture1"), Qt::FindDirectChildrenOnly))
+        picture->setBackColour(QColor(49, 135, 214));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    centreOnStage(QSizeF(kScreenWidthTwips, kScreenHeightTwips));
+    QApplication::restoreOverrideCursor();
+}
+
+void Screen::centreOnStage(const QSizeF &twips) {
+    const QSizeF stage = Stage::current().sizeInTwips();
+    sizeTwips_ = twips;
+    positionTwips_ = QPointF(stage.width() / 2 - twips.width() / 2, stage.height() / 2 - twips.height() / 2);
+    centred_ = true;
+    setGeometry(toPixels(positionTwips_.x()), toPixels(positionTwips_.y()), toPixels(twips.width()),
+                toPixels(twips.height()));
+}
+
+void Screen::stageResized() {
+    if (centred_) centreOnStage(sizeTwips_);
+}
+
+LabelButton *Screen::addLabelButton(const QString &name, const QString &caption, const TwipRect &where,
+                                    const QFont &font, QWidget *parent) {
+    auto *button = new LabelButton(caption, parent ? parent : this);
+    button->setObjectName(name);
+    button->setFont(font);
+    place(button, where);
+    return button;
+}
+
+QLabel *Screen::addLabel(const QString &name, const QString &text, const TwipRect &where, const QFont &font,
+                         const QColor &colour, Qt::Alignment alignment, QWidget *parent) {
+    auto *label = new QLabel(text, parent ? parent : this);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    label->setWordWrap(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    // A label is a control of its own: moving over it is not moving over the
+    // window's background.
+    label->setAttribute(Qt::WA_NoMousePropagation);
+    place(label, where);
+    return label;
+}
+
+PictureBox *Screen::addPicture(const QString &name, const TwipRect &where, QWidget *parent) {
+    auto *picture = new PictureBox(parent ? parent : this);
+    picture->setObjectName(name);
+    picture->setAttribute(Qt::WA_NoMousePropagation);
+    place(picture, where);
+    return picture;
+}
+
+void Screen::place(QWidget *control, const TwipRect &where) { control->setGeometry(toPixels(where)); }
+
+void Screen::setHoverButtons(const QList<LabelButton *> &buttons, bool opaqueOverButton,
+                             bool transparentOverBackground) {
+    hoverButtons_ = buttons;
+    transparentOverBackground_ = transparentOverBackground;
+    if (opaqueOverButton) {
+        for (LabelButton *button : buttons)
+            connect(button, &LabelButton::hovered, button, [button] { button->setOpaque(true); });
+    }
+}
+
+void Screen::mouseMoveEvent(QMouseEvent *event) {
+    // Disabled buttons pass their mouse movement on to here, so they count as
+    // background, as they should.
+    if (transparentOverBackground_) {
+        for (LabelButton *button : std::as_const(hoverButtons_)) button->setOpaque(false);
+    }
+    backgroundMouseMove(toTwips(event->position().toPoint()));
+    QWidget::mouseMoveEvent(event);
+}
+
+void Screen::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    if (back_.isValid()) painter.fillRect(rect(), back_);
+    if (!backPicture_.isNull()) painter.drawImage(QPoint(0, 0), backPicture_);
+}

@@ -1,0 +1,81 @@
+#pragma once
+// One screen of the program: a 12000 x 9000 twip child of the stage with its
+// controls, its load step and its share of the hover highlight.
+
+#include "shell/twips.h"
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QWidget>
+
+class LabelButton;
+class PictureBox;
+class QLabel;
+class Stage;
+
+class Screen : public QWidget {
+    Q_OBJECT
+  public:
+    static inline const QColor StandardBack{39, 63, 137};
+    static inline const QString StandardCaption = QStringLiteral("Lives of Hellas");
+
+    explicit Screen(QWidget *parent);
+
+    QString caption() const { return caption_; }
+    void setCaption(const QString &caption);
+    QColor backColour() const { return back_; }
+    void setBackColour(const QColor &colour);
+    // A window background picture, drawn at its own size from the top-left corner.
+    void setBackgroundPicture(const QImage &picture);
+    const QImage &backgroundPicture() const { return backPicture_; }
+
+    // Makes the screen visible and brings it in front of the others.
+    void showScreen();
+    // Closes the screen: its slot is emptied at once, so the next touch loads
+    // it anew, and the widget is destroyed once the current event is over.
+    void unloadScreen();
+
+    // Position in twips relative to the stage, as fitting computed it.
+    QPointF positionTwips() const { return positionTwips_; }
+    QSizeF sizeTwips() const { return sizeTwips_; }
+
+  protected:
+    // The load step; runs once, right after the screen is created.
+    virtual void load() {}
+    // Mouse movement over the window's own background.
+    virtual void backgroundMouseMove(const QPoint &) {}
+
+    // The standard size, colour and caption, centred on the stage.
+    void fitScreen();
+    // Centres the screen at the given size without the rest of fitting.
+    void centreOnStage(const QSizeF &twips);
+
+    LabelButton *addLabelButton(const QString &name, const QString &caption, const TwipRect &place,
+                                const QFont &font, QWidget *parent = nullptr);
+    QLabel *addLabel(const QString &name, const QString &text, const TwipRect &place, const QFont &font,
+                     const QColor &colour, Qt::Alignment alignment = Qt::AlignCenter, QWidget *parent = nullptr);
+    PictureBox *addPicture(const QString &name, const TwipRect &place, QWidget *parent = nullptr);
+    static void place(QWidget *control, const TwipRect &place);
+
+    // Which label buttons take part in the hover highlight and how.
+    void setHoverButtons(const QList<LabelButton *> &buttons, bool opaqueOverButton, bool transparentOverBackground);
+
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+    // The stage changed size: a centred screen centres itself again.
+    virtual void stageResized();
+
+  private:
+    friend class Stage;
+
+    QString caption_;
+    QColor back_;
+    QImage backPicture_;
+    QList<LabelButton *> hoverButtons_;
+    bool transparentOverBackground_ = false;
+    bool centred_ = false;
+    QPointF positionTwips_;
+    QSizeF sizeTwips_;
+};

@@ -1,0 +1,70 @@
+#include "shell/titlefrm.h"
+
+#include "shell/fonts.h"
+#include "shell/grey.h"
+#include "shell/intro0.h"
+#include "shell/picturebox.h"
+#include "shell/stage.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr double kClientWidth = 5460;
+constexpr double kClientHeight = 6570;
+const QColor kBlue(0, 0, 255);
+const QColor kGrey(192, 192, 192);
+
+QPushButton *makeButton(const QString &name, const QString &caption, const TwipRect &where, QWidget *parent) {
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(designFont(QStringLiteral("Tahoma"), 8.25));
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, kGrey);
+    button->setPalette(palette);
+    button->setGeometry(toPixels(where));
+    return button;
+}
+} // namespace
+
+Titlefrm::Titlefrm(QWidget *parent) : Screen(parent) {
+    setBackColour(kGrey);
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    place(Frame1, {0, -90, 5480, 6660});
+
+    Label4 = addLabel(QStringLiteral("Label4"), QStringLiteral("Lives of Hellas"), {60, 360, 5355, 1065},
+                      designFont(QStringLiteral("Times New Roman"), 26.25, true), kBlue, Qt::AlignCenter, Frame1);
+    Picture1 = addPicture(QStringLiteral("Picture1"), {300, 1200, 4800, 3600}, Frame1);
+    Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Written by Helen Marsh"), {360, 4980, 4695, 375},
+                      designFont(QStringLiteral("Times New Roman"), 14.25), kBlue, Qt::AlignCenter, Frame1);
+    Label5 = addLabel(QStringLiteral("Label5"), QStringLiteral("Programmed by Thomas Reed"),
+                      {480, 5310, 4455, 375}, designFont(QStringLiteral("Times New Roman"), 12), kBlue,
+                      Qt::AlignCenter, Frame1);
+    Label2 = addLabel(QStringLiteral("Label2"),
+                      QStringLiteral("Copyright \u00A9 2026 Larkspur Publishing Ltd. All rights reserved."),
+                      {0, 6420, 5415, 255}, designFont(QStringLiteral("Arial"), 8.25), QColor(0, 128, 0),
+                      Qt::AlignCenter, Frame1);
+    Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("OK"), {1320, 6000, 1335, 375}, Frame1);
+    Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Exit"), {2760, 6000, 1335, 375}, Frame1);
+
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        form<intro0>().showScreen();
+        unloadScreen();
+    });
+    connect(Command2, &QPushButton::clicked, this, [] { Stage::current().endProgram(); });
+}
+
+void Titlefrm::load() {
+    centreOnStage(QSizeF(kClientWidth, kClientHeight));
+    form<Grey>().showScreen();
+    Picture1->load(QStringLiteral("Images\\homersm.jpg"));
+    if (Picture1->picture().isNull()) {
+        // The designed look cannot be had: fall back to the standard one.
+        usedFallback_ = true;
+        fitScreen();
+        Frame1->raise();
+        Picture1->load(QStringLiteral("Images\\homersm.jpg"));
+    }
+}

@@ -1,0 +1,61 @@
+#include "topic/phidias.h"
+
+#include "platform/pictures.h"
+#include "shell/fonts.h"
+#include "shell/intro0.h"
+#include "shell/labelbutton.h"
+#include "shell/picturebox.h"
+#include "shell/stage.h"
+
+#include <QLabel>
+
+namespace {
+enum Entry { MultipleChoice = 0, FamousPaintings = 1, Exit = 2, Jigsaw = 3, KeyFacts = 4, TeachersNotes = 5 };
+
+struct EntryLayout {
+    const char *caption;
+    TwipRect place;
+};
+constexpr EntryLayout kEntries[6] = {
+    {"Multiple Choice", {120, 7920, 3195, 495}}, {"Famous Paintings", {3600, 7920, 3195, 495}},
+    {"Exit", {10560, 7920, 1245, 495}},          {"Jigsaw", {7080, 7920, 3195, 495}},
+    {"Key Facts", {6360, 120, 1995, 495}},       {"Teacher's Notes", {8640, 120, 3195, 495}},
+};
+} // namespace
+
+phidias::phidias(QWidget *parent) : Screen(parent) {
+    // The empty image lies beneath everything and takes the mouse over the
+    // picture, so moving there changes nothing.
+    Image1 = addPicture(QStringLiteral("Image1"), {0, 0, 12000, 7965});
+    Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Phidias"), {120, 0, 4920, 900},
+                      designFont(QStringLiteral("Times New Roman"), 27.75, true), LabelButton::Yellow,
+                      Qt::AlignLeft | Qt::AlignVCenter);
+    const QFont font = designFont(QStringLiteral("Tahoma"), 15.75, true);
+    QList<LabelButton *> buttons;
+    for (int i = 0; i < 6; ++i) {
+        label3[i] = addLabelButton(QStringLiteral("label3_%1").arg(i), QString::fromLatin1(kEntries[i].caption),
+                                   kEntries[i].place, font);
+        connect(label3[i], &LabelButton::clicked, this, [this, i] { label3_Click(i); });
+        buttons.append(label3[i]);
+    }
+    setHoverButtons(buttons, true, false);
+}
+
+void phidias::load() {
+    fitScreen();
+    setBackColour(QColor(72, 63, 54));
+    setBackgroundPicture(loadPicture(QStringLiteral("Images\\phidias2.jpg")));
+    const QRect at = Image1->geometry();
+    Image1->move(toPixels((kScreenWidthTwips - toTwips(at.width())) / 2), at.y());
+}
+
+void phidias::label3_Click(int index) {
+    switch (index) {
+    case Exit:
+        form<intro0>().showScreen();
+        unloadScreen();
+        break;
+    default:
+        break;
+    }
+}

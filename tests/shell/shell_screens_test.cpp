@@ -1,0 +1,213 @@
+#include "shell/grey.h"
+#include "shell/intro0.h"
+#include "shell/labelbutton.h"
+#include "shell/module1.h"
+#include "shell/picturebox.h"
+#include "shell/titlefrm.h"
+#include "support/testsupport.h"
+#include "topic/phidias.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+void moveOver(QWidget *widget, QPoint at = {}) {
+    if (at.isNull()) at = widget->rect().center();
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+// The main menu as a pupil reaches it: title screen, then OK.
+intro0 &openMainMenu() {
+    form<Titlefrm>().showScreen();
+    QTest::mouseClick(form<Titlefrm>().Command1, Qt::LeftButton);
+    settle(5);
+    return form<intro0>();
+}
+
+} // namespace
+
+class ShellScreens : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void fittingCentresTheStandardWindowOnTheStage() {
+        TestWorld world;
+        intro0 &menu = form<intro0>();
+        QCOMPARE(menu.size(), QSize(800, 600));
+        QCOMPARE(menu.positionTwips(), QPointF((1024 * 15 - 12000) / 2.0, (768 * 15 - 9000) / 2.0));
+        QCOMPARE(menu.backColour(), QColor(39, 63, 137));
+        QCOMPARE(menu.caption(), u"Lives of Hellas"_qs);
+    }
+
+    void fittingOnASmallDisplayGivesNegativeOffsetsAndIsStableWhenRepeated() {
+        TestWorld world;
+        world.stage().resize(640, 480);
+        intro0 &menu = form<intro0>();
+        QCOMPARE(menu.positionTwips(), QPointF(-1200, -900));
+        QCOMPARE(menu.pos(), QPoint(-80, -60));
+        world.stage().resize(640, 480);
+        QCOMPARE(menu.positionTwips(), QPointF(-1200, -900));
+    }
+
+    void aScreenThatSetsItsOwnColourKeepsIt() {
+        TestWorld world;
+        QCOMPARE(form<phidias>().backColour(), QColor(72, 63, 54));
+        QVERIFY(!form<phidias>().backgroundPicture().isNull());
+    }
+
+    void touchingAScreenLoadsItAndUnloadingMakesTheNextTouchLoadAnew() {
+        TestWorld world;
+        QVERIFY(!isLoaded<phidias>());
+        phidias *first = &form<phidias>();
+        QVERIFY(isLoaded<phidias>());
+        QCOMPARE(&form<phidias>(), first);
+        first->unloadScreen();
+        QVERIFY(!isLoaded<phidias>());
+        QPointer<phidias> old(first);
+        settle();
+        QVERIFY(old.isNull());
+        QVERIFY(&form<phidias>() != nullptr);
+    }
+
+    void titleScreenShowsTheBackdropAndOkOpensTheMenu() {
+        TestWorld world;
+        Titlefrm &title = form<Titlefrm>();
+        title.showScreen();
+        QVERIFY(isLoaded<Grey>());
+        QVERIFY(!title.usedFallback());
+        QCOMPARE(title.size(), QSize(364, 438));
+        QCOMPARE(world.stage().frontScreen(), &title);
+        openMainMenu();
+        QVERIFY(!isLoaded<Titlefrm>());
+        QCOMPARE(world.stage().frontScreen(), &form<intro0>());
+        QCOMPARE(world.stage().windowTitle(), u"Lives of Hellas"_qs);
+    }
+
+    void titleScreenWithoutItsPictureFallsBackToTheStandardLook() {
+        TestWorld world(false);
+        Titlefrm &title = form<Titlefrm>();
+        QVERIFY(title.usedFallback());
+        QCOMPARE(title.size(), QSize(800, 600));
+        QCOMPARE(title.backColour(), QColor(39, 63, 137));
+    }
+
+    void exitThenCancelReturnsToTheSameMenuAndExitThenExitEnds() {
+        TestWorld world;
+        intro0 &menu = openMainMenu();
+        QTest::mouseClick(menu.Label2[16], Qt::LeftButton);
+        Titlefrm &confirm = form<Titlefrm>();
+        QCOMPARE(confirm.Command1->text(), u"Cancel"_qs);
+        QCOMPARE(world.stage().frontScreen(), &confirm);
+        QTest::mouseClick(confirm.Command1, Qt::LeftButton);
+        settle();
+        QCOMPARE(&form<intro0>(), &menu);
+        QCOMPARE(world.stage().frontScreen(), &menu);
+        QCOMPARE(menu.catalogueReads(), 1);
+
+        QTest::mouseClick(menu.Label2[16], Qt::LeftButton);
+        QSignalSpy ended(&world.stage(), &Stage::programEnded);
+        QTest::mouseClick(form<Titlefrm>().Command2, Qt::LeftButton);
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(world.stage().hasEnded());
+    }
+
+    void phidiasTwiceGivesAFreshTopicMenuAndReturningDoesNotReadTheCatalogueAgain() {
+        TestWorld world;
+        intro0 &menu = openMainMenu();
+        QTest::mouseClick(menu.Label2[4], Qt::LeftButton);
+        QPointer<phidias> first(&form<phidias>());
+        QCOMPARE(world.stage().frontScreen(), first.data());
+        QTest::mouseClick(first->label3[2], Qt::LeftButton);
+        settle(5);
+        QVERIFY(first.isNull());
+        QCOMPARE(world.stage().frontScreen(), &menu);
+        QTest::mouseClick(menu.Label2[4], Qt::LeftButton);
+        QVERIFY(isLoaded<phidias>());
+        QCOMPARE(menu.catalogueReads(), 1);
+    }
+
+    void theCatalogueIsReadOnceWhenTheMenuIsOnView() {
+        TestWorld world;
+        world.writeFile(u"multiple/track.txt"_qs, " 3 \r\nAthens\r\nSparta\r\n");
+        Module1.WorksheetCount = 0;
+        intro0 &menu = openMainMenu();
+        QTRY_COMPARE(menu.catalogueReads(), 1);
+        QCOMPARE(Module1.WorksheetCount, 3);
+        QCOMPARE(Module1.WorksheetTitles[2], u"Sparta"_qs);
+        QVERIFY(!menu.Timer1->isActive());
+        QVERIFY(world.messages.shown.isEmpty());
+    }
+
+    void aMissingCatalogueIsNotReportedAndLeavesTheCount() {
+        TestWorld world(false);
+        Module1.WorksheetCount = 5;
+        intro0 &menu = openMainMenu();
+        QTRY_COMPARE(menu.catalogueReads(), 1);
+        QCOMPARE(Module1.WorksheetCount, 5);
+        QVERIFY(world.messages.shown.isEmpty());
+    }
+
+    void menuHoverTurnsAnEntryOpaqueAndTheBackgroundOrADisabledEntryClearsThem() {
+        TestWorld world;
+        intro0 &menu = openMainMenu();
+        for (LabelButton *b : menu.Label2)
+            if (b) b->setOpaque(false);
+        moveOver(menu.Label2[4]);
+        QVERIFY(menu.Label2[4]->isOpaque());
+        moveOver(&menu, {5, 300});
+        QVERIFY(!menu.Label2[4]->isOpaque());
+        moveOver(menu.Label2[4]);
+        QTest::mouseMove(menu.Label2[0]);
+        moveOver(menu.Label2[0]);
+        QVERIFY(!menu.Label2[0]->isOpaque());
+    }
+
+    void topicMenuButtonsTurnOpaqueAndNeverTransparent() {
+        TestWorld world;
+        phidias &topic = form<phidias>();
+        topic.label3[0]->setOpaque(false);
+        moveOver(topic.label3[0]);
+        QVERIFY(topic.label3[0]->isOpaque());
+        moveOver(topic.Image1);
+        moveOver(&topic, {790, 590});
+        QVERIFY(topic.label3[0]->isOpaque());
+    }
+
+    void soundOptionsSetTheSharedValueAndReloadingSelectsSoundOff() {
+        TestWorld world;
+        intro0 &menu = openMainMenu();
+        QVERIFY(menu.Option2->isChecked());
+        QCOMPARE(Module1.SoundOn, 1);
+        QTest::mouseClick(menu.Option2, Qt::LeftButton, {}, {5, 5});
+        QCOMPARE(Module1.SoundOn, 0);
+        QTest::mouseClick(menu.Option1, Qt::LeftButton, {}, {5, 5});
+        QCOMPARE(Module1.SoundOn, 1);
+    }
+
+    void webAddressAndLogoOpenThePublishersSite() {
+        TestWorld world;
+        intro0 &menu = openMainMenu();
+        QTest::mouseClick(menu.Label2[12], Qt::LeftButton);
+        QTest::mouseClick(menu.Image2, Qt::LeftButton);
+        QCOMPARE(world.openedUrls.size(), 2);
+        QCOMPARE(world.openedUrls[0].host(), u"www.larkspur-publishing.example"_qs);
+    }
+
+    void labelButtonsWorkFromTheKeyboard() {
+        TestWorld world;
+        intro0 &menu = openMainMenu();
+        menu.Label2[4]->setFocus();
+        QTest::keyClick(menu.Label2[4], Qt::Key_Return);
+        QVERIFY(isLoaded<phidias>());
+        QCOMPARE(menu.Label2[4]->accessibleName(), u"Phidias"_qs);
+        QVERIFY(!menu.Label2[0]->isEnabled());
+    }
+};
+
+QTEST_MAIN(ShellScreens)
+#include "shell_screens_test.moc"

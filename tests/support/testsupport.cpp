@@ -1,0 +1,89 @@
+#include "support/testsupport.h"
+
+#include "platform/services.h"
+#include "shell/fonts.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDirIterator>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+// A receiver for QDesktopServices::setUrlHandler, so no browser is started.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+  public:
+    explicit UrlCatcher(QList<QUrl> *urls) : urls_(urls) {}
+  public Q_SLOTS:
+    void open(const QUrl &url) { urls_->append(url); }
+
+  private:
+    QList<QUrl> *urls_;
+};
+
+void copyTree(const QString &from, const QString &to) {
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(source, target);
+    }
+}
+
+UrlCatcher *g_catcher = nullptr;
+
+} // namespace
+
+TestWorld::TestWorld(bool withContent) {
+    static bool fontsRegistered = false;
+    if (!fontsRegistered) {
+        registerFonts();
+        fontsRegistered = true;
+    }
+    previousFolder_ = QDir::currentPath();
+    if (withContent) {
+        const QByteArray content = qgetenv("HELLAS_TEST_CONTENT");
+        if (!content.isEmpty()) copyTree(QString::fromLocal8Bit(content), dir_.path());
+    }
+    QDir::setCurrent(dir_.path());
+    services().messages = &messages;
+    services().random = &random;
+    delete g_catcher;
+    g_catcher = new UrlCatcher(&openedUrls);
+    for (const char *scheme : {"http", "https"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), g_catcher, "open");
+    stage_ = std::make_unique<Stage>();
+    stage_->resize(1024, 768);
+    stage_->show();
+}
+
+TestWorld::~TestWorld() {
+    stage_.reset();
+    settle();
+    for (const char *scheme : {"http", "https"}) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    services() = Services{};
+    QDir::setCurrent(previousFolder_);
+}
+
+void TestWorld::writeFile(const QString &relativePath, const QByteArray &bytes) const {
+    const QString path = dir_.path() + QLatin1Char('/') + relativePath;
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
+
+QByteArray TestWorld::readFile(const QString &relativePath) const {
+    QFile file(dir_.path() + QLatin1Char('/') + relativePath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void settle(int milliseconds) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTest::qWait(milliseconds);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+#include "testsupport.moc"

@@ -1,0 +1,70 @@
+#pragma once
+// Doubles and fixtures for screen tests: recorded message boxes, a scripted
+// random source, a fresh stage in a folder of its own.
+
+#include "platform/messages.h"
+#include "platform/random.h"
+#include "shell/stage.h"
+
+#include <QDir>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <deque>
+#include <memory>
+
+class RecordingMessages final : public Messages {
+  public:
+    void info(const QString &text) override { shown.append(text); }
+    bool confirm(const QString &text) override {
+        asked.append(text);
+        if (answers.empty()) return false;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    QStringList shown;
+    QStringList asked;
+    // Answers to confirm(), OK as true; Cancel when none is left.
+    std::deque<bool> answers;
+};
+
+class ScriptedRandom final : public RandomSource {
+  public:
+    double next() override {
+        if (values.empty()) return 0.0;
+        const double value = values.front();
+        values.pop_front();
+        return value;
+    }
+    void seedFromClock() override { ++seeds; }
+    std::deque<double> values;
+    int seeds = 0;
+};
+
+// Everything a screen test needs: a working folder of its own (optionally
+// filled with a copy of the generated content), the doubles in place, a
+// stage of 1024 x 768 pixels, and the web addresses asked for.
+class TestWorld {
+  public:
+    explicit TestWorld(bool withContent = true);
+    ~TestWorld();
+
+    QString folder() const { return dir_.path(); }
+    // Writes a file below the working folder, making its folders.
+    void writeFile(const QString &relativePath, const QByteArray &bytes) const;
+    QByteArray readFile(const QString &relativePath) const;
+
+    Stage &stage() { return *stage_; }
+    RecordingMessages messages;
+    ScriptedRandom random;
+    QList<QUrl> openedUrls;
+
+  private:
+    QTemporaryDir dir_;
+    QString previousFolder_;
+    std::unique_ptr<Stage> stage_;
+};
+
+// Lets queued deletions and zero timers run, as the event loop would between events.
+void settle(int milliseconds = 0);

@@ -1,0 +1,38 @@
+# Shared set-up of ./run and ./check: Debian packages, configure, build, content.
+
+HELLAS_PACKAGES=(cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+  libgif-dev fonts-liberation2 fonts-wine clang libclang-rt-14-dev xvfb xauth cups printer-driver-cups-pdf
+  poppler-utils)
+
+hellas_install_packages() {
+  local missing=()
+  local package
+  for package in "${HELLAS_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+      sudo=(sudo)
+    else
+      echo "These Debian packages are needed: ${missing[*]}" >&2
+      echo "Install them as root (apt-get install ${missing[*]}) and run this again." >&2
+      exit 1
+    fi
+  fi
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+hellas_setup() {
+  hellas_install_packages
+  cmake --preset dev >/dev/null
+  cmake --build --preset dev
+  if [ -x build/dev/tools/hellas_content ]; then
+    # Writes the content beside the program; the teacher's worksheets and
+    # catalogue are never overwritten.
+    QT_QPA_PLATFORM=offscreen build/dev/tools/hellas_content app
+  fi
+}
