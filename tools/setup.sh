@@ -30,9 +30,12 @@ hellas_setup() {
   hellas_install_packages
   cmake --preset dev >/dev/null
   cmake --build --preset dev
-  if [ -x build/dev/tools/hellas_content ]; then
-    # Writes the content beside the program; the teacher's worksheets and
-    # catalogue are never overwritten.
-    QT_QPA_PLATFORM=offscreen build/dev/tools/hellas_content app
-  fi
+  # Writes the content beside the program; the teacher's worksheets and
+  # catalogue are never overwritten.
+  local tool
+  for tool in hellas_content hellas_pages; do
+    if [ -x "build/dev/tools/$tool" ]; then
+      QT_QPA_PLATFORM=offscreen "build/dev/tools/$tool" app
+    fi
+  done
 }
