@@ -1,0 +1,75 @@
+#include "quiz/questionset.h"
+
+#include "shell/paths.h"
+#include "shell/textfields.h"
+
+#include <QFile>
+
+bool LoadQuestionSet(FieldReader &file, SharedState &state) {
+    const auto title = file.next();
+    if (!title) return false;
+    state.SetTitle = unescapeCommas(*title);
+    if (!file.next()) return false;
+
+    const std::array<std::array<QString, 11> *, 5> texts = {&state.Question, &state.AnswerA, &state.AnswerB,
+                                                            &state.AnswerC, &state.AnswerD};
+    for (int q = 1; q <= kQuestionsPerSet; ++q) {
+        for (auto *entries : texts) {
+            const auto field = file.next();
+            if (!field) return false;
+            (*entries)[q] = unescapeCommas(*field);
+        }
+        const auto correct = file.next();
+        if (!correct) return false;
+        state.CorrectAnswer[q] = *correct;
+        if (!file.next()) return false;
+    }
+    return true;
+}
+
+bool loadQuestionSetFile(const QString &programPath, SharedState &state) {
+    QFile file(contentPath(programPath));
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    FieldReader reader = FieldReader::fromDevice(file);
+    file.close();
+    return LoadQuestionSet(reader, state);
+}
+
+namespace {
+
+// A line break inside a text would split it into two fields and shift every
+// later field of the file, so it is written as a blank.
+void appendLine(QString &text, QString line) {
+    line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    line.replace(u'\r', u' ');
+    line.replace(u'\n', u' ');
+    text += line;
+    text += QStringLiteral("\r\n");
+}
+
+} // namespace
+
+QByteArray questionSetBytes(const QString &title,
+                            const std::array<QuestionSetEntry, kQuestionsPerSet> &questions) {
+    QString text;
+    appendLine(text, escapeCommas(title));
+    appendLine(text, QStringLiteral(" "));
+    for (const QuestionSetEntry &entry : questions) {
+        appendLine(text, escapeCommas(entry.question));
+        for (const QString &answer : entry.answers)
+            appendLine(text, escapeCommas(answer));
+        appendLine(text, entry.correct);
+        appendLine(text, QStringLiteral(" "));
+    }
+    return encodeText(text);
+}
+
+QByteArray questionSetBytes(const SharedState &state) {
+    std::array<QuestionSetEntry, kQuestionsPerSet> questions;
+    for (int q = 1; q <= kQuestionsPerSet; ++q) {
+        questions[q - 1] = {state.Question[q],
+                            {state.AnswerA[q], state.AnswerB[q], state.AnswerC[q], state.AnswerD[q]},
+                            state.CorrectAnswer[q]};
+    }
+    return questionSetBytes(state.SetTitle, questions);
+}
