@@ -1,0 +1,240 @@
+// Start-up and menu figures: the time from process start to the title screen
+// painted and the resident memory with the main menu shown, each against a
+// minimal Qt Widgets program measured the same way; and the time of main menu
+// to topic menu and back.
+
+#include "figure.h"
+
+#include "platform/messages.h"
+#include "platform/random.h"
+#include "platform/services.h"
+#include "shell/fonts.h"
+#include "shell/intro0.h"
+#include "shell/labelbutton.h"
+#include "shell/stage.h"
+#include "shell/titlefrm.h"
+#include "topic/phidias.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstring>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+class SilentMessages final : public Messages {
+  public:
+    void info(const QString &) override {}
+    bool confirm(const QString &) override { return false; }
+};
+
+long residentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return 0;
+}
+
+// Reports on stdout the moment a widget is first painted.
+class FirstPaint : public QObject {
+  public:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint && !seen) {
+            seen = true;
+            std::printf("painted\n");
+            std::fflush(stdout);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    bool seen = false;
+};
+
+enum class Child { Program, Minimal, Blank };
+
+int runChild(int argc, char **argv, Child kind) {
+    const bool program = kind == Child::Program;
+    QApplication app(argc, argv);
+    FirstPaint watcher;
+    std::unique_ptr<Stage> stage;
+    std::unique_ptr<QWidget> minimal;
+    SilentMessages messages;
+    ClockRandom random;
+    if (program) {
+        registerFonts();
+        services().messages = &messages;
+        services().random = &random;
+        stage = std::make_unique<Stage>();
+        stage->resize(1024, 768);
+        stage->show();
+        Titlefrm &title = form<Titlefrm>();
+        title.installEventFilter(&watcher);
+        title.showScreen();
+    } else {
+        // The minimal program is Qt's hello world at 800 x 600: one window
+        // with one line of text, so both sides pay for the font database.
+        if (kind == Child::Minimal)
+            minimal = std::make_unique<QLabel>(QStringLiteral("Hello"));
+        else
+            minimal = std::make_unique<QWidget>();
+        minimal->resize(800, 600);
+        minimal->installEventFilter(&watcher);
+        minimal->show();
+    }
+    while (!watcher.seen)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (program) {
+        QTest::mouseClick(form<Titlefrm>().Command1, Qt::LeftButton);
+        QTest::qWait(20);
+    } else {
+        QTest::qWait(20);
+    }
+    std::printf("rss %ld\n", residentKilobytes());
+    std::fflush(stdout);
+    return 0;
+}
+
+struct ChildRun {
+    double milliseconds = 0;
+    long rss = 0;
+};
+
+ChildRun spawnChild(const char *self, const char *mode) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) return {};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    char *args[] = {const_cast<char *>(self), const_cast<char *>("--child"), const_cast<char *>(mode),
+                    nullptr};
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, self, &actions, nullptr, args, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeEnds[1]);
+    ChildRun run;
+    if (spawned != 0) {
+        close(pipeEnds[0]);
+        return run;
+    }
+    std::string output;
+    char buffer[256];
+    ssize_t got = 0;
+    while ((got = read(pipeEnds[0], buffer, sizeof buffer)) > 0) {
+        output.append(buffer, static_cast<size_t>(got));
+        if (run.milliseconds == 0 && output.find("painted\n") != std::string::npos)
+            run.milliseconds =
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    }
+    close(pipeEnds[0]);
+    waitpid(pid, nullptr, 0);
+    if (const auto at = output.find("rss "); at != std::string::npos)
+        run.rss = std::atol(output.c_str() + at + 4);
+    return run;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+void BM_MenuToTopicAndBack(benchmark::State &state) {
+    intro0 &menu = form<intro0>();
+    menu.showScreen();
+    Stage &stage = Stage::current();
+    for (auto _ : state) {
+        menu.Label2[4]->clicked();
+        QCoreApplication::processEvents();
+        stage.repaint();
+        form<phidias>().label3[2]->clicked();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        stage.repaint();
+    }
+}
+BENCHMARK(BM_MenuToTopicAndBack)->Unit(benchmark::kMillisecond);
+
+// One way of the road, timed over repeated trips in this process.
+double tripMilliseconds(bool toTopic, int trips) {
+    intro0 &menu = form<intro0>();
+    menu.showScreen();
+    Stage &stage = Stage::current();
+    std::vector<double> times;
+    for (int i = 0; i < trips; ++i) {
+        auto start = std::chrono::steady_clock::now();
+        menu.Label2[4]->clicked();
+        QCoreApplication::processEvents();
+        stage.repaint();
+        const double there =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        start = std::chrono::steady_clock::now();
+        form<phidias>().label3[2]->clicked();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        stage.repaint();
+        const double back =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        times.push_back(toTopic ? there : back);
+    }
+    return median(times);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (argc >= 3 && std::strcmp(argv[1], "--child") == 0) {
+        const Child kind = std::strcmp(argv[2], "hellas") == 0    ? Child::Program
+                           : std::strcmp(argv[2], "minimal") == 0 ? Child::Minimal
+                                                                  : Child::Blank;
+        return runChild(1, argv, kind);
+    }
+
+    std::vector<double> programTimes, minimalTimes, blankTimes, programRss, minimalRss, blankRss;
+    for (int i = 0; i < 9; ++i) {
+        const ChildRun program = spawnChild(argv[0], "hellas");
+        const ChildRun minimal = spawnChild(argv[0], "minimal");
+        const ChildRun blank = spawnChild(argv[0], "blank");
+        programTimes.push_back(program.milliseconds);
+        minimalTimes.push_back(minimal.milliseconds);
+        blankTimes.push_back(blank.milliseconds);
+        programRss.push_back(double(program.rss));
+        minimalRss.push_back(double(minimal.rss));
+        blankRss.push_back(double(blank.rss));
+    }
+
+    QApplication app(argc, argv);
+    registerFonts();
+    SilentMessages messages;
+    ClockRandom random;
+    services().messages = &messages;
+    services().random = &random;
+    Stage stage;
+    stage.resize(1024, 768);
+    stage.show();
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+
+    const double toTopic = tripMilliseconds(true, 31);
+    const double toMenu = tripMilliseconds(false, 31);
+    std::printf("startup: program %.1f ms, minimal %.1f ms, blank window %.1f ms\n", median(programTimes),
+                median(minimalTimes), median(blankTimes));
+    std::printf("memory: program %.0f kB, minimal %.0f kB, blank window %.0f kB\n", median(programRss),
+                median(minimalRss), median(blankRss));
+    printFigure("startup_ratio", median(programTimes) / median(minimalTimes), "x", "<=", 1.5);
+    printFigure("rss_ratio", median(programRss) / median(minimalRss), "x", "<=", 1.5);
+    printFigure("menu_to_topic_ms", toTopic, "ms", "<=", 16.7);
+    printFigure("topic_to_menu_ms", toMenu, "ms", "<=", 16.7);
+    return 0;
+}
