@@ -1,0 +1,177 @@
+#include "jigsaw/board.h"
+
+#include "platform/random.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kTrayLeft = 840;
+constexpr std::array<int, 3> kTrayTops{1260, 3180, 5100};
+
+// A whole number from 0 to count - 1 out of a draw in [0, 1). A source that
+// strays to 1 or beyond must not pick a picture or a step that does not exist.
+int drawBelow(RandomSource &random, int count) {
+    const int drawn = static_cast<int>(std::floor(random.next() * count));
+    return std::clamp(drawn, 0, count - 1);
+}
+
+QString numberText(int value) {
+    return value < 0 ? QString::number(value) : u' ' + QString::number(value);
+}
+
+} // namespace
+
+JigsawBoard::JigsawBoard(SharedState &shared, RandomSource &random) : shared_(shared), random_(random) {
+    for (int i = 0; i < Pieces; ++i) {
+        pieces_[i] = home(i);
+        stacking_[i] = i;
+        // Each board cell frames its piece's home with a margin of 60 above.
+        slots_[i] = {pieces_[i].x(), pieces_[i].y() - 60, PieceSize, PieceSize + 60};
+    }
+    for (int t = 0; t < 3; ++t)
+        slots_[FirstTraySlot + t] = {kTrayLeft, kTrayTops[t], PieceSize, PieceSize};
+    shared_.MaxScore = Pieces;
+}
+
+QPoint JigsawBoard::home(int piece) {
+    return {3720 + 1920 * (piece % Columns), 1320 + 1920 * (piece / Columns)};
+}
+
+QPoint JigsawBoard::pictureOffset(int piece) {
+    return {-PieceSize * (piece % Columns), -PieceSize * (piece / Columns)};
+}
+
+void JigsawBoard::setpicture() {
+    random_.seedFromClock();
+    const int previous = CurrentPicture;
+    CurrentPicture = drawBelow(random_, Pictures);
+    // The wrap is at 8, not 10: a repeated 8 or 9 gives 1 or 2.
+    if (CurrentPicture == previous) CurrentPicture = (previous + 1) % 8;
+    shuffle();
+}
+
+void JigsawBoard::shuffle() {
+    random_.seedFromClock();
+    const int step = drawBelow(random_, 11) + 2;
+    // 13 is prime, so the multiples of the step run through every residue;
+    // leaving out 12 leaves each board cell exactly once.
+    int piece = 0;
+    for (int i = 1; i <= 13; ++i) {
+        const int cell = (step * i) % 13;
+        if (cell < Pieces) {
+            put(piece, cell);
+            bringToFront(piece);
+            ++piece;
+        }
+    }
+}
+
+void JigsawBoard::mouseMove(int piece, int buttons, QPoint pointer) {
+    bringToFront(piece);
+    touchButtons();
+    if (buttons == LeftButton) pieces_[piece] += pointer - QPoint(PieceSize / 2, PieceSize / 2);
+}
+
+void JigsawBoard::drop(int piece) {
+    int cell = -1;
+    for (int b = 0; b < Pieces; ++b) {
+        const TwipRect &f = slots_[b];
+        const QPoint at = pieces_[piece];
+        if (f.left - f.width / 3.0 < at.x() && at.x() < f.left + f.width / 3.0 &&
+            f.top - f.height / 3.0 < at.y() && at.y() < f.top + f.height / 3.0) {
+            pieces_[piece] = seat(b);
+            cell = b;
+        }
+    }
+    const int tray = freeTraySlot();
+    if (cell >= 0) {
+        for (int q = 0; q < Pieces; ++q) {
+            if (q != piece && liesOn(q, cell)) {
+                put(q, tray);
+                bringToFront(q);
+            }
+        }
+    }
+    checkScoreShown_ = filledCells() == Pieces;
+}
+
+void JigsawBoard::exit() {
+    shared_.Score = 0;
+}
+
+void JigsawBoard::startAgain() {
+    shared_.Score = 0;
+    scoreLineShown_ = false;
+    checkScoreShown_ = false;
+    answerShown_ = false;
+    newPictureShown_ = true;
+    shuffle();
+}
+
+void JigsawBoard::checkScore() {
+    shared_.Score = 0;
+    answerShown_ = false;
+    for (int i = 0; i < Pieces; ++i) {
+        if (liesOn(i, i)) ++shared_.Score;
+    }
+    scoreLine_ = numberText(shared_.Score) + u" out of" + numberText(shared_.MaxScore) + u" scored ";
+    scoreLineShown_ = true;
+    if (shared_.Score < shared_.MaxScore) {
+        newPictureShown_ = false;
+        answerShown_ = true;
+    }
+}
+
+void JigsawBoard::newPicture() {
+    shared_.Score = 0;
+    answerShown_ = false;
+    setpicture();
+}
+
+void JigsawBoard::answer() {
+    shared_.Score = 0;
+    scoreLineShown_ = false;
+    answerShown_ = false;
+    newPictureShown_ = true;
+    for (int i = 0; i < Pieces; ++i)
+        pieces_[i] = seat(i);
+}
+
+void JigsawBoard::bringToFront(int piece) {
+    if (stacking_.back() == piece) return;
+    const auto at = std::find(stacking_.begin(), stacking_.end(), piece);
+    std::rotate(at, at + 1, stacking_.end());
+    ++stackingChanges_;
+}
+
+void JigsawBoard::put(int piece, int slotIndex) {
+    pieces_[piece] = seat(slotIndex);
+}
+
+int JigsawBoard::freeTraySlot() const {
+    for (int t = FirstTraySlot; t < Slots; ++t) {
+        bool taken = false;
+        for (int q = 0; q < Pieces && !taken; ++q)
+            taken = liesOn(q, t);
+        if (!taken) return t;
+    }
+    return FirstTraySlot;
+}
+
+int JigsawBoard::filledCells() const {
+    int count = 0;
+    for (int i = 0; i < Pieces; ++i) {
+        for (int j = 0; j < Pieces; ++j) {
+            if (liesOn(i, j)) ++count;
+        }
+    }
+    return count;
+}
+
+void JigsawBoard::touchButtons() {
+    answerShown_ = false;
+    scoreLineShown_ = false;
+    newPictureShown_ = true;
+}

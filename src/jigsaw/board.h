@@ -1,0 +1,104 @@
+#pragma once
+// The jigsaw board: twelve pieces, twelve board cells and three tray slots in
+// twips, the shuffle, the picture choice, snapping, the buttons and the score.
+
+#include "shell/module1.h"
+#include "shell/twips.h"
+
+#include <QPoint>
+#include <QString>
+#include <array>
+
+class RandomSource;
+
+struct JigsawPicture {
+    const char *file;
+    const char *caption;
+};
+
+class JigsawBoard {
+  public:
+    static constexpr int Pieces = 12;
+    static constexpr int Columns = 4;
+    static constexpr int FirstTraySlot = 12;
+    static constexpr int Slots = 15;
+    static constexpr int PieceSize = 1800;
+    static constexpr int Pictures = 10;
+    static constexpr std::array<JigsawPicture, Pictures> Catalogue{{
+        {"Images\\ulysses.jpg", "Ulysses deriding Polyphemus by J.M.W. Turner"},
+        {"Images\\schoolmd.jpg", "The School of Athens by Raphael"},
+        {"Images\\bacchus.jpg", "Bacchus and Ariadne by Titian"},
+        {"Images\\venusbirth.jpg", "The Birth of Venus by Sandro Botticelli"},
+        {"Images\\socratesmd.jpg", "The Death of Socrates by Jacques-Louis David"},
+        {"Images\\phidiasmd.jpg", "Phidias Showing the Frieze of the Parthenon by Lawrence Alma Tadema"},
+        {"Images\\solonmd.jpg", "Solon before Croesus by Gerard van Honthorst"},
+        {"Images\\alcibiadesmd.jpg", "Socrates finding Alcibiades at Aspasia's house by J.L. Gerome"},
+        {"Images\\trojan.jpg", "The Procession of the Trojan Horse in Troy by Giovanni Tiepolo"},
+        {"Images\\penelope.jpg", "Penelope and Suitors by John William Waterhouse"},
+    }};
+
+    // Mouse button state as the events report it: one bit per button.
+    enum Button { LeftButton = 1, RightButton = 2, MiddleButton = 4, OtherButton = 8 };
+
+    // The picture on show. It belongs to the program, not to one opening of
+    // the screen, so a reopened screen still brings a different painting.
+    static inline int CurrentPicture = 0;
+
+    // Every piece at its home; the board cells are made around them and
+    // the shared maximum becomes the number of pieces.
+    JigsawBoard(SharedState &shared, RandomSource &random);
+
+    static QPoint home(int piece);
+    // Where the piece shows its square of the picture, relative to the piece.
+    static QPoint pictureOffset(int piece);
+    const TwipRect &slot(int index) const { return slots_[index]; }
+    // The position a piece takes when it is put into a slot.
+    QPoint seat(int index) const { return {slots_[index].left, slots_[index].top + 60}; }
+    QPoint position(int piece) const { return pieces_[piece]; }
+    bool liesOn(int piece, int slotIndex) const { return pieces_[piece] == seat(slotIndex); }
+    // Pieces from back to front.
+    const std::array<int, Pieces> &stacking() const { return stacking_; }
+    // Grows whenever the stacking changes, so a view restacks only then.
+    int stackingChanges() const { return stackingChanges_; }
+
+    // Another picture than the one before, then a fresh shuffle.
+    void setpicture();
+    // Every piece onto a board cell in a new order, never the solved one.
+    void shuffle();
+
+    // The pointer moved over a piece, at a position relative to its top-left.
+    void mouseMove(int piece, int buttons, QPoint pointer);
+    // A button was released after a press on the piece.
+    void drop(int piece);
+
+    void exit();
+    void startAgain();
+    void checkScore();
+    void newPicture();
+    void answer();
+
+    bool checkScoreShown() const { return checkScoreShown_; }
+    bool newPictureShown() const { return newPictureShown_; }
+    bool answerShown() const { return answerShown_; }
+    bool scoreLineShown() const { return scoreLineShown_; }
+    QString scoreLine() const { return scoreLine_; }
+
+  private:
+    void bringToFront(int piece);
+    void put(int piece, int slotIndex);
+    int freeTraySlot() const;
+    int filledCells() const;
+    void touchButtons();
+
+    SharedState &shared_;
+    RandomSource &random_;
+    std::array<QPoint, Pieces> pieces_;
+    std::array<TwipRect, Slots> slots_;
+    std::array<int, Pieces> stacking_;
+    int stackingChanges_ = 0;
+    bool checkScoreShown_ = false;
+    bool newPictureShown_ = true;
+    bool answerShown_ = false;
+    bool scoreLineShown_ = false;
+    QString scoreLine_;
+};
