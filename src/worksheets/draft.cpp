@@ -1,0 +1,58 @@
+#include "worksheets/draft.h"
+
+namespace {
+
+QString withNumber(const char *text, int number) {
+    return QString::fromLatin1(text) + u' ' + QString::number(number);
+}
+
+} // namespace
+
+QString checkDraft(const WorksheetDraft &draft) {
+    if (draft.title.isEmpty()) return QStringLiteral("You have not chosen a title for your worksheet");
+    for (int q = 0; q < kQuestionsPerSet; ++q) {
+        const int n = q + 1;
+        if (draft.questions[q].isEmpty()) return withNumber("You have not completed Question", n);
+        int ticks = 0;
+        for (int a = 0; a < kAnswersPerQuestion; ++a) {
+            const int i = kAnswersPerQuestion * q + a;
+            if (draft.answers[i].isEmpty()) return withNumber("You have not completed Question", n);
+            if (draft.ticks[i]) ++ticks;
+        }
+        if (ticks == 0) return withNumber("You have not ticked the correct answer for Question", n);
+        if (ticks > 1) return withNumber("You have ticked more than one correct answer for Question", n);
+    }
+    return {};
+}
+
+QByteArray worksheetBytes(const WorksheetDraft &draft) {
+    std::array<QuestionSetEntry, kQuestionsPerSet> questions;
+    for (int q = 0; q < kQuestionsPerSet; ++q) {
+        QuestionSetEntry &entry = questions[q];
+        entry.question = draft.questions[q];
+        for (int a = 0; a < kAnswersPerQuestion; ++a) {
+            const int i = kAnswersPerQuestion * q + a;
+            entry.answers[a] = draft.answers[i];
+            if (draft.ticks[i]) entry.correct += QString::number(a + 1);
+        }
+    }
+    return questionSetBytes(draft.title, questions);
+}
+
+std::optional<WorksheetDraft> draftFromQuestionSet(const SharedState &state) {
+    WorksheetDraft draft;
+    draft.title = state.SetTitle;
+    for (int q = 0; q < kQuestionsPerSet; ++q) {
+        bool isNumber = false;
+        const int correct = state.CorrectAnswer[q + 1].trimmed().toInt(&isNumber);
+        if (!isNumber || correct < 1 || correct > kAnswersPerQuestion) return std::nullopt;
+        draft.questions[q] = state.Question[q + 1];
+        const int first = kAnswersPerQuestion * q;
+        draft.answers[first] = state.AnswerA[q + 1];
+        draft.answers[first + 1] = state.AnswerB[q + 1];
+        draft.answers[first + 2] = state.AnswerC[q + 1];
+        draft.answers[first + 3] = state.AnswerD[q + 1];
+        draft.ticks[first + correct - 1] = true;
+    }
+    return draft;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// A worksheet as the wizard holds it in its boxes, the wizard's checks, and the
+// ways between the boxes and a question set.
+
+#include "quiz/questionset.h"
+#include "shell/module1.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+inline constexpr int kWizardAnswers = kQuestionsPerSet * kAnswersPerQuestion;
+
+struct WorksheetDraft {
+    QString title;
+    // questions[q] is question q+1; answers[4q+a] and ticks[4q+a] are its answer a (0 = A to 3 = D).
+    std::array<QString, kQuestionsPerSet> questions;
+    std::array<QString, kWizardAnswers> answers;
+    std::array<bool, kWizardAnswers> ticks{};
+};
+
+// The wizard's checks in their order: the one message to show for the first
+// thing missing, or empty when the worksheet is complete. A text of blanks
+// counts as filled; only an empty box is missing.
+QString checkDraft(const WorksheetDraft &draft);
+
+// The worksheet file of a complete draft; the ticked answer is the correct one.
+QByteArray worksheetBytes(const WorksheetDraft &draft);
+
+// The wizard's boxes filled from the question set of the state, for editing;
+// nothing when a correct answer is not a number from 1 to 4 and so cannot
+// tick a box.
+std::optional<WorksheetDraft> draftFromQuestionSet(const SharedState &state);
