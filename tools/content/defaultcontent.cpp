@@ -1,0 +1,75 @@
+#include "defaultcontent.h"
+
+#include "gifwriter.h"
+#include "pictures.h"
+#include "questionsource.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace {
+
+// Rewrites a file whole, and leaves it alone when it already holds these bytes.
+std::optional<QString> writeWhole(const QString &path, const QByteArray &bytes) {
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() && existing.readAll() == bytes)
+        return std::nullopt;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return path + QStringLiteral(": ") + file.errorString();
+    return std::nullopt;
+}
+
+std::optional<QByteArray> encodePicture(const QImage &image, const QByteArray &format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (format == "jpg") writer.setQuality(92);
+    if (!writer.write(image)) return std::nullopt;
+    return bytes;
+}
+
+} // namespace
+
+QStringList writeDefaultContent(const QString &folder, const QString &questionSource) {
+    QStringList problems;
+    const QDir root(folder);
+    for (const QString &sub : {QStringLiteral("Images"), QStringLiteral("logo"), QStringLiteral("multiple")})
+        if (!root.mkpath(sub)) problems << root.filePath(sub) + QStringLiteral(": cannot make the folder");
+    if (!problems.isEmpty()) return problems;
+
+    const auto store = [&](const QString &relative, const std::optional<QByteArray> &bytes) {
+        if (!bytes) {
+            problems << relative + QStringLiteral(": cannot encode the picture");
+            return;
+        }
+        if (const auto problem = writeWhole(root.filePath(relative), *bytes)) problems << *problem;
+    };
+
+    for (const PictureSpec &spec : pictureSpecs())
+        store(spec.path,
+              encodePicture(renderPicture(spec), spec.path.endsWith(QStringLiteral(".bmp")) ? "bmp" : "jpg"));
+    for (int frame = 0; frame < kLarkFrames; ++frame)
+        store(QStringLiteral("logo/lark%1.gif").arg(frame, 4, 10, QLatin1Char('0')),
+              encodeGif(larkFrame(frame)));
+
+    const auto parsed = parseQuestionSource(questionSource);
+    if (const auto *problem = std::get_if<QString>(&parsed))
+        problems << QStringLiteral("question source, ") + *problem;
+    else if (const auto written = writeWhole(root.filePath(QStringLiteral("multiple/phidias.txt")),
+                                             questionSetFile(std::get<SourceQuestionSet>(parsed))))
+        problems << *written;
+
+    // The catalogue belongs to the teacher once it exists: it is made only
+    // where there is none, and never opened for writing otherwise.
+    QFile catalogue(root.filePath(QStringLiteral("multiple/track.txt")));
+    if (!catalogue.exists()) {
+        if (!catalogue.open(QIODevice::WriteOnly | QIODevice::NewOnly) || catalogue.write("0\r\n") != 3)
+            problems << catalogue.fileName() + QStringLiteral(": ") + catalogue.errorString();
+    }
+    return problems;
+}

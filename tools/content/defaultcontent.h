@@ -1,0 +1,12 @@
+#pragma once
+// Writes the program's default content into a folder: the pictures, the
+// logo and its animation, the topic's question set and an empty catalogue.
+
+#include <QString>
+#include <QStringList>
+
+// What is owned by the teacher is never touched: an existing catalogue
+// track.txt and every worksheet stay as they are; only the topic's own
+// multiple/phidias.txt is (re)written. Returns the problems met, empty on
+// success.
+QStringList writeDefaultContent(const QString &folder, const QString &questionSource);
