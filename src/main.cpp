@@ -1,4 +1,5 @@
 #include "platform/messages.h"
+#include "platform/printer.h"
 #include "platform/random.h"
 #include "platform/services.h"
 #include "shell/fonts.h"
@@ -6,6 +7,7 @@
 #include "shell/titlefrm.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
@@ -16,9 +18,13 @@ int main(int argc, char *argv[]) {
     ClockRandom random;
     services().messages = &messages;
     services().random = &random;
+    services().printer = [] { return openDefaultPrinter(); };
 
     Stage stage;
     QObject::connect(&stage, &Stage::programEnded, &app, [] { QApplication::exit(0); });
+    // Without a window manager a full-screen request is not honoured, so the
+    // stage takes the display's size itself first.
+    if (const QScreen *display = QGuiApplication::primaryScreen()) stage.setGeometry(display->geometry());
     stage.showFullScreen();
     form<Titlefrm>().showScreen();
     return QApplication::exec();

@@ -7,7 +7,7 @@
 #include <QImageReader>
 #include <QUrl>
 
-const char *const kPublisherAddress = "www.larkspur-publishing.example";
+const char *const kPublisherAddress = "www.larkspur.example";
 
 QImage loadPicture(const QString &programPath) {
     QImageReader reader(contentPath(programPath));

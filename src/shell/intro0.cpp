@@ -33,11 +33,9 @@ QRadioButton *makeOption(const QString &name, const QString &caption, const Twip
     auto *option = new QRadioButton(caption, parent);
     option->setObjectName(name);
     option->setFont(designFont(QStringLiteral("Tahoma"), 9.75, true));
-    QPalette palette = option->palette();
-    palette.setColor(QPalette::WindowText, LabelButton::Yellow);
-    palette.setColor(QPalette::Window, Screen::StandardBack);
-    option->setPalette(palette);
-    option->setAutoFillBackground(true);
+    // Styles paint the option's back from the button colours; a style sheet
+    // gives the designed yellow on the window's blue whatever the style.
+    option->setStyleSheet(QStringLiteral("QRadioButton { color: rgb(255,255,0); background: rgb(39,63,137); }"));
     option->setGeometry(toPixels(where));
     option->setAttribute(Qt::WA_NoMousePropagation);
     return option;
