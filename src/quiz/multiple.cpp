@@ -1,0 +1,165 @@
+#include "quiz/multiple.h"
+
+#include "quiz/marking.h"
+#include "quiz/welldone.h"
+#include "quiz/wrong.h"
+#include "shell/fonts.h"
+#include "shell/labelbutton.h"
+#include "shell/module1.h"
+#include "shell/picturebox.h"
+#include "shell/stage.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace {
+
+enum Button { Previous = 0, Next = 1, Exit = 2, PrintWorksheet = 3 };
+constexpr int kNoAnswer = 5;
+
+struct ButtonLayout {
+    const char *caption;
+    TwipRect place;
+};
+constexpr ButtonLayout kButtons[4] = {
+    {"<< Previous Question", {2040, 7920, 3765, 495}},
+    {"Next Question >>", {6000, 7920, 3765, 495}},
+    {"Exit", {10560, 7920, 1245, 495}},
+    {"Print Worksheet", {7920, 1920, 3045, 495}},
+};
+
+const QColor kTitleBlue{128, 128, 255};
+const QColor kGreen{0, 255, 0};
+
+} // namespace
+
+multiple::multiple(QWidget *parent) : Screen(parent) {
+    const QString times = QStringLiteral("Times New Roman");
+    options_ = new QButtonGroup(this);
+    // Created before the picture so that the picture lies over it, and first
+    // in the focus chain, so it takes the focus when the screen comes on view.
+    Option1[kNoAnswer] = new QRadioButton(this);
+    Option1[kNoAnswer]->setObjectName(QStringLiteral("Option1_5"));
+    Option1[kNoAnswer]->resize(toPixels(495), toPixels(375));
+    options_->addButton(Option1[kNoAnswer], kNoAnswer);
+
+    Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Multiple Choice"), {120, 120, 6240, 900},
+                      designFont(QStringLiteral("Tahoma"), 36, true), LabelButton::Yellow);
+    Picture1 = addPicture(QStringLiteral("Picture1"), {6840, 240, 855, 615});
+    Label5 = addLabel(QStringLiteral("Label5"), StandardCaption, {120, 1200, 6465, 585},
+                      designFont(times, 24), kGreen);
+    Label6 = addLabel(QStringLiteral("Label6"), QString(), {120, 1920, 6465, 705}, designFont(times, 24),
+                      kTitleBlue);
+    Label4 = addLabel(QStringLiteral("Label4"), QString(), {360, 3240, 5415, 615}, designFont(times, 24),
+                      LabelButton::Yellow, Qt::AlignLeft | Qt::AlignVCenter);
+    Label2 = addLabel(QStringLiteral("Label2"), QString(), {960, 3960, 9840, 1455}, designFont(times, 30),
+                      LabelButton::Yellow);
+
+    const QFont answerFont = designFont(times, 20.25);
+    for (int n = 1; n <= 4; ++n) {
+        auto *option = new QRadioButton(this);
+        option->setObjectName(QStringLiteral("Option1_%1").arg(n));
+        option->setFont(answerFont);
+        option->setAutoFillBackground(true);
+        option->setAttribute(Qt::WA_NoMousePropagation);
+        QPalette palette = option->palette();
+        palette.setColor(QPalette::WindowText, LabelButton::Yellow);
+        option->setPalette(palette);
+        place(option, {2400, 5400 + 600 * (n - 1), 6975, 525});
+        options_->addButton(option, n);
+        Option1[n] = option;
+    }
+
+    const QFont buttonFont = designFont(QStringLiteral("Tahoma"), 15.75, true);
+    QList<LabelButton *> hover;
+    for (int i = 0; i < 4; ++i) {
+        Label3[i] = addLabelButton(QStringLiteral("Label3_%1").arg(i),
+                                   QString::fromLatin1(kButtons[i].caption), kButtons[i].place, buttonFont);
+        connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
+        hover.append(Label3[i]);
+    }
+    Label3[PrintWorksheet]->hide();
+    setHoverButtons(hover, true, true);
+}
+
+void multiple::load() {
+    fitScreen();
+    Module1.Score = 0;
+    Module1.MaxScore = 10;
+    Module1.CurrentQuestion = 1;
+    for (int i = 1; i <= 10; ++i)
+        Module1.QuestionScore[i] = 0;
+    const QRect picture = Picture1->geometry();
+    Option1[kNoAnswer]->move(picture.topLeft() + QPoint(toPixels(240), toPixels(240)));
+    for (int n = 1; n <= 4; ++n) {
+        QPalette palette = Option1[n]->palette();
+        palette.setColor(QPalette::Window, StandardBack);
+        palette.setColor(QPalette::Button, StandardBack);
+        Option1[n]->setPalette(palette);
+    }
+    Label6->setText(Module1.SetTitle);
+    showquest();
+}
+
+void multiple::showquest() {
+    Option1[kNoAnswer]->setChecked(true);
+    Label3[Previous]->show();
+    Label3[Next]->setCaption(QStringLiteral("Next Question >>"));
+    const int q = Module1.CurrentQuestion;
+    Label4->setText(u"Question" + quizmarks::number(q));
+    Label2->setText(Module1.Question[q]);
+    Option1[1]->setText(Module1.AnswerA[q]);
+    Option1[2]->setText(Module1.AnswerB[q]);
+    Option1[3]->setText(Module1.AnswerC[q]);
+    Option1[4]->setText(Module1.AnswerD[q]);
+    if (q == 1) Label3[Previous]->hide();
+    if (q == 10) Label3[Next]->setCaption(QStringLiteral("Check Score >>"));
+    if (Option1[kNoAnswer]->isVisible()) Option1[kNoAnswer]->setFocus(Qt::OtherFocusReason);
+}
+
+int multiple::selectedOption() const {
+    return options_->checkedId();
+}
+
+void multiple::Label3_Click(int index) {
+    switch (index) {
+    case Previous:
+        --Module1.CurrentQuestion;
+        showquest();
+        break;
+    case Next:
+        Module1.QuestionScore[Module1.CurrentQuestion] =
+            quizmarks::mark(Module1.CorrectAnswer[Module1.CurrentQuestion], selectedOption());
+        ++Module1.CurrentQuestion;
+        if (Module1.CurrentQuestion < 11) {
+            showquest();
+            return;
+        }
+        scoreQuiz();
+        break;
+    case Exit:
+        unloadScreen();
+        break;
+    default:
+        break;
+    }
+}
+
+void multiple::scoreQuiz() {
+    const quizmarks::QuizResult result = quizmarks::scoreQuiz(Module1.QuestionScore, Module1.Question);
+    Module1.Score += result.score;
+    for (const quizmarks::WrongRow &row : result.wrongRows) {
+        QLabel *label = form<Wrong>().Label2[row.row];
+        label->setText(row.caption);
+        label->show();
+    }
+    Module1.QuizHeading = Label5->text();
+    form<Wrong>().Label6->setText(Label6->text());
+    Welldone &results = form<Welldone>();
+    results.Label6->hide();
+    results.Label5->show();
+    results.Label3[0]->show();
+    results.showScreen();
+    unloadScreen();
+}

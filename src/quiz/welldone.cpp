@@ -1,0 +1,119 @@
+#include "quiz/welldone.h"
+
+#include "quiz/marking.h"
+#include "quiz/wrong.h"
+#include "shell/fonts.h"
+#include "shell/labelbutton.h"
+#include "shell/module1.h"
+#include "shell/picturebox.h"
+#include "shell/stage.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+
+QTimer *makeTimer(const QString &name, int interval, QObject *parent) {
+    auto *timer = new QTimer(parent);
+    timer->setObjectName(name);
+    timer->setInterval(interval);
+    return timer;
+}
+
+} // namespace
+
+Welldone::Welldone(QWidget *parent) : Screen(parent) {
+    const QString times = QStringLiteral("Times New Roman");
+    const QFont sentenceFont = designFont(times, 24);
+    Label4 = addLabel(QStringLiteral("Label4"), QStringLiteral("Well Done!"), {0, 120, 12000, 900},
+                      designFont(QStringLiteral("Tahoma"), 36, true), LabelButton::Yellow);
+    Picture1 = addPicture(QStringLiteral("Picture1"), {5880, 1440, 4800, 3600});
+    Label1 = addLabel(QStringLiteral("Label1"), QString(), {0, 5400, 12000, 855}, sentenceFont,
+                      LabelButton::Yellow);
+    Label5 = addLabel(QStringLiteral("Label5"), QString(), {1680, 6000, 8640, 1335}, sentenceFont,
+                      LabelButton::Yellow);
+    Label5->hide();
+    Label6 = addLabel(QStringLiteral("Label6"), QStringLiteral("Read the Key Facts and try again."),
+                      {0, 6240, 12000, 855}, sentenceFont, LabelButton::Yellow);
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFont(sentenceFont);
+    Text1->setMaxLength(NameLength);
+    Text1->setAttribute(Qt::WA_NoMousePropagation);
+    place(Text1, {3120, 6600, 5760, 615});
+    Text1->hide();
+    Label2 = addLabel(QStringLiteral("Label2"),
+                      QStringLiteral("Enter your name in the box above before printing your certificate"),
+                      {3120, 7440, 5775, 855}, designFont(times, 18), LabelButton::Yellow);
+    Label2->hide();
+
+    const QFont buttonFont = designFont(QStringLiteral("Tahoma"), 15.75, true);
+    Label3[0] = addLabelButton(QStringLiteral("Label3_0"), QString(), {240, 1800, 3765, 495}, buttonFont);
+    Label3[0]->hide();
+    Label3[1] = addLabelButton(QStringLiteral("Label3_1"), QStringLiteral("Exit"), {10560, 7920, 1245, 495},
+                               buttonFont);
+    for (int i = 0; i < 2; ++i)
+        connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
+    setHoverButtons({Label3[0], Label3[1]}, true, true);
+
+    Timer1 = makeTimer(QStringLiteral("Timer1"), 1, this);
+    Timer2 = makeTimer(QStringLiteral("Timer2"), 10, this);
+    Timer3 = makeTimer(QStringLiteral("Timer3"), 1, this);
+    connect(Timer1, &QTimer::timeout, this, &Welldone::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &Welldone::Timer2_Timer);
+    connect(Timer3, &QTimer::timeout, this, &Welldone::Timer3_Timer);
+}
+
+void Welldone::load() {
+    fitScreen();
+    const int score = Module1.Score;
+    const int maxScore = Module1.MaxScore;
+    switch (quizmarks::band(score, maxScore)) {
+    case quizmarks::Band::FullMarks:
+        Label6->hide();
+        Label3[0]->show();
+        Label3[0]->setCaption(QStringLiteral("Print Certificate"));
+        Text1->show();
+        Label2->show();
+        break;
+    case quizmarks::Band::Good:
+    case quizmarks::Band::Low:
+        Label5->setText(
+            QStringLiteral("Click the button above to check which questions you answered incorrectly."));
+        Label3[0]->setCaption(QStringLiteral("Check Wrong Answers"));
+        break;
+    case quizmarks::Band::AboveMaximum:
+        break;
+    }
+    Label1->setText(quizmarks::scoreSentence(score, maxScore));
+    Timer1->start();
+}
+
+void Welldone::Timer1_Timer() {
+    Picture1->load(QStringLiteral("images\\homersm.jpg"));
+    Timer1->stop();
+    Timer2->start();
+}
+
+void Welldone::Timer2_Timer() {
+    if (Text1->isVisible()) Text1->setFocus(Qt::OtherFocusReason);
+    Timer2->stop();
+    Label3[0]->setOpaque(true);
+    Label3[1]->setOpaque(true);
+    Timer3->start();
+}
+
+void Welldone::Timer3_Timer() {
+    Timer3->stop();
+}
+
+void Welldone::Label3_Click(int index) {
+    if (index == 0) {
+        // Full marks print the certificate, which the print routine owns.
+        if (Module1.Score != Module1.MaxScore) form<Wrong>().showScreen();
+        return;
+    }
+    if (isLoaded<Wrong>()) form<Wrong>().unloadScreen();
+    unloadScreen();
+}
