@@ -1,9 +1,14 @@
 #include "topic/phidias.h"
 
+#include "platform/messages.h"
 #include "platform/pictures.h"
+#include "platform/services.h"
+#include "quiz/multiple.h"
+#include "quiz/questionset.h"
 #include "shell/fonts.h"
 #include "shell/intro0.h"
 #include "shell/labelbutton.h"
+#include "shell/module1.h"
 #include "shell/picturebox.h"
 #include "shell/stage.h"
 
@@ -51,6 +56,17 @@ void phidias::load() {
 
 void phidias::label3_Click(int index) {
     switch (index) {
+    case MultipleChoice:
+        // The set is read before the quiz screen is touched: its load step
+        // starts the quiz on it. A missing or short file starts no quiz.
+        if (!loadQuestionSetFile(QStringLiteral("multiple\\phidias.txt"), Module1)) {
+            services().messages->info(QStringLiteral("This question set could not be read."));
+            break;
+        }
+        form<multiple>().Picture1->load(QStringLiteral("Images\\phidiassm.jpg"));
+        form<multiple>().Label5->setText(QStringLiteral("Lives of Hellas"));
+        form<multiple>().showScreen();
+        break;
     case Exit:
         form<intro0>().showScreen();
         unloadScreen();
