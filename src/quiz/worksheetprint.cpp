@@ -1,0 +1,74 @@
+#include "quiz/worksheetprint.h"
+
+#include "platform/messages.h"
+#include "quiz/marking.h"
+#include "shell/module1.h"
+
+namespace worksheetprint {
+
+namespace {
+
+const QString kBlank = QStringLiteral(" ");
+
+void printCentred(PrintSurface &out, const QString &text) {
+    out.setCurrentX((out.pageWidth() - out.textWidth(text)) / 2);
+    out.print(text);
+}
+
+} // namespace
+
+WorksheetText fromSet(const SharedState &set, const QString &heading, const QString &title) {
+    return {heading, title, set.Question, set.AnswerA, set.AnswerB, set.AnswerC, set.AnswerD};
+}
+
+QString headerLine() {
+    return QStringLiteral("Lives of Hellas") + QString(57, u' ') + QStringLiteral("Larkspur Publishing Ltd");
+}
+
+void draw(PrintSurface &out, const WorksheetText &text) {
+    const double w = out.pageWidth();
+    out.setFontName(QStringLiteral("Times New Roman"));
+    out.setFontSize(16);
+    out.setCurrentX(w / 8);
+    out.print(kBlank);
+    out.setCurrentX(w / 16);
+    out.print(headerLine(), false);
+    out.print(kBlank);
+    out.print(kBlank);
+
+    out.setFontSize(32);
+    printCentred(out, text.heading);
+    printCentred(out, text.title);
+    out.print(kBlank);
+
+    out.setFontSize(12);
+    for (int q = 1; q <= 10; ++q) {
+        out.setCurrentX(w / 16);
+        out.print(QStringLiteral("Question") + quizmarks::number(q) + QStringLiteral("    ") +
+                  text.question[q]);
+        out.setCurrentX(2 * w / 6);
+        out.print(QStringLiteral("A. ") + text.answerA[q], false);
+        out.setCurrentX(4 * w / 6);
+        out.print(QStringLiteral("B. ") + text.answerB[q]);
+        out.setCurrentX(2 * w / 6);
+        out.print(QStringLiteral("C. ") + text.answerC[q], false);
+        out.setCurrentX(4 * w / 6);
+        out.print(QStringLiteral("D. ") + text.answerD[q]);
+        out.print(kBlank);
+    }
+}
+
+bool print(const PrinterFactory &open, Messages &messages, const WorksheetText &text) {
+    // Nothing above the quiz screen reports a failure, so every failure of
+    // the print is reported here.
+    try {
+        if (!printDocument(open, messages, [&text](PrintSurface &out) { draw(out, text); })) return false;
+    } catch (const std::exception &) {
+        messages.info(kPrintProblem);
+        return false;
+    }
+    messages.info(kWorksheetPrinting);
+    return true;
+}
+
+} // namespace worksheetprint
