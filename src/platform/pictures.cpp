@@ -1,6 +1,7 @@
 #include "platform/pictures.h"
 
 #include "shell/paths.h"
+#include "wmf/painter.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -10,6 +11,9 @@
 const char *const kPublisherAddress = "www.larkspur.example";
 
 QImage loadPicture(const QString &programPath) {
+    // Qt reads no metafiles: ours are drawn at their own size.
+    if (programPath.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive))
+        return wmf::renderMetafile(contentPath(programPath));
     QImageReader reader(contentPath(programPath));
     // A picture larger than any screen of the program is refused rather than
     // decoded into hundreds of megabytes.

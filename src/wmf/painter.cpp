@@ -1,0 +1,353 @@
+#include "wmf/painter.h"
+
+#include "wmf/reader.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace wmf {
+namespace {
+
+constexpr int kMaxSide = 4096;
+
+QColor toColour(Rgb c) {
+    return QColor(c.red, c.green, c.blue);
+}
+
+struct TextFont {
+    QFont font;
+    double ascent = 0;
+    double descent = 0;
+};
+
+class Painter {
+  public:
+    Painter(QPainter &painter, const DisplayList &list, const QRectF &target)
+        : p_(painter), target_(target), scaleX_(target.width() / list.widthTwips),
+          scaleY_(target.height() / list.heightTwips) {}
+
+    void paint(const DisplayList &list) {
+        p_.save();
+        p_.setRenderHint(QPainter::Antialiasing);
+        p_.setRenderHint(QPainter::TextAntialiasing);
+        p_.setRenderHint(QPainter::SmoothPixmapTransform);
+        p_.save();
+        p_.setClipRect(target_, Qt::IntersectClip);
+        for (const Item &item : list.items) {
+            setClip(item.clip);
+            if (const auto *shape = std::get_if<Shape>(&item.what))
+                drawShape(*shape);
+            else if (const auto *text = std::get_if<TextRun>(&item.what))
+                drawText(*text);
+            else if (const auto *picture = std::get_if<Picture>(&item.what))
+                drawPicture(*picture);
+            else if (const auto *fill = std::get_if<Fill>(&item.what))
+                p_.fillRect(rect(fill->rect), toColour(fill->colour));
+        }
+        p_.restore();
+        p_.restore();
+    }
+
+  private:
+    QPointF point(const PointF &pt) const {
+        return {target_.left() + pt.x * scaleX_, target_.top() + pt.y * scaleY_};
+    }
+    QRectF rect(const RectF &r) const {
+        const RectF n = r.normalised();
+        return QRectF(point({n.left, n.top}), point({n.right, n.bottom})).normalized();
+    }
+
+    void setClip(const std::optional<RectF> &clip) {
+        if (clip == clip_) return;
+        clip_ = clip;
+        p_.restore();
+        p_.save();
+        p_.setClipRect(target_, Qt::IntersectClip);
+        if (clip) p_.setClipRect(rect(*clip), Qt::IntersectClip);
+    }
+
+    QPen pen(const Pen &pen) const {
+        if (pen.style == PenStyle::Null) return Qt::NoPen;
+        // A pen of width 0 is one device pixel on screen; on a fine printer it
+        // keeps the width of a screen pixel so hairlines stay visible.
+        double width = pen.width * (std::abs(scaleX_) + std::abs(scaleY_)) / 2;
+        if (pen.width == 0) width = 15.0 * (std::abs(scaleX_) + std::abs(scaleY_)) / 2;
+        if (width <= 1.0) width = 0;
+        QPen out(toColour(pen.colour), width);
+        switch (pen.style) {
+        case PenStyle::Dash:
+            out.setStyle(Qt::DashLine);
+            break;
+        case PenStyle::Dot:
+            out.setStyle(Qt::DotLine);
+            break;
+        case PenStyle::DashDot:
+            out.setStyle(Qt::DashDotLine);
+            break;
+        case PenStyle::DashDotDot:
+            out.setStyle(Qt::DashDotDotLine);
+            break;
+        default:
+            out.setStyle(Qt::SolidLine);
+            break;
+        }
+        out.setCapStyle(pen.cap == LineCap::Flat     ? Qt::FlatCap
+                        : pen.cap == LineCap::Square ? Qt::SquareCap
+                                                     : Qt::RoundCap);
+        out.setJoinStyle(pen.join == LineJoin::Bevel   ? Qt::BevelJoin
+                         : pen.join == LineJoin::Miter ? Qt::MiterJoin
+                                                       : Qt::RoundJoin);
+        return out;
+    }
+
+    static QBrush brush(const Brush &brush) {
+        switch (brush.style) {
+        case Brush::Style::Null:
+            return Qt::NoBrush;
+        case Brush::Style::Hatched: {
+            constexpr Qt::BrushStyle kHatches[] = {Qt::HorPattern,   Qt::VerPattern,   Qt::FDiagPattern,
+                                                   Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+            return QBrush(toColour(brush.colour), kHatches[std::clamp(brush.hatch, 0, 5)]);
+        }
+        default:
+            return QBrush(toColour(brush.colour));
+        }
+    }
+
+    QPolygonF polygon(const std::vector<PointF> &points, std::size_t from, std::size_t count) const {
+        QPolygonF out;
+        out.reserve(qsizetype(count));
+        for (std::size_t i = from; i < from + count && i < points.size(); ++i)
+            out.append(point(points[i]));
+        return out;
+    }
+
+    // The parametric angle, in degrees, of the point where the line from the
+    // ellipse's centre towards pt meets it.
+    static double angle(const QRectF &box, const QPointF &pt) {
+        const double rx = std::max(box.width() / 2, 1e-9);
+        const double ry = std::max(box.height() / 2, 1e-9);
+        return std::atan2(-(pt.y() - box.center().y()) / ry, (pt.x() - box.center().x()) / rx) * 180 /
+               std::numbers::pi;
+    }
+
+    void drawShape(const Shape &s) {
+        p_.setPen(pen(s.pen));
+        p_.setBrush(brush(s.brush));
+        const Qt::FillRule rule = s.winding ? Qt::WindingFill : Qt::OddEvenFill;
+        switch (s.kind) {
+        case Shape::Kind::Polyline:
+            p_.drawPolyline(polygon(s.points, 0, s.points.size()));
+            break;
+        case Shape::Kind::Polygon:
+            p_.drawPolygon(polygon(s.points, 0, s.points.size()), rule);
+            break;
+        case Shape::Kind::PolyPolygon: {
+            QPainterPath path;
+            path.setFillRule(rule);
+            std::size_t from = 0;
+            for (int count : s.counts) {
+                path.addPolygon(polygon(s.points, from, std::size_t(count)));
+                path.closeSubpath();
+                from += std::size_t(count);
+            }
+            p_.drawPath(path);
+            break;
+        }
+        case Shape::Kind::Rectangle:
+            p_.drawRect(rect(s.box));
+            break;
+        case Shape::Kind::Ellipse:
+            p_.drawEllipse(rect(s.box));
+            break;
+        case Shape::Kind::RoundRect:
+            p_.drawRoundedRect(rect(s.box), std::abs(s.corner.x * scaleX_) / 2,
+                               std::abs(s.corner.y * scaleY_) / 2);
+            break;
+        case Shape::Kind::Arc:
+        case Shape::Kind::Pie:
+        case Shape::Kind::Chord: {
+            const QRectF box = rect(s.box);
+            const double start = angle(box, point(s.start));
+            double span = angle(box, point(s.end)) - start;
+            while (span <= 0)
+                span += 360;
+            QPainterPath path;
+            if (s.kind == Shape::Kind::Pie) {
+                path.moveTo(box.center());
+                path.arcTo(box, start, span);
+                path.closeSubpath();
+            } else {
+                path.arcMoveTo(box, start);
+                path.arcTo(box, start, span);
+                if (s.kind == Shape::Kind::Chord) path.closeSubpath();
+            }
+            if (s.kind == Shape::Kind::Arc) p_.setBrush(Qt::NoBrush);
+            p_.drawPath(path);
+            break;
+        }
+        }
+    }
+
+    const TextFont &textFont(const Font &f) {
+        const double sy = std::abs(scaleY_);
+        const QString key = f.face + QLatin1Char('/') + QString::number(f.height * sy) + QLatin1Char('/') +
+                            QString::number(f.weight) + QLatin1Char(f.italic ? 'i' : '-') +
+                            QLatin1Char(f.underline ? 'u' : '-') + QLatin1Char(f.strikeOut ? 's' : '-');
+        auto found = fonts_.find(key);
+        if (found != fonts_.end()) return *found;
+
+        // An empty face is the player's default; 12 points when no height is given.
+        QFont font(f.face.isEmpty() ? QStringLiteral("Arial") : f.face);
+        font.setWeight(QFont::Weight(f.weight <= 0 ? 400 : std::clamp(f.weight, 1, 1000)));
+        font.setItalic(f.italic);
+        font.setUnderline(f.underline);
+        font.setStrikeOut(f.strikeOut);
+        // Advances come from the metafile or add up character by character.
+        font.setKerning(false);
+        double em = f.height == 0 ? 240 * sy : std::abs(f.height) * sy;
+        font.setPixelSize(std::max(1, int(std::lround(em))));
+        if (f.height > 0) {
+            // A positive height is the cell: the em is what is left after the leading.
+            const QFontMetricsF metrics(font);
+            const double cell = metrics.ascent() + metrics.descent();
+            if (cell > 0) em = em * em / cell;
+            font.setPixelSize(std::max(1, int(std::lround(em))));
+        }
+        TextFont out;
+        out.font = font;
+        const QFontMetricsF metrics(font);
+        out.ascent = metrics.ascent();
+        out.descent = metrics.descent();
+        return *fonts_.insert(key, out);
+    }
+
+    void drawText(const TextRun &run) {
+        if (run.text.isEmpty() && !run.fillBox) return;
+        const TextFont &tf = textFont(run.font);
+        const QPointF at = point(run.at);
+        const double sx = std::abs(scaleX_);
+
+        if (run.fillBox && run.box) p_.fillRect(rect(*run.box), toColour(run.background));
+        if (run.text.isEmpty()) return;
+
+        std::vector<double> advances;
+        double width = 0;
+        if (!run.dx.empty()) {
+            advances.reserve(run.dx.size());
+            for (double d : run.dx) {
+                advances.push_back(d * sx);
+                width += d * sx;
+            }
+        } else {
+            width = QFontMetricsF(tf.font).horizontalAdvance(run.text);
+        }
+        double x = 0;
+        if (run.horizontal == HAlign::Centre) x = -width / 2;
+        if (run.horizontal == HAlign::Right) x = -width;
+        double baseline = 0;
+        if (run.vertical == VAlign::Top) baseline = tf.ascent;
+        if (run.vertical == VAlign::Bottom) baseline = -tf.descent;
+
+        p_.save();
+        if (run.clipToBox && run.box) p_.setClipRect(rect(*run.box), Qt::IntersectClip);
+        p_.translate(at);
+        if (run.font.escapement != 0) p_.rotate(-run.font.escapement / 10.0);
+        if (run.opaque)
+            p_.fillRect(QRectF(x, baseline - tf.ascent, width, tf.ascent + tf.descent),
+                        toColour(run.background));
+        p_.setPen(toColour(run.colour));
+        p_.setFont(tf.font);
+        if (advances.empty()) {
+            p_.drawText(QPointF(x, baseline), run.text);
+        } else {
+            drawSpaced(tf, run.text, advances, x, baseline);
+        }
+        p_.restore();
+    }
+
+    // Each character at the advance the metafile gives it. Runs of characters
+    // whose advances match the face's own are drawn as one piece; a glyph run
+    // of raw glyphs would be quicker but Qt 6.4 draws an application font's
+    // bold glyphs from its regular face.
+    void drawSpaced(const TextFont &tf, const QString &text, const std::vector<double> &advances, double x,
+                    double baseline) {
+        const QFontMetricsF metrics(tf.font);
+        qsizetype pieceStart = 0;
+        double pieceX = x;
+        double expected = x;
+        double pen = x;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (std::abs(pen - expected) > 0.5) {
+                p_.drawText(QPointF(pieceX, baseline), text.mid(pieceStart, i - pieceStart));
+                pieceStart = i;
+                pieceX = expected = pen;
+            }
+            expected += metrics.horizontalAdvance(text[i]);
+            pen += i < qsizetype(advances.size()) ? advances[std::size_t(i)] : 0;
+        }
+        p_.drawText(QPointF(pieceX, baseline), text.mid(pieceStart));
+    }
+
+    void drawPicture(const Picture &pic) {
+        const Bitmap &b = pic.bitmap;
+        if (b.width <= 0 || b.height <= 0 || b.pixels.size() != std::size_t(b.width) * std::size_t(b.height))
+            return;
+        const QImage image(reinterpret_cast<const uchar *>(b.pixels.data()), b.width, b.height, b.width * 4,
+                           QImage::Format_ARGB32);
+        p_.drawImage(rect(pic.target), image,
+                     QRectF(pic.sourceX, pic.sourceY, pic.sourceWidth, pic.sourceHeight));
+    }
+
+    QPainter &p_;
+    QRectF target_;
+    double scaleX_;
+    double scaleY_;
+    std::optional<RectF> clip_;
+    QHash<QString, TextFont> fonts_;
+};
+
+} // namespace
+
+QSize pixelSize(const DisplayList &list) {
+    return {std::max(1, int(std::lround(list.widthTwips / 15.0))),
+            std::max(1, int(std::lround(list.heightTwips / 15.0)))};
+}
+
+void paintDisplayList(QPainter &painter, const DisplayList &list, const QRectF &target) {
+    if (list.widthTwips <= 0 || list.heightTwips <= 0 || target.isEmpty()) return;
+    Painter(painter, list, target).paint(list);
+}
+
+bool drawMetafile(QPainter &painter, const QString &path, const QRectF &target) {
+    const ReadResult read = readMetafileFile(path);
+    if (read.problem == Problem::NotAMetafile || read.problem == Problem::EmptyPicture) return false;
+    paintDisplayList(painter, read.list, target);
+    return true;
+}
+
+QImage renderDisplayList(const DisplayList &list, QSize size, const QColor &background) {
+    if (list.widthTwips <= 0 || list.heightTwips <= 0) return {};
+    if (size.isEmpty()) size = pixelSize(list);
+    if (size.width() > kMaxSide || size.height() > kMaxSide)
+        size.scale(kMaxSide, kMaxSide, Qt::KeepAspectRatio);
+    size = size.expandedTo({1, 1});
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(background);
+    QPainter painter(&image);
+    paintDisplayList(painter, list, QRectF(QPointF(0, 0), QSizeF(size)));
+    return image;
+}
+
+QImage renderMetafile(const QString &path, QSize size, const QColor &background) {
+    const ReadResult read = readMetafileFile(path);
+    if (read.problem == Problem::NotAMetafile || read.problem == Problem::EmptyPicture) return {};
+    return renderDisplayList(read.list, size, background);
+}
+
+} // namespace wmf
