@@ -1,0 +1,59 @@
+#include "matching/matchboard.h"
+
+MatchingBoard::MatchingBoard(SharedState &shared) : shared_(shared) {
+    for (int i = 0; i < Pairs; ++i)
+        names_[i] = QPointF(NamePlaces[i].left, NamePlaces[i].top);
+    homes_ = names_;
+    shared_.MaxScore = Pairs;
+}
+
+void MatchingBoard::setlabels() {
+    homes_ = names_;
+}
+
+void MatchingBoard::mouseMove(int index, int buttons, QPointF pointer) {
+    if (buttons != LeftButton) return;
+    const QSizeF size = labelSize(index);
+    names_[index] += pointer - QPointF(size.width() / 2, size.height() / 2);
+}
+
+void MatchingBoard::drop(int index) {
+    // Each test reads the position as the previous one left it; in this
+    // layout no window holds another box, so the first box in the order
+    // drop box 0, home box 0, drop box 1, ... whose window holds the name wins.
+    for (int i = 0; i < Pairs; ++i) {
+        snap(index, dropBox(i), QSizeF(DropBoxes[i].width, DropBoxes[i].height));
+        snap(index, homes_[i], labelSize(i));
+    }
+    int filled = 0;
+    for (int a = 0; a < Pairs; ++a) {
+        for (int b = 0; b < Pairs; ++b)
+            filled += names_[a] == dropBox(b);
+    }
+    // Once offered, checking stays offered until the names go home.
+    if (filled == Pairs) checkScoreShown_ = true;
+}
+
+void MatchingBoard::snap(int index, QPointF target, QSizeF size) {
+    const QPointF at = names_[index];
+    if (target.x() - size.width() / 2 < at.x() && at.x() < target.x() + size.width() &&
+        target.y() - size.height() / 2 < at.y() && at.y() < target.y() + size.height())
+        names_[index] = target;
+}
+
+void MatchingBoard::exit() {
+    shared_.Score = 0;
+}
+
+void MatchingBoard::startAgain() {
+    shared_.Score = 0;
+    names_ = homes_;
+    checkScoreShown_ = false;
+}
+
+void MatchingBoard::checkScore() {
+    shared_.Score = 0;
+    for (int i = 0; i < Pairs; ++i) {
+        if (names_[i] == dropBox(i)) ++shared_.Score;
+    }
+}

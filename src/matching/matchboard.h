@@ -1,0 +1,62 @@
+#pragma once
+// The painting matching: four painters' names dragged into the boxes beneath
+// four paintings, snapped to the nearest box and scored, in twips.
+
+#include "shell/module1.h"
+#include "shell/twips.h"
+
+#include <QPointF>
+#include <QSizeF>
+#include <array>
+
+class MatchingBoard {
+  public:
+    static constexpr int Pairs = 4;
+    static constexpr int LeftButton = 1;
+    // Name label i belongs in drop box i.
+    static constexpr std::array<TwipRect, Pairs> DropBoxes{{
+        {420, 6120, 2325, 375},
+        {6555, 6120, 2325, 375},
+        {9240, 6120, 2325, 375},
+        {3615, 6120, 2325, 375},
+    }};
+    static constexpr std::array<TwipRect, Pairs> NamePlaces{{
+        {6240, 7320, 2325, 375},
+        {9000, 7320, 2325, 375},
+        {720, 7320, 2325, 375},
+        {3480, 7320, 2325, 375},
+    }};
+
+    // Names in their starting places; the shared maximum becomes four.
+    explicit MatchingBoard(SharedState &shared);
+
+    // Each home box takes the size and place of its name label.
+    void setlabels();
+
+    QPointF name(int index) const { return names_[index]; }
+    QPointF home(int index) const { return homes_[index]; }
+    static QPointF dropBox(int index) {
+        return {double(DropBoxes[index].left), double(DropBoxes[index].top)};
+    }
+    static QSizeF labelSize(int index) {
+        return {double(NamePlaces[index].width), double(NamePlaces[index].height)};
+    }
+    bool checkScoreShown() const { return checkScoreShown_; }
+
+    // The pointer moved over a name label, at a position relative to its top-left.
+    void mouseMove(int index, int buttons, QPointF pointer);
+    // A button was released after a press on the name label.
+    void drop(int index);
+
+    void exit();
+    void startAgain();
+    void checkScore();
+
+  private:
+    void snap(int index, QPointF target, QSizeF size);
+
+    SharedState &shared_;
+    std::array<QPointF, Pairs> names_;
+    std::array<QPointF, Pairs> homes_;
+    bool checkScoreShown_ = false;
+};
