@@ -141,6 +141,9 @@ void multiple::Label3_Click(int index) {
     case Exit:
         unloadScreen();
         break;
+    case PrintWorksheet:
+        Printpage();
+        break;
     default:
         break;
     }

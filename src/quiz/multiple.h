@@ -30,6 +30,8 @@ class multiple : public Screen {
 
     // Shows question CurrentQuestion with no answer chosen.
     void showquest();
+    // Prints the loaded question set as a paper worksheet on the default printer.
+    void Printpage();
 
   protected:
     void load() override;

@@ -1,5 +1,8 @@
 #include "quiz/welldone.h"
 
+#include "platform/messages.h"
+#include "platform/services.h"
+#include "quiz/certificate.h"
 #include "quiz/marking.h"
 #include "quiz/wrong.h"
 #include "shell/fonts.h"
@@ -110,8 +113,17 @@ void Welldone::Timer3_Timer() {
 
 void Welldone::Label3_Click(int index) {
     if (index == 0) {
-        // Full marks print the certificate, which the print routine owns.
-        if (Module1.Score != Module1.MaxScore) form<Wrong>().showScreen();
+        if (Module1.Score != Module1.MaxScore) {
+            form<Wrong>().showScreen();
+            return;
+        }
+        // The print routine reports the printer's own failures; anything
+        // else that stops it still leaves this screen open for another try.
+        try {
+            Printpage();
+        } catch (const std::exception &) {
+            services().messages->info(kPrintingCancelled);
+        }
         return;
     }
     if (isLoaded<Wrong>()) form<Wrong>().unloadScreen();

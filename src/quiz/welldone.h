@@ -36,6 +36,9 @@ class Welldone : public Screen {
     QTimer *Timer2 = nullptr;
     QTimer *Timer3 = nullptr;
 
+    // Prints the certificate for full marks on the default printer.
+    void Printpage();
+
   protected:
     void load() override;
 

@@ -1,0 +1,156 @@
+#include "platform/services.h"
+#include "print/recordingprinter.h"
+#include "quiz/certificate.h"
+#include "quiz/multiple.h"
+#include "quiz/welldone.h"
+#include "quiz/worksheetprint.h"
+#include "shell/labelbutton.h"
+#include "shell/module1.h"
+#include "support/testsupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+// The results screen after a quiz, as the quiz leaves it.
+Welldone &results(int score) {
+    Module1.Score = score;
+    Module1.MaxScore = 10;
+    Module1.QuizHeading = QStringLiteral("Lives of Hellas");
+    Welldone &screen = form<Welldone>();
+    screen.Label6->hide();
+    screen.Label5->show();
+    screen.Label3[0]->show();
+    screen.showScreen();
+    return screen;
+}
+
+void fillSet() {
+    Module1.SetTitle = QStringLiteral("Phidias the sculptor");
+    for (int q = 1; q <= 10; ++q) {
+        Module1.Question[q] = QStringLiteral("Question text %1").arg(q);
+        Module1.AnswerA[q] = QStringLiteral("A%1").arg(q);
+        Module1.AnswerB[q] = QStringLiteral("B%1").arg(q);
+        Module1.AnswerC[q] = QStringLiteral("C%1").arg(q);
+        Module1.AnswerD[q] = QStringLiteral("D%1").arg(q);
+        Module1.CorrectAnswer[q] = QStringLiteral("1");
+    }
+}
+
+QStringList textsOf(const PrintJob &job) {
+    QStringList texts;
+    for (const PrintedText &t : job.texts)
+        texts.append(t.text);
+    return texts;
+}
+
+} // namespace
+
+class PrintScreens : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void printCertificatePrintsTheTypedNameAndTheScoreAndSaysSo() {
+        TestWorld world;
+        RecordingPrinters printers;
+        services().printer = printers.factory();
+        Welldone &screen = results(10);
+        QTest::keyClicks(screen.Text1, QStringLiteral("Nikos"));
+        QTest::mouseClick(screen.Label3[0], Qt::LeftButton);
+        QCOMPARE(printers.jobs.size(), 1);
+        const QStringList texts = textsOf(*printers.jobs[0]);
+        QVERIFY(texts.contains(QStringLiteral("Nikos")));
+        QVERIFY(texts.contains(QStringLiteral("You have scored 10 out of 10.")));
+        QVERIFY(texts.contains(QStringLiteral("Lives of Hellas")));
+        QVERIFY(printers.jobs[0]->ended);
+        QCOMPARE(world.messages.shown, QStringList({kCertificatePrinting}));
+        QVERIFY(isLoaded<Welldone>());
+    }
+
+    void aCertificateCanBePrintedAgainWhileTheResultsStayOpen() {
+        TestWorld world;
+        RecordingPrinters printers;
+        services().printer = printers.factory();
+        Welldone &screen = results(10);
+        QTest::mouseClick(screen.Label3[0], Qt::LeftButton);
+        QTest::mouseClick(screen.Label3[0], Qt::LeftButton);
+        QCOMPARE(printers.jobs.size(), 2);
+        QCOMPARE(printers.jobs[1]->texts[14].text, QString()); // the empty name line
+    }
+
+    void withoutAPrinterTheResultsScreenShowsTheProblemAndStaysOpen() {
+        TestWorld world;
+        RecordingPrinters printers;
+        printers.noPrinter = true;
+        services().printer = printers.factory();
+        QTest::mouseClick(results(10).Label3[0], Qt::LeftButton);
+        QCOMPARE(world.messages.shown, QStringList({kPrintProblem}));
+        QVERIFY(isLoaded<Welldone>());
+    }
+
+    void aFailureThatEscapesThePrintRoutineIsShownAsCancelled() {
+        TestWorld world;
+        RecordingPrinters printers;
+        printers.failAfter = 3;
+        printers.failOutsideThePrinter = true;
+        services().printer = printers.factory();
+        QTest::mouseClick(results(10).Label3[0], Qt::LeftButton);
+        QCOMPARE(world.messages.shown, QStringList({kPrintingCancelled}));
+        QVERIFY(printers.jobs[0]->abandoned);
+        QVERIFY(isLoaded<Welldone>());
+    }
+
+    void belowFullMarksTheButtonPrintsNothing() {
+        TestWorld world;
+        RecordingPrinters printers;
+        services().printer = printers.factory();
+        QTest::mouseClick(results(9).Label3[0], Qt::LeftButton);
+        QVERIFY(printers.jobs.isEmpty());
+    }
+
+    void printWorksheetPrintsTheSetUnderTheScreensHeadingAndLeavesTheQuizAsItWas() {
+        TestWorld world;
+        RecordingPrinters printers;
+        services().printer = printers.factory();
+        fillSet();
+        multiple &quiz = form<multiple>();
+        quiz.Label5->setText(QStringLiteral("Lives of Hellas"));
+        quiz.showScreen();
+        QTest::mouseClick(quiz.Label3[1], Qt::LeftButton);
+        quiz.Option1[2]->click();
+        quiz.Label3[3]->show();
+        QTest::mouseClick(quiz.Label3[3], Qt::LeftButton);
+
+        QCOMPARE(printers.jobs.size(), 1);
+        const QStringList texts = textsOf(*printers.jobs[0]);
+        QCOMPARE(texts[4], QStringLiteral("Lives of Hellas"));
+        QCOMPARE(texts[5], QStringLiteral("Phidias the sculptor"));
+        QVERIFY(texts.contains(QStringLiteral("Question 10    Question text 10")));
+        QVERIFY(texts.contains(QStringLiteral("D. D7")));
+        QCOMPARE(world.messages.shown, QStringList({kWorksheetPrinting}));
+        QCOMPARE(Module1.CurrentQuestion, 2);
+        QVERIFY(quiz.Option1[2]->isChecked());
+        QCOMPARE(Module1.QuestionScore[1], 0);
+    }
+
+    void aWorksheetPrinterFailureIsReportedAndTheQuizCarriesOn() {
+        TestWorld world;
+        RecordingPrinters printers;
+        printers.failAfter = 12;
+        services().printer = printers.factory();
+        fillSet();
+        multiple &quiz = form<multiple>();
+        quiz.showScreen();
+        quiz.Label3[3]->show();
+        QTest::mouseClick(quiz.Label3[3], Qt::LeftButton);
+        QCOMPARE(world.messages.shown, QStringList({kPrintProblem}));
+        QVERIFY(printers.jobs[0]->abandoned);
+        QVERIFY(isLoaded<multiple>());
+        QCOMPARE(Module1.CurrentQuestion, 1);
+    }
+};
+
+QTEST_MAIN(PrintScreens)
+#include "print_screens_test.moc"
