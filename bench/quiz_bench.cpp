@@ -1,0 +1,149 @@
+// Quiz figures: the time to read a question set file into the shared set,
+// and the time from a click on "Next Question >>" to the next question painted.
+
+#include "figure.h"
+
+#include "platform/messages.h"
+#include "platform/random.h"
+#include "platform/services.h"
+#include "quiz/multiple.h"
+#include "quiz/questionset.h"
+#include "shell/fonts.h"
+#include "shell/labelbutton.h"
+#include "shell/module1.h"
+#include "shell/stage.h"
+#include "topic/phidias.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <vector>
+
+namespace {
+
+class SilentMessages final : public Messages {
+  public:
+    void info(const QString &) override {}
+    bool confirm(const QString &) override { return false; }
+};
+
+const QString kSetPath = QStringLiteral("multiple\\phidias.txt");
+
+// A set as long as a teacher would plausibly write, with commas to unescape.
+QByteArray sampleSet() {
+    std::array<QuestionSetEntry, kQuestionsPerSet> entries;
+    for (int q = 0; q < kQuestionsPerSet; ++q) {
+        entries[q].question =
+            QStringLiteral("Which of these, made by Phidias for the Parthenon, is question %1?").arg(q + 1);
+        for (int a = 0; a < kAnswersPerQuestion; ++a)
+            entries[q].answers[a] =
+                QStringLiteral("The statue of Athena, in gold and ivory, answer %1").arg(a + 1);
+        entries[q].correct = QString::number(q % 4 + 1);
+    }
+    return questionSetBytes(QStringLiteral("Phidias, sculptor of Athens"), entries);
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+double millisecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+void loadOnce() {
+    SharedState state;
+    if (!loadQuestionSetFile(kSetPath, state)) std::abort();
+    benchmark::DoNotOptimize(state.Question);
+}
+
+// Keeps a quiz on view, starting again at question 1 after question 10.
+multiple &quizOnView() {
+    if (!isLoaded<multiple>()) {
+        form<phidias>().showScreen();
+        form<phidias>().label3[0]->clicked();
+        QCoreApplication::processEvents();
+        if (!isLoaded<multiple>()) std::abort();
+    }
+    multiple &quiz = form<multiple>();
+    if (Module1.CurrentQuestion >= 10) {
+        Module1.CurrentQuestion = 1;
+        quiz.showquest();
+        Stage::current().repaint();
+    }
+    return quiz;
+}
+
+void nextQuestion(multiple &quiz) {
+    quiz.Label3[1]->clicked();
+    Stage::current().repaint();
+}
+
+void BM_QuestionSetLoad(benchmark::State &state) {
+    for (auto _ : state)
+        loadOnce();
+}
+BENCHMARK(BM_QuestionSetLoad)->Unit(benchmark::kMicrosecond);
+
+void BM_NextQuestion(benchmark::State &state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        multiple &quiz = quizOnView();
+        state.ResumeTiming();
+        nextQuestion(quiz);
+    }
+}
+BENCHMARK(BM_NextQuestion)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    registerFonts();
+    SilentMessages messages;
+    ClockRandom random;
+    services().messages = &messages;
+    services().random = &random;
+
+    // bench/run starts in the generated content; elsewhere a folder of our own holds the set.
+    QTemporaryDir own;
+    if (!QFile::exists(QStringLiteral("multiple/phidias.txt"))) {
+        QDir::setCurrent(own.path());
+        QDir().mkpath(QStringLiteral("multiple"));
+        QFile file(QStringLiteral("multiple/phidias.txt"));
+        if (!file.open(QIODevice::WriteOnly) || file.write(sampleSet()) < 0) return 1;
+    }
+
+    Stage stage;
+    stage.resize(1024, 768);
+    stage.show();
+    // Painting only happens once the window system has exposed the stage.
+    for (int i = 0; i < 1000 && !(stage.windowHandle() && stage.windowHandle()->isExposed()); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+
+    std::vector<double> loads;
+    for (int i = 0; i < 201; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        loadOnce();
+        loads.push_back(millisecondsSince(start));
+    }
+    std::vector<double> nexts;
+    for (int i = 0; i < 99; ++i) {
+        multiple &quiz = quizOnView();
+        const auto start = std::chrono::steady_clock::now();
+        nextQuestion(quiz);
+        nexts.push_back(millisecondsSince(start));
+    }
+    printFigure("questionset_load_ms", median(loads), "ms", "<=", 1.7);
+    printFigure("next_question_ms", median(nexts), "ms", "<=", 1.7);
+    return 0;
+}

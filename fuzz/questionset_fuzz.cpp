@@ -1,0 +1,25 @@
+// Feeds arbitrary bytes to the question set reader as a file would reach it:
+// decoded, read field by field, loaded into a shared state, then marked as
+// the quiz marks it.
+
+#include "quiz/marking.h"
+#include "quiz/questionset.h"
+#include "shell/textfields.h"
+
+#include <QByteArray>
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    FieldReader reader(decodeText(bytes));
+    SharedState state;
+    LoadQuestionSet(reader, state);
+    for (int q = 1; q <= kQuestionsPerSet; ++q) {
+        for (int selected = 1; selected <= 5; ++selected)
+            state.QuestionScore[q] |= quizmarks::mark(state.CorrectAnswer[q], selected);
+    }
+    // Whatever was read can be written as a whole file.
+    if (questionSetBytes(state).count('\n') != kQuestionSetFields) __builtin_trap();
+    return 0;
+}
