@@ -1,0 +1,157 @@
+#include "wmf/reader.h"
+#include "wmf/writer.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace wmf;
+
+namespace {
+
+quint16 wordAt(const QByteArray &b, int at) {
+    return quint16(quint8(b[at]) | quint8(b[at + 1]) << 8);
+}
+quint32 longAt(const QByteArray &b, int at) {
+    return wordAt(b, at) | quint32(wordAt(b, at + 2)) << 16;
+}
+
+// Three by two pixels, rows from the top, red green blue each.
+QByteArray sixPixels() {
+    return QByteArray::fromHex("ff0000 00ff00 0000ff"
+                               "102030 405060 708090");
+}
+
+} // namespace
+
+TEST(WmfWriterFile, PlaceableHeaderHoldsTheBoxTwipsAndAValidChecksum) {
+    Writer page(10485, 7800);
+    const QByteArray b = page.bytes();
+    EXPECT_EQ(longAt(b, 0), 0x9AC6CDD7u);
+    EXPECT_EQ(wordAt(b, 10), 10485);
+    EXPECT_EQ(wordAt(b, 12), 7800);
+    EXPECT_EQ(wordAt(b, 14), 1440);
+    quint16 sum = 0;
+    for (int i = 0; i < 20; i += 2)
+        sum ^= wordAt(b, i);
+    EXPECT_EQ(wordAt(b, 20), sum);
+}
+
+TEST(WmfWriterFile, MetafileHeaderCountsTheWholeFileTheLargestRecordAndTheSlots) {
+    Writer page(1000, 1000);
+    page.picture(0, 0, 100, 100, sixPixels(), 3, 2);
+    for (int i = 0; i < 50; ++i)
+        page.setFont({QStringLiteral("Arial"), 10.0 + i});
+    const QByteArray b = page.bytes();
+    EXPECT_EQ(qint64(longAt(b, 22 + 6)) * 2, b.size() - 22);
+    // Objects are replaced, never piled up: font, pen and brush and one being swapped in.
+    EXPECT_LE(wordAt(b, 22 + 10), 4);
+    // The picture record: 3 words, 11 parameter words, 40-byte header, two 12-byte rows.
+    EXPECT_EQ(longAt(b, 22 + 12), 3u + 11 + 20 + 12);
+    EXPECT_EQ(b.right(6), QByteArray::fromHex("030000000000"));
+}
+
+TEST(WmfWriterFile, WhatTheWriterWritesTheReaderReadsBackAsTheSameDisplayList) {
+    Writer w(2000, 1000);
+    w.setFont({QStringLiteral("Times New Roman"), 20, 700, true, false});
+    w.setTextColour({128, 0, 0});
+    w.setTextAlign(HAlign::Centre, VAlign::Top);
+    w.textOut(1000, 100, QStringLiteral("Phidias é – “Zeus”"));
+    w.setTextAlign(HAlign::Right, VAlign::Bottom);
+    w.extTextOut(900, 300, QStringLiteral("abc"), {100, 110, 120});
+    w.setPen({0, 0, 255}, 30, PenStyle::Dash);
+    w.setBrush({255, 255, 0});
+    w.line(0, 0, 100, 200);
+    w.rectangle(10, 20, 300, 400);
+    w.ellipse(5, 6, 7, 8);
+    w.polygon({{0, 0}, {100, 0}, {50, 80}});
+    w.setNullPen();
+    w.setNullBrush();
+    w.polyline({{1, 2}, {3, 4}});
+    ASSERT_TRUE(w.picture(500, 500, 300, 200, sixPixels(), 3, 2));
+
+    const ReadResult read = readMetafile(w.bytes());
+    ASSERT_TRUE(read.ok()) << problemName(read.problem);
+
+    DisplayList expected;
+    expected.widthTwips = 2000;
+    expected.heightTwips = 1000;
+    expected.placeable = true;
+    expected.unitsPerInch = 1440;
+    Font font{QStringLiteral("Times New Roman"), -400, 0, 0, 700, true, false, false, 0};
+    TextRun title;
+    title.at = {1000, 100};
+    title.text = QStringLiteral("Phidias é – “Zeus”");
+    title.font = font;
+    title.colour = {128, 0, 0};
+    title.horizontal = HAlign::Centre;
+    title.vertical = VAlign::Top;
+    expected.items.push_back({title, {}});
+    TextRun spaced = title;
+    spaced.at = {900, 300};
+    spaced.text = QStringLiteral("abc");
+    spaced.horizontal = HAlign::Right;
+    spaced.vertical = VAlign::Bottom;
+    spaced.dx = {100, 110, 120};
+    expected.items.push_back({spaced, {}});
+    Shape shape;
+    shape.pen = {PenStyle::Dash, 30, {0, 0, 255}, LineCap::Round, LineJoin::Round};
+    shape.brush = {Brush::Style::Solid, {255, 255, 0}, 0};
+    Shape line = shape;
+    line.points = {{0, 0}, {100, 200}};
+    expected.items.push_back({line, {}});
+    Shape rect = shape;
+    rect.kind = Shape::Kind::Rectangle;
+    rect.box = {10, 20, 300, 400};
+    expected.items.push_back({rect, {}});
+    Shape ellipse = rect;
+    ellipse.kind = Shape::Kind::Ellipse;
+    ellipse.box = {5, 6, 7, 8};
+    expected.items.push_back({ellipse, {}});
+    Shape polygon = shape;
+    polygon.kind = Shape::Kind::Polygon;
+    polygon.points = {{0, 0}, {100, 0}, {50, 80}};
+    expected.items.push_back({polygon, {}});
+    Shape polyline;
+    polyline.pen = {PenStyle::Null, 0, {}, LineCap::Round, LineJoin::Round};
+    polyline.brush = {Brush::Style::Null, {}, 0};
+    polyline.points = {{1, 2}, {3, 4}};
+    expected.items.push_back({polyline, {}});
+    Picture picture;
+    picture.target = {500, 500, 800, 700};
+    picture.bitmap = {3, 2, {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF102030, 0xFF405060, 0xFF708090}};
+    picture.sourceWidth = 3;
+    picture.sourceHeight = 2;
+    expected.items.push_back({picture, {}});
+
+    ASSERT_EQ(read.list.items.size(), expected.items.size());
+    for (std::size_t i = 0; i < expected.items.size(); ++i)
+        EXPECT_TRUE(read.list.items[i] == expected.items[i]) << "item " << i;
+    EXPECT_TRUE(read.list == expected);
+}
+
+TEST(WmfWriterFile, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+    Writer w(100, 100);
+    w.textOut(0, 0, QStringLiteral("Φειδίας"));
+    const ReadResult read = readMetafile(w.bytes());
+    EXPECT_EQ(std::get<TextRun>(read.list.items.at(0).what).text, QStringLiteral("???????"));
+}
+
+TEST(WmfWriterFile, PictureBytesThatDoNotMatchTheSizeAreRefused) {
+    Writer w(100, 100);
+    EXPECT_FALSE(w.picture(0, 0, 10, 10, sixPixels(), 2, 2));
+    EXPECT_FALSE(w.picture(0, 0, 10, 10, sixPixels(), 0, 2));
+    EXPECT_FALSE(w.picture(0, 0, 10, 10, sixPixels(), -3, -2));
+    EXPECT_TRUE(readMetafile(w.bytes()).list.items.empty());
+}
+
+TEST(WmfWriterFile, SaveWritesTheWholeFileOrReportsWhy) {
+    QTemporaryDir dir;
+    Writer w(100, 100);
+    w.textOut(10, 10, QStringLiteral("x"));
+    const QString path = dir.filePath(QStringLiteral("page.wmf"));
+    EXPECT_FALSE(w.save(path).has_value());
+    const ReadResult read = readMetafileFile(path);
+    EXPECT_TRUE(read.ok());
+    EXPECT_EQ(read.list.items.size(), 1u);
+    EXPECT_TRUE(w.save(dir.filePath(QStringLiteral("missing/folder/page.wmf"))).has_value());
+}
