@@ -1,5 +1,7 @@
 #include "topic/phidias.h"
 
+#include "jigsaw/jigsaw.h"
+#include "matching/phidiaslab.h"
 #include "platform/messages.h"
 #include "platform/pictures.h"
 #include "platform/services.h"
@@ -38,8 +40,8 @@ phidias::phidias(QWidget *parent) : Screen(parent) {
     const QFont font = designFont(QStringLiteral("Tahoma"), 15.75, true);
     QList<LabelButton *> buttons;
     for (int i = 0; i < 6; ++i) {
-        label3[i] = addLabelButton(QStringLiteral("label3_%1").arg(i), QString::fromLatin1(kEntries[i].caption),
-                                   kEntries[i].place, font);
+        label3[i] = addLabelButton(QStringLiteral("label3_%1").arg(i),
+                                   QString::fromLatin1(kEntries[i].caption), kEntries[i].place, font);
         connect(label3[i], &LabelButton::clicked, this, [this, i] { label3_Click(i); });
         buttons.append(label3[i]);
     }
@@ -70,6 +72,12 @@ void phidias::label3_Click(int index) {
     case Exit:
         form<intro0>().showScreen();
         unloadScreen();
+        break;
+    case FamousPaintings:
+        form<phidiaslab>().showScreen();
+        break;
+    case Jigsaw:
+        form<jigsaw>().showScreen();
         break;
     default:
         break;

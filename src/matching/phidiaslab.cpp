@@ -1,0 +1,213 @@
+#include "matching/phidiaslab.h"
+
+#include "quiz/welldone.h"
+#include "shell/fonts.h"
+#include "shell/labelbutton.h"
+#include "shell/module1.h"
+#include "shell/picturebox.h"
+#include "shell/stage.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+enum Button { Exit = 0, StartAgain = 1, CheckScore = 2 };
+
+struct Text {
+    const char *caption;
+    TwipRect place;
+    double points;
+};
+constexpr Text kTexts[6] = {
+    {"Phidias was the greatest artist in classical Greece. Unfortunately, none of his paintings have "
+     "survived.",
+     {120, 120, 11520, 1185},
+     24},
+    {"Girl with a Pearl Earring", {210, 2160, 2730, 885}, 18},
+    {"The Haywain", {3225, 3240, 3090, 525}, 18},
+    {"The Mona Lisa", {6345, 2520, 2730, 525}, 18},
+    {"Sunflowers", {9000, 2520, 2730, 525}, 18},
+    {"Match the famous paintings below to the artists who painted them.", {120, 1320, 11520, 585}, 18},
+};
+
+struct Painting {
+    const char *file;
+    TwipRect place;
+};
+constexpr Painting kPaintings[4] = {
+    {"Images\\haywain.jpg", {3240, 3720, 3060, 2310}},
+    {"Images\\monalisa.jpg", {6720, 3000, 1995, 3060}},
+    {"Images\\sunflowers.jpg", {9240, 3000, 2310, 3060}},
+    {"Images\\pearl.jpg", {240, 3000, 2670, 3060}},
+};
+
+// The painter whose painting stands above drop box i, as the box carries it
+// when the screen is made.
+constexpr const char *kPainters[4] = {"Jan Vermeer", "Leonardo da Vinci", "Vincent Van Gogh",
+                                      "John Constable"};
+
+struct ButtonLayout {
+    const char *caption;
+    TwipRect place;
+};
+constexpr ButtonLayout kButtons[3] = {
+    {"Exit", {10560, 7920, 1245, 495}},
+    {"Start Again", {3360, 7920, 2565, 495}},
+    {"Check Score", {6000, 7920, 2565, 495}},
+};
+
+const QString kBoxStyle = QStringLiteral(
+    "QLabel { color: rgb(255, 255, 0); background: transparent; border: 1px solid rgb(0, 0, 0); }");
+const QString kNameStyle = QStringLiteral(
+    "QLabel { color: rgb(255, 255, 0); background: rgb(0, 0, 0); border: 1px solid rgb(0, 0, 0); }");
+
+int buttonState(Qt::MouseButtons buttons) {
+    int state = 0;
+    if (buttons & Qt::LeftButton) state |= 1;
+    if (buttons & Qt::RightButton) state |= 2;
+    if (buttons & Qt::MiddleButton) state |= 4;
+    if (buttons & ~(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)) state |= 8;
+    return state;
+}
+
+TwipRect twipRect(QPointF at, const TwipRect &size) {
+    return {static_cast<int>(std::lround(at.x())), static_cast<int>(std::lround(at.y())), size.width,
+            size.height};
+}
+
+} // namespace
+
+phidiaslab::phidiaslab(QWidget *parent) : Screen(parent) {
+    const QColor yellow = LabelButton::Yellow;
+    for (int i = 0; i < 4; ++i) {
+        Image1[i] = addPicture(QStringLiteral("Image1_%1").arg(i), kPaintings[i].place);
+        Image1[i]->setStretch(true);
+    }
+    for (int i = 0; i < 6; ++i) {
+        Label7[i] = addLabel(QStringLiteral("Label7_%1").arg(i), QString::fromLatin1(kTexts[i].caption),
+                             kTexts[i].place, designFont(QStringLiteral("Times New Roman"), kTexts[i].points),
+                             yellow);
+    }
+    const QFont boxFont = designFont(QStringLiteral("Arial"), 12, true);
+    for (int i = 0; i < MatchingBoard::Pairs; ++i) {
+        Label4[i] =
+            addLabel(QStringLiteral("Label4_%1").arg(i), {}, MatchingBoard::NamePlaces[i], boxFont, yellow);
+        Label4[i]->setStyleSheet(kBoxStyle);
+    }
+    for (int i = 0; i < MatchingBoard::Pairs; ++i) {
+        Label1[i] = addLabel(QStringLiteral("Label1_%1").arg(i), QString::fromLatin1(kPainters[i]),
+                             MatchingBoard::DropBoxes[i], boxFont, yellow);
+        Label1[i]->setStyleSheet(kBoxStyle);
+    }
+    const QFont buttonFont = designFont(QStringLiteral("Tahoma"), 15.75, true);
+    QList<LabelButton *> buttons;
+    for (int i = 0; i < 3; ++i) {
+        Label3[i] = addLabelButton(QStringLiteral("Label3_%1").arg(i),
+                                   QString::fromLatin1(kButtons[i].caption), kButtons[i].place, buttonFont);
+        connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
+        buttons.append(Label3[i]);
+    }
+    Label3[CheckScore]->hide();
+    setHoverButtons(buttons, true, true);
+    // The names lie above everything else, so a name dragged anywhere stays in sight.
+    for (int i = 0; i < MatchingBoard::Pairs; ++i) {
+        Label2[i] =
+            addLabel(QStringLiteral("Label2_%1").arg(i), {}, MatchingBoard::NamePlaces[i], boxFont, yellow);
+        Label2[i]->setStyleSheet(kNameStyle);
+        Label2[i]->setWordWrap(false);
+        Label2[i]->installEventFilter(this);
+    }
+}
+
+phidiaslab::~phidiaslab() = default;
+
+void phidiaslab::load() {
+    fitScreen();
+    setCaption(QStringLiteral("Famous Paintings"));
+    for (int i = 0; i < 4; ++i)
+        Image1[i]->load(QString::fromLatin1(kPaintings[i].file));
+    board_ = std::make_unique<MatchingBoard>(Module1);
+    setlabels();
+}
+
+void phidiaslab::setlabels() {
+    board_->setlabels();
+    for (int i = 0; i < MatchingBoard::Pairs; ++i) {
+        Label1[i]->hide();
+        Label4[i]->resize(Label2[i]->size());
+    }
+    for (int i = 0; i < MatchingBoard::Pairs; ++i) {
+        Label2[i]->setText(Label1[i]->text());
+        Label1[i]->clear();
+        Label1[i]->show();
+        place(Label4[i], twipRect(board_->home(i), MatchingBoard::NamePlaces[i]));
+    }
+    for (int i = 0; i < MatchingBoard::Pairs; ++i) {
+        Label2[i]->show();
+        Label4[i]->show();
+    }
+}
+
+bool phidiaslab::eventFilter(QObject *watched, QEvent *event) {
+    const auto found = std::find(Label2.begin(), Label2.end(), watched);
+    if (found == Label2.end()) return Screen::eventFilter(watched, event);
+    const int index = static_cast<int>(found - Label2.begin());
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        event->accept();
+        return true;
+    case QEvent::MouseMove: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        Label2_MouseMove(index, buttonState(mouse->buttons()), mouse->position() * kTwipsPerPixel);
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        Label2_MouseUp(index);
+        return true;
+    default:
+        return Screen::eventFilter(watched, event);
+    }
+}
+
+void phidiaslab::Label2_MouseMove(int index, int buttons, QPointF pointer) {
+    board_->mouseMove(index, buttons, pointer);
+    showNames();
+}
+
+void phidiaslab::Label2_MouseUp(int index) {
+    board_->drop(index);
+    showNames();
+}
+
+void phidiaslab::showNames() {
+    for (int i = 0; i < MatchingBoard::Pairs; ++i) {
+        const QPoint at(toPixels(board_->name(i).x()), toPixels(board_->name(i).y()));
+        if (Label2[i]->pos() != at) Label2[i]->move(at);
+    }
+    Label3[CheckScore]->setVisible(board_->checkScoreShown());
+}
+
+void phidiaslab::Label3_Click(int index) {
+    switch (index) {
+    case Exit:
+        board_->exit();
+        unloadScreen();
+        return;
+    case StartAgain:
+        board_->startAgain();
+        showNames();
+        return;
+    case CheckScore:
+        board_->checkScore();
+        // The results screen words the score out of the four set at load;
+        // this screen stays beneath it with the names where they are.
+        form<Welldone>().showScreen();
+        return;
+    default:
+        return;
+    }
+}

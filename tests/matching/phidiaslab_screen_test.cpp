@@ -1,0 +1,177 @@
+// Mouse events go through the window, as a pupil's do, so the press grabs
+// the name and the moves and release that follow reach it wherever it is.
+#define QTEST_QPA_MOUSE_HANDLING
+
+#include "matching/phidiaslab.h"
+#include "quiz/welldone.h"
+#include "shell/labelbutton.h"
+#include "shell/module1.h"
+#include "support/testsupport.h"
+#include "topic/phidias.h"
+
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+QPoint pixels(QPointF twips) {
+    return {toPixels(twips.x()), toPixels(twips.y())};
+}
+
+// The middle of drop box `box`, in pixels of the screen.
+QPoint boxMiddle(int box) {
+    const TwipRect &r = MatchingBoard::DropBoxes[box];
+    return pixels(QPointF(r.left + r.width / 2.0, r.top + r.height / 2.0));
+}
+
+phidiaslab &openMatching() {
+    phidiaslab &screen = form<phidiaslab>();
+    screen.showScreen();
+    return screen;
+}
+
+// Presses `button` over the middle of the name, moves the pointer in steps to
+// `to` (pixels in the screen), and releases it there.
+void drag(phidiaslab &screen, int name, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
+    QLabel *label = screen.Label2[name];
+    const QPoint from = label->pos() + QPoint(label->width() / 2, label->height() / 2);
+    QTest::mousePress(label, button, {}, label->mapFrom(&screen, from));
+    for (int step = 1; step <= 4; ++step)
+        QTest::mouseMove(&screen, from + (to - from) * step / 4);
+    QTest::mouseRelease(&screen, button, {}, to);
+}
+
+void moveOver(QWidget *widget, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+} // namespace
+
+class MatchingScreen : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void opensWithEveryNameOverItsHomeBoxAndTheDropBoxesEmpty() {
+        TestWorld world(false);
+        Module1.MaxScore = 10;
+        phidiaslab &screen = openMatching();
+        QCOMPARE(screen.caption(), u"Famous Paintings"_qs);
+        QCOMPARE(Module1.MaxScore, 4);
+        const char *names[4] = {"Jan Vermeer", "Leonardo da Vinci", "Vincent Van Gogh", "John Constable"};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(screen.Label2[i]->text(), QString::fromLatin1(names[i]));
+            QCOMPARE(screen.Label4[i]->geometry(), screen.Label2[i]->geometry());
+            QVERIFY(screen.Label1[i]->isVisible());
+            QVERIFY(screen.Label1[i]->text().isEmpty());
+        }
+        QCOMPARE(screen.Label2[2]->pos(), QPoint(48, 488));
+        QCOMPARE(screen.Label1[3]->pos(), QPoint(241, 408));
+        QVERIFY(!screen.Label3[2]->isVisible());
+    }
+
+    void allFourNamesRightScoreFourOutOfFourOnTheResultsScreen() {
+        TestWorld world(false);
+        phidiaslab &screen = openMatching();
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(!screen.Label3[2]->isVisible());
+            drag(screen, i, boxMiddle(i));
+            QCOMPARE(screen.Label2[i]->pos(), screen.Label1[i]->pos());
+        }
+        QVERIFY(screen.Label3[2]->isVisible());
+        QTest::mouseClick(screen.Label3[2], Qt::LeftButton);
+        QVERIFY(isLoaded<Welldone>());
+        Welldone &results = form<Welldone>();
+        QCOMPARE(world.stage().frontScreen(), &results);
+        QCOMPARE(Module1.Score, 4);
+        QCOMPARE(Module1.MaxScore, 4);
+        QCOMPARE(results.Label1->text(), u"Excellent work. You have scored 4 out of 4."_qs);
+        QVERIFY(!results.Label5->isVisible());
+
+        QTest::mouseClick(results.Label3[1], Qt::LeftButton);
+        settle();
+        QVERIFY(!isLoaded<Welldone>());
+        QCOMPARE(world.stage().frontScreen(), &screen);
+        QCOMPARE(screen.Label2[0]->pos(), screen.Label1[0]->pos());
+    }
+
+    void twoNamesInOneBoxOfferTheCheckAndScoreOnlyTheRightOnes() {
+        TestWorld world(false);
+        phidiaslab &screen = openMatching();
+        drag(screen, 0, boxMiddle(0));
+        drag(screen, 1, boxMiddle(1));
+        drag(screen, 2, boxMiddle(2));
+        drag(screen, 3, boxMiddle(0));
+        QCOMPARE(screen.Label2[3]->pos(), screen.Label1[0]->pos());
+        QVERIFY(screen.Label3[2]->isVisible());
+        QTest::mouseClick(screen.Label3[2], Qt::LeftButton);
+        QCOMPARE(form<Welldone>().Label1->text(), u"Good work. You have scored 3 out of 4."_qs);
+        QVERIFY(form<Welldone>().Label6->isVisible());
+        QVERIFY(!form<Welldone>().Label3[0]->isVisible());
+    }
+
+    void theRightButtonMovesNoNameButItsReleaseRunsTheDropTest() {
+        TestWorld world(false);
+        phidiaslab &screen = openMatching();
+        const QPoint home = screen.Label2[1]->pos();
+        drag(screen, 1, boxMiddle(1), Qt::RightButton);
+        QCOMPARE(screen.Label2[1]->pos(), home);
+
+        QLabel *name = screen.Label2[1];
+        QTest::mousePress(name, Qt::LeftButton, {}, {77, 12});
+        QTest::mouseMove(&screen, boxMiddle(1) + QPoint(20, 5));
+        QVERIFY(name->pos() != screen.Label1[1]->pos());
+        QTest::mousePress(name, Qt::RightButton, {}, {77, 12});
+        QTest::mouseRelease(&screen, Qt::RightButton, {}, boxMiddle(1));
+        QCOMPARE(name->pos(), screen.Label1[1]->pos());
+        QTest::mouseRelease(&screen, Qt::LeftButton, {}, boxMiddle(1));
+    }
+
+    void startAgainSendsEveryNameHomeHidesTheCheckAndClearsTheScore() {
+        TestWorld world(false);
+        phidiaslab &screen = openMatching();
+        for (int i = 0; i < 4; ++i)
+            drag(screen, i, boxMiddle((i + 1) % 4));
+        QVERIFY(screen.Label3[2]->isVisible());
+        drag(screen, 2, {400, 30});
+        QVERIFY(screen.Label3[2]->isVisible());
+        Module1.Score = 3;
+        QTest::mouseClick(screen.Label3[1], Qt::LeftButton);
+        QCOMPARE(Module1.Score, 0);
+        QVERIFY(!screen.Label3[2]->isVisible());
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(screen.Label2[i]->pos(), screen.Label4[i]->pos());
+    }
+
+    void buttonsHighlightUnderThePointerAndClearOverTheBackground() {
+        TestWorld world(false);
+        phidiaslab &screen = openMatching();
+        for (LabelButton *button : screen.Label3)
+            button->setOpaque(false);
+        moveOver(screen.Label3[0], {10, 10});
+        QVERIFY(screen.Label3[0]->isOpaque());
+        moveOver(screen.Label2[0], {10, 10});
+        QVERIFY(screen.Label3[0]->isOpaque());
+        moveOver(&screen, {5, 590});
+        for (LabelButton *button : screen.Label3)
+            QVERIFY(!button->isOpaque());
+    }
+
+    void theTopicMenuOpensTheMatchingAndExitReturnsToIt() {
+        TestWorld world(false);
+        phidias &topic = form<phidias>();
+        topic.showScreen();
+        QTest::mouseClick(topic.label3[1], Qt::LeftButton);
+        QVERIFY(isLoaded<phidiaslab>());
+        QCOMPARE(world.stage().frontScreen(), &form<phidiaslab>());
+        Module1.Score = 2;
+        QTest::mouseClick(form<phidiaslab>().Label3[0], Qt::LeftButton);
+        settle();
+        QVERIFY(!isLoaded<phidiaslab>());
+        QCOMPARE(Module1.Score, 0);
+        QCOMPARE(world.stage().frontScreen(), &topic);
+    }
+};
+
+QTEST_MAIN(MatchingScreen)
+#include "phidiaslab_screen_test.moc"
