@@ -385,6 +385,53 @@ class QuizScreens : public QObject {
         QVERIFY(results.Label3[1]->isOpaque());
         QVERIFY(!results.Label3[0]->isOpaque());
     }
+    void theQuizButtonsHighlightUnderThePointerAndClearOverTheFormButNotOverTheQuestion() {
+        TestWorld world(false);
+        multiple &quiz = openQuiz(world);
+        click(quiz.Label3[1]);
+        moveOver(&quiz);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(!quiz.Label3[i]->isOpaque());
+        moveOver(quiz.Label3[2]);
+        QVERIFY(quiz.Label3[2]->isOpaque());
+        moveOver(quiz.Label2);
+        moveOver(quiz.Option1[1]);
+        QVERIFY(quiz.Label3[2]->isOpaque());
+        QVERIFY(!quiz.Label3[1]->isOpaque());
+    }
+
+    void theWrongAnswerRowsStandSixHundredTwipsApartAndNeverHighlight() {
+        TestWorld world(false);
+        finishQuiz(openQuiz(world), {});
+        Wrong &wrong = form<Wrong>();
+        for (int r = 0; r < 10; ++r)
+            QCOMPARE(wrong.Label2[r]->geometry(), QRect(8, 112 + 40 * r, 800, 36));
+        moveOver(&wrong);
+        QVERIFY(wrong.Label3[1]->isOpaque());
+    }
+
+    void theGeneratedTopicSetMakesAWholeQuiz() {
+        if (qEnvironmentVariableIsEmpty("HELLAS_TEST_CONTENT"))
+            QSKIP("run through ctest for the generated content");
+        TestWorld world;
+        form<phidias>().showScreen();
+        QTest::mouseClick(form<phidias>().label3[0], Qt::LeftButton);
+        QVERIFY(world.messages.shown.isEmpty());
+        multiple &quiz = form<multiple>();
+        QVERIFY(!quiz.Label6->text().isEmpty());
+        QVERIFY(!quiz.Picture1->picture().isNull());
+        for (int q = 1; q <= 10; ++q) {
+            QVERIFY(!Module1.Question[q].isEmpty());
+            QVERIFY(!Module1.AnswerD[q].isEmpty());
+            const int right = Module1.CorrectAnswer[q].toInt();
+            QVERIFY(right >= 1 && right <= 4);
+            quiz.Option1[right]->click();
+            QTest::mouseClick(quiz.Label3[1], Qt::LeftButton);
+        }
+        settle();
+        QCOMPARE(Module1.Score, 10);
+        QCOMPARE(form<Welldone>().Label1->text(), u"Excellent work. You have scored 10 out of 10."_qs);
+    }
 };
 
 QTEST_MAIN(QuizScreens)
