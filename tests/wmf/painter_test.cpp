@@ -1,0 +1,196 @@
+#include "metafilebuilder.h"
+#include "platform/pictures.h"
+#include "shell/fonts.h"
+#include "wmf/painter.h"
+#include "wmf/reader.h"
+#include "wmf/writer.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace wmf;
+
+namespace {
+
+// Fonts need the application object; one lives for the whole run.
+class GuiEnvironment : public testing::Environment {
+  public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "wmf_painter_test";
+        static char *argv[] = {name, nullptr};
+        app_ = std::make_unique<QGuiApplication>(argc, argv);
+        registerFonts();
+    }
+    void TearDown() override { app_.reset(); }
+
+  private:
+    std::unique_ptr<QGuiApplication> app_;
+};
+[[maybe_unused]] testing::Environment *const kGui = testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+QImage render(const Writer &w, QSize size = {}) {
+    return renderDisplayList(readMetafile(w.bytes()).list, size);
+}
+
+// The bounding box of the pixels of one colour, give or take anti-aliasing.
+QRect inkOf(const QImage &image, QColor colour, int tolerance = 60) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.alpha() > 200 && std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                                           std::abs(c.blue() - colour.blue()) <
+                                       tolerance)
+                box |= QRect(x, y, 1, 1);
+        }
+    return box;
+}
+
+const QString kSamples = QStringLiteral(WMF_SAMPLES_DIR);
+
+} // namespace
+
+TEST(WmfPainter, PictureIsDrawnAtItsOwnSizeOfFifteenTwipsAPixel) {
+    Writer w(1500, 750);
+    EXPECT_EQ(render(w).size(), QSize(100, 50));
+    EXPECT_EQ(pixelSize(readMetafile(w.bytes()).list), QSize(100, 50));
+}
+
+TEST(WmfPainter, ShapesLandWhereTheirTwipsSayAndTheRestStaysBackground) {
+    Writer w(1500, 750);
+    w.setNullPen();
+    w.setBrush({255, 0, 0});
+    w.rectangle(150, 150, 750, 450);
+    const QImage image = render(w);
+    EXPECT_EQ(inkOf(image, Qt::red), QRect(QPoint(10, 10), QPoint(49, 29)));
+    EXPECT_EQ(image.pixelColor(70, 40).alpha(), 0);
+}
+
+TEST(WmfPainter, DrawingOntoALargerRectangleScalesThePicture) {
+    Writer w(1500, 750);
+    w.setNullPen();
+    w.setBrush({0, 0, 255});
+    w.rectangle(150, 150, 750, 450);
+    const QString file = QDir::temp().filePath(QStringLiteral("wmf_painter_scale.wmf"));
+    ASSERT_FALSE(w.save(file).has_value());
+    QImage image(300, 200, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    EXPECT_TRUE(drawMetafile(painter, file, QRectF(50, 50, 200, 100)));
+    painter.end();
+    QFile::remove(file);
+    EXPECT_EQ(inkOf(image, Qt::blue), QRect(QPoint(70, 70), QPoint(149, 109)));
+}
+
+TEST(WmfPainter, NothingOutsideTheClipRectangleShows) {
+    MetafileBuilder b;
+    b.record(0x020B, {0, 0}).record(0x020C, {100, 100});
+    QByteArray brush;
+    MetafileBuilder::word(brush, 0);
+    brush += MetafileBuilder::colour(0, 128, 0);
+    MetafileBuilder::word(brush, 0);
+    b.raw(0x02FC, brush).record(0x012D, {0});
+    b.record(0x02FA, {5, 0, 0, 0, 0}).record(0x012D, {1}); // no outline
+    b.record(0x0416, {50, 50, 0, 0});                      // keep the top-left quarter
+    b.record(0x041B, {100, 100, 0, 0});                    // a rectangle over everything
+    b.eof();
+    const QImage image = renderDisplayList(readMetafile(b.placeable(0, 0, 100, 100, 96)).list);
+    ASSERT_EQ(image.size(), QSize(100, 100));
+    EXPECT_EQ(inkOf(image, QColor(0, 128, 0)), QRect(0, 0, 50, 50));
+}
+
+TEST(WmfPainter, CentredTextIsCentredOnItsReferencePointInItsColour) {
+    Writer w(3000, 1500);
+    w.setFont({QStringLiteral("Arial"), 24, 700});
+    w.setTextColour({200, 0, 0});
+    w.setTextAlign(HAlign::Centre, VAlign::Baseline);
+    w.textOut(1500, 750, QStringLiteral("Phidias"));
+    const QRect ink = inkOf(render(w), QColor(200, 0, 0), 150);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_NEAR(ink.center().x(), 100, 3);
+    EXPECT_NEAR(ink.bottom(), 50, 2);                  // no descenders: the ink ends on the baseline
+    EXPECT_NEAR(ink.height(), 24 * 96 / 72 * 0.72, 4); // a capital is about 0.72 em
+}
+
+TEST(WmfPainter, TextWithAdvancesPutsEachCharacterWhereTheAdvancesSay) {
+    Writer w(3000, 1500);
+    w.setFont({QStringLiteral("Arial"), 12});
+    w.setTextColour({0, 0, 0});
+    w.extTextOut(150, 750, QStringLiteral("III"), {600, 600, 600});
+    const QRect ink = inkOf(render(w), Qt::black, 200);
+    // Three bars 40 pixels apart: the ink spans the first to the third.
+    EXPECT_NEAR(ink.width(), 80 + 3, 4);
+}
+
+TEST(WmfPainter, PicturesAreStretchedOntoTheirRectangle) {
+    Writer w(1500, 1500);
+    const QByteArray rgb = QByteArray::fromHex("ff0000 00ff00"
+                                               "0000ff ffff00");
+    ASSERT_TRUE(w.picture(0, 0, 1500, 1500, rgb, 2, 2));
+    const QImage image = render(w);
+    EXPECT_EQ(image.pixelColor(20, 20), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(80, 20), QColor(0, 255, 0));
+    EXPECT_EQ(image.pixelColor(20, 80), QColor(0, 0, 255));
+    EXPECT_EQ(image.pixelColor(80, 80), QColor(255, 255, 0));
+}
+
+TEST(WmfPainter, AMissingOrForeignFileDrawsNothing) {
+    EXPECT_TRUE(renderMetafile(QStringLiteral("/nonexistent/page.wmf")).isNull());
+    QImage image(10, 10, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    EXPECT_FALSE(drawMetafile(painter, QStringLiteral("/nonexistent/page.wmf"), QRectF(0, 0, 10, 10)));
+}
+
+TEST(WmfPainter, ContentPicturesLoadMetafilesOfAnyLetterCaseAtTheirOwnSize) {
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    QDir().mkdir(QStringLiteral("wmf"));
+    Writer w(10485, 7800);
+    ASSERT_FALSE(w.save(QStringLiteral("wmf/guide1.WMF")).has_value());
+    const QImage image = loadPicture(QStringLiteral("wmf\\guide1.WMF"));
+    QDir::setCurrent(previous);
+    EXPECT_EQ(image.size(), QSize(699, 520));
+}
+
+// The samples drawn at the references' size agree with them block by block:
+// layout and colours, not glyph shapes (the fonts are substitutes on both sides).
+class WmfSampleRendering : public testing::TestWithParam<const char *> {};
+
+TEST_P(WmfSampleRendering, LooksLikeTheReferenceInCoarseBlocks) {
+    if (!QDir(kSamples).exists()) GTEST_SKIP() << "the sample metafiles are not at " << qPrintable(kSamples);
+    const QString base = kSamples + QLatin1Char('/') + QString::fromLatin1(GetParam());
+    const QImage reference = QImage(base + QStringLiteral(".ref.png")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(reference.isNull());
+    const QImage ours =
+        renderMetafile(base + QStringLiteral(".wmf"), {}, Qt::white).convertToFormat(QImage::Format_RGB32);
+    ASSERT_LE(std::abs(ours.width() - reference.width()), 1);
+    ASSERT_LE(std::abs(ours.height() - reference.height()), 1);
+    constexpr int kBlocks = 16;
+    const QSize small(kBlocks, kBlocks);
+    const QImage a = ours.scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage b = reference.scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    double total = 0;
+    int worst = 0;
+    for (int y = 0; y < kBlocks; ++y)
+        for (int x = 0; x < kBlocks; ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            const int d = std::max({std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
+                                    std::abs(p.blue() - q.blue())});
+            total += d;
+            worst = std::max(worst, d);
+            if (d >= 64) ADD_FAILURE() << "block " << x << "," << y << " differs by " << d;
+        }
+    EXPECT_LT(total / (kBlocks * kBlocks), 4.0);
+    // A missing picture, box or line of text differs by far more than a
+    // substituted face's wider glyphs do.
+    EXPECT_LT(worst, 64);
+}
+
+INSTANTIATE_TEST_SUITE_P(Producers, WmfSampleRendering,
+                         testing::Values("lo_reading_page", "lo_photo_page", "inkscape_photo_page",
+                                         "lo_from_svg", "lo_from_fodg", "inkscape_from_svg"));
