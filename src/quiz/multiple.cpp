@@ -56,6 +56,11 @@ multiple::multiple(QWidget *parent) : Screen(parent) {
     Label2 = addLabel(QStringLiteral("Label2"), QString(), {960, 3960, 9840, 1455}, designFont(times, 30),
                       LabelButton::Yellow);
 
+    // Titles and questions are the teacher's own text: shown as written,
+    // never taken for markup.
+    Label6->setTextFormat(Qt::PlainText);
+    Label2->setTextFormat(Qt::PlainText);
+
     const QFont answerFont = designFont(times, 20.25);
     for (int n = 1; n <= 4; ++n) {
         auto *option = new QRadioButton(this);

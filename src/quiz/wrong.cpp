@@ -12,6 +12,8 @@ Wrong::Wrong(QWidget *parent) : Screen(parent) {
     const QFont large = designFont(tahoma, 20.25, true);
     const QFont small = designFont(tahoma, 15.75, true);
     Label6 = addLabel(QStringLiteral("Label6"), QString(), {0, 120, 12000, 540}, large, LabelButton::Yellow);
+    // The set title and the questions are the teacher's own text, never markup.
+    Label6->setTextFormat(Qt::PlainText);
     Label4 = addLabel(QStringLiteral("Label4"),
                       QStringLiteral("You answered the following questions incorrectly."),
                       {240, 960, 12000, 540}, small, LabelButton::Yellow, Qt::AlignLeft | Qt::AlignVCenter);
@@ -19,6 +21,7 @@ Wrong::Wrong(QWidget *parent) : Screen(parent) {
         Label2[r] = addLabel(QStringLiteral("Label2_%1").arg(r), QString(), {120, 1680 + 600 * r, 12000, 540},
                              small, QColor(255, 255, 255), Qt::AlignLeft | Qt::AlignVCenter);
         Label2[r]->setWordWrap(false);
+        Label2[r]->setTextFormat(Qt::PlainText);
         Label2[r]->hide();
     }
     Label5 = addLabel(QStringLiteral("Label5"), QStringLiteral("Read the Key Facts and try again."),
