@@ -1,5 +1,7 @@
 #include "worksheets/draft.h"
 
+#include "worksheets/store.h"
+
 namespace {
 
 QString withNumber(const char *text, int number) {
@@ -10,6 +12,8 @@ QString withNumber(const char *text, int number) {
 
 QString checkDraft(const WorksheetDraft &draft) {
     if (draft.title.isEmpty()) return QStringLiteral("You have not chosen a title for your worksheet");
+    // The title names the file, so it is judged before anything else.
+    if (QString problem = titleProblem(draft.title); !problem.isEmpty()) return problem;
     for (int q = 0; q < kQuestionsPerSet; ++q) {
         const int n = q + 1;
         if (draft.questions[q].isEmpty()) return withNumber("You have not completed Question", n);

@@ -20,7 +20,8 @@ struct WorksheetDraft {
 };
 
 // The wizard's checks in their order: the one message to show for the first
-// thing missing, or empty when the worksheet is complete. A text of blanks
+// thing missing or a title that cannot name a file, or empty when the
+// worksheet is complete. A text of blanks
 // counts as filled; only an empty box is missing.
 QString checkDraft(const WorksheetDraft &draft);
 

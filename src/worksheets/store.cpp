@@ -89,11 +89,14 @@ bool WorksheetStore::writeWhole(const QString &path, const QByteArray &bytes) co
     return file.commit();
 }
 
+bool WorksheetStore::writeWorksheet(const QString &title, const QByteArray &worksheet) const {
+    if (title.isEmpty() || !titleProblem(title).isEmpty()) return false;
+    return writeWhole(worksheetPath(title), worksheet);
+}
+
 bool WorksheetStore::saveWorksheet(const QString &title, const QByteArray &worksheet,
                                    SharedState &state) const {
-    if (!titleProblem(title).isEmpty() || title.isEmpty()) return false;
-    if (!writeWhole(worksheetPath(title), worksheet)) return false;
-    return trackWorksheet(title, state);
+    return writeWorksheet(title, worksheet) && trackWorksheet(title, state);
 }
 
 bool WorksheetStore::trackWorksheet(const QString &title, SharedState &state) const {

@@ -31,6 +31,9 @@ class WorksheetStore {
     // The file of a title as typed or as the catalogue screen shows it.
     QString worksheetPath(const QString &title) const;
 
+    // Writes the worksheet file of a title, whole or not at all; refuses a
+    // title that cannot name a worksheet.
+    bool writeWorksheet(const QString &title, const QByteArray &worksheet) const;
     // Writes the worksheet file, then enters its title in the catalogue.
     // False when either failed; a worksheet written before the catalogue
     // failed stays written.

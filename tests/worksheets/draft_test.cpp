@@ -1,4 +1,5 @@
 #include "worksheets/draft.h"
+#include "worksheets/store.h"
 
 #include <QList>
 #include <gtest/gtest.h>
@@ -109,4 +110,11 @@ TEST(WorksheetFile, TheTickedAnswerIsWrittenAsTheCorrectDigit) {
     const QList<QByteArray> lines = worksheetBytes(draft).split('\n');
     EXPECT_EQ(lines[7], QByteArray("4\r"));
     EXPECT_EQ(lines[14], QByteArray("3\r"));
+}
+
+TEST(WizardChecks, ATitleThatCannotNameAFileIsReportedBeforeTheQuestions) {
+    WorksheetDraft draft;
+    draft.title = QStringLiteral("Athens/Sparta");
+    EXPECT_EQ(checkDraft(draft), titleProblem(draft.title));
+    EXPECT_FALSE(checkDraft(draft).isEmpty());
 }

@@ -1,0 +1,192 @@
+#include "worksheets/wizard.h"
+
+#include "platform/messages.h"
+#include "platform/services.h"
+#include "shell/fonts.h"
+#include "shell/labelbutton.h"
+#include "worksheets/store.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int kTitleLength = MaxTitleLength;
+constexpr int kQuestionLength = 60;
+constexpr int kAnswerLength = 30;
+constexpr int kFirstQuestionCaption = 2;
+constexpr int kFirstLetterCaption = kFirstQuestionCaption + kQuestionsPerSet;
+
+QLineEdit *makeBox(const QString &name, int maxLength, const QFont &font, const TwipRect &where,
+                   QWidget *parent) {
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setMaxLength(maxLength);
+    box->setFont(font);
+    box->setGeometry(toPixels(where));
+    box->setAttribute(Qt::WA_NoMousePropagation);
+    return box;
+}
+
+// Question q stands in column q div 5 and row q mod 5; its answer a in answer
+// column a mod 2 and answer row a div 2 below it.
+int columnLeft(int q) {
+    return 5880 * (q / 5);
+}
+int rowTop(int q) {
+    return 1440 * (q % 5);
+}
+
+} // namespace
+
+wizard::wizard(QWidget *parent) : Screen(parent) {
+    const QColor yellow = LabelButton::Yellow;
+    Label1[0] = addLabel(QStringLiteral("Label1_0"), QStringLiteral("Multiple Choice Wizard"),
+                         {0, 0, 4320, 540}, designFont(QStringLiteral("Tahoma"), 18, true), yellow);
+    Label1[1] = addLabel(QStringLiteral("Label1_1"), QStringLiteral("Worksheet Title"),
+                         {5160, 120, 2280, 345}, designFont(QStringLiteral("Tahoma"), 14.25, true), yellow);
+    Text1 = makeBox(QStringLiteral("Text1"), kTitleLength, designFont(QStringLiteral("Times New Roman"), 12),
+                    {7560, 120, 4215, 375}, this);
+
+    const QFont questionFont = designFont(QStringLiteral("Times New Roman"), 12);
+    const QFont answerFont = designFont(QStringLiteral("Times New Roman"), 9.75);
+    const QFont questionCaptionFont = designFont(QStringLiteral("Tahoma"), 9.75, true);
+    const QFont letterFont = designFont(QStringLiteral("Tahoma"), 12, true);
+    for (int q = 0; q < kQuestionsPerSet; ++q) {
+        const int left = columnLeft(q);
+        const int top = rowTop(q);
+        const int caption = kFirstQuestionCaption + q;
+        Label1[caption] =
+            addLabel(QStringLiteral("Label1_%1").arg(caption), QStringLiteral("Question %1").arg(q + 1),
+                     {240 + left, 600 + top, q == 9 ? 1170 : 1050, 240}, questionCaptionFont, yellow,
+                     Qt::AlignLeft | Qt::AlignVCenter);
+        Text2[q] = makeBox(QStringLiteral("Text2_%1").arg(q), kQuestionLength, questionFont,
+                           {240 + left, 840 + top, 5655, 375}, this);
+        for (int a = 0; a < kAnswersPerQuestion; ++a) {
+            const int i = kAnswersPerQuestion * q + a;
+            const int ac = a % 2;
+            const int ar = a / 2;
+            auto *tick = new QCheckBox(this);
+            tick->setObjectName(QStringLiteral("Check1_%1").arg(i));
+            tick->setAutoFillBackground(true);
+            tick->setAttribute(Qt::WA_NoMousePropagation);
+            place(tick, {480 + 2850 * ac + left, 1230 + 330 * ar + top, 255, 315});
+            Check1[i] = tick;
+            const int letter = kFirstLetterCaption + i;
+            Label1[letter] =
+                addLabel(QStringLiteral("Label1_%1").arg(letter), QString(QChar(u'A' + a)) + u'.',
+                         {255 + 2835 * ac + left, 1200 + 360 * ar + top, 255, 285}, letterFont, yellow,
+                         Qt::AlignLeft | Qt::AlignVCenter);
+            Text3[i] = makeBox(QStringLiteral("Text3_%1").arg(i), kAnswerLength, answerFont,
+                               {720 + 2880 * ac + left, 1230 + 330 * ar + top, 2295, 330}, this);
+        }
+    }
+
+    const QFont buttonFont = designFont(QStringLiteral("Tahoma"), 15.75, true);
+    Label3[1] = addLabelButton(QStringLiteral("Label3_1"), QStringLiteral("Save Worksheet"),
+                               {240, 7920, 3165, 495}, buttonFont);
+    Label3[0] = addLabelButton(QStringLiteral("Label3_0"), QStringLiteral("Exit"), {10560, 7920, 1245, 495},
+                               buttonFont);
+    for (int i = 0; i < static_cast<int>(Label3.size()); ++i)
+        connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
+    setHoverButtons({Label3[0], Label3[1]}, true, true);
+
+    // The keyboard walks the boxes question by question, then the tick boxes.
+    QList<QWidget *> order{Text1};
+    for (int q = 0; q < kQuestionsPerSet; ++q) {
+        order.append(Text2[q]);
+        for (int a = 0; a < kAnswersPerQuestion; ++a)
+            order.append(Text3[kAnswersPerQuestion * q + a]);
+    }
+    for (QCheckBox *tick : Check1)
+        order.append(tick);
+    order.append(Label3[1]);
+    order.append(Label3[0]);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    connect(Text1, &QLineEdit::returnPressed, this, [this] { moveOnFrom(Text1); });
+    for (QLineEdit *box : Text2)
+        connect(box, &QLineEdit::returnPressed, this, [this, box] { moveOnFrom(box); });
+    for (QLineEdit *box : Text3)
+        connect(box, &QLineEdit::returnPressed, this, [this, box] { moveOnFrom(box); });
+}
+
+void wizard::load() {
+    fitScreen();
+    for (QCheckBox *tick : Check1) {
+        QPalette palette = tick->palette();
+        palette.setColor(QPalette::Window, StandardBack);
+        tick->setPalette(palette);
+    }
+}
+
+void wizard::moveOnFrom(QLineEdit *box) {
+    if (box == Text1) {
+        Text2[0]->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    for (int q = 0; q < kQuestionsPerSet; ++q) {
+        if (box == Text2[q]) {
+            Text3[kAnswersPerQuestion * q]->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    for (int i = 0; i < kWizardAnswers; ++i) {
+        if (box != Text3[i]) continue;
+        if (i % kAnswersPerQuestion < kAnswersPerQuestion - 1)
+            Text3[i + 1]->setFocus(Qt::TabFocusReason);
+        else if (i + 1 < kWizardAnswers)
+            Text2[(i + 1) / kAnswersPerQuestion]->setFocus(Qt::TabFocusReason);
+        return;
+    }
+}
+
+void wizard::Label3_Click(int index) {
+    if (index == 0)
+        unloadScreen();
+    else
+        genwork();
+}
+
+WorksheetDraft wizard::draft() const {
+    WorksheetDraft draft;
+    draft.title = Text1->text();
+    for (int q = 0; q < kQuestionsPerSet; ++q)
+        draft.questions[q] = Text2[q]->text();
+    for (int i = 0; i < kWizardAnswers; ++i) {
+        draft.answers[i] = Text3[i]->text();
+        draft.ticks[i] = Check1[i]->isChecked();
+    }
+    return draft;
+}
+
+void wizard::fill(const WorksheetDraft &draft) {
+    Text1->setText(draft.title);
+    for (int q = 0; q < kQuestionsPerSet; ++q)
+        Text2[q]->setText(draft.questions[q]);
+    for (int i = 0; i < kWizardAnswers; ++i) {
+        Text3[i]->setText(draft.answers[i]);
+        if (draft.ticks[i]) Check1[i]->setChecked(true);
+    }
+}
+
+void wizard::genwork() {
+    if (const QString problem = checkDraft(draft()); !problem.isEmpty()) {
+        services().messages->info(problem);
+        return;
+    }
+    saveworksheet();
+}
+
+void wizard::saveworksheet() {
+    const bool saved =
+        WorksheetStore().writeWorksheet(Text1->text(), worksheetBytes(draft())) && trackworksheets();
+    services().messages->info(saved ? QStringLiteral("Your worksheet has been saved.")
+                                    : QStringLiteral("There was a problem saving your worksheet"));
+}
+
+bool wizard::trackworksheets() {
+    return WorksheetStore().trackWorksheet(Text1->text(), Module1);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The Multiple Choice Wizard: a teacher writes a ten-question worksheet, has it
+// checked and saves it into the worksheet store.
+
+#include "shell/screen.h"
+#include "worksheets/draft.h"
+
+#include <array>
+
+class LabelButton;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+class wizard : public Screen {
+    Q_OBJECT
+  public:
+    explicit wizard(QWidget *parent);
+
+    QLineEdit *Text1 = nullptr;
+    // Text2[q] is question q+1; Text3[4q+a] and Check1[4q+a] its answer a (0 = A to 3 = D).
+    std::array<QLineEdit *, kQuestionsPerSet> Text2{};
+    std::array<QLineEdit *, kWizardAnswers> Text3{};
+    std::array<QCheckBox *, kWizardAnswers> Check1{};
+    // 0 "Exit", 1 "Save Worksheet".
+    std::array<LabelButton *, 2> Label3{};
+    // 0 the heading, 1 "Worksheet Title", then the question and letter captions.
+    std::array<QLabel *, 52> Label1{};
+
+    // Checks the worksheet in the boxes and saves it when it is complete.
+    void genwork();
+    // Writes the worksheet file and enters it in the catalogue, then says how it went.
+    void saveworksheet();
+    // Enters the title in the catalogue; false when the catalogue could not take it.
+    bool trackworksheets();
+
+    // What the boxes hold.
+    WorksheetDraft draft() const;
+    // Fills the boxes for editing; ticks the ticked answers and leaves the
+    // other tick boxes as they are.
+    void fill(const WorksheetDraft &draft);
+
+  protected:
+    void load() override;
+
+  private:
+    void Label3_Click(int index);
+    void moveOnFrom(QLineEdit *box);
+};

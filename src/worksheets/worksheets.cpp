@@ -1,0 +1,229 @@
+#include "worksheets/worksheets.h"
+
+#include "platform/messages.h"
+#include "platform/services.h"
+#include "quiz/multiple.h"
+#include "quiz/questionset.h"
+#include "shell/fonts.h"
+#include "shell/intro0.h"
+#include "shell/labelbutton.h"
+#include "shell/paths.h"
+#include "shell/picturebox.h"
+#include "shell/stage.h"
+#include "shell/textfields.h"
+#include "worksheets/catalogue.h"
+#include "worksheets/draft.h"
+#include "worksheets/store.h"
+#include "worksheets/wizard.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <memory>
+
+namespace {
+
+QCheckBox *makeTick(const QString &name, const QString &caption, const QColor &text, const TwipRect &where,
+                    QWidget *parent) {
+    auto *tick = new QCheckBox(caption, parent);
+    tick->setObjectName(name);
+    tick->setFont(designFont(QStringLiteral("Tahoma"), 12, true));
+    QPalette palette = tick->palette();
+    palette.setColor(QPalette::WindowText, text);
+    tick->setPalette(palette);
+    tick->setAutoFillBackground(true);
+    tick->setAttribute(Qt::WA_NoMousePropagation);
+    tick->setGeometry(toPixels(where));
+    return tick;
+}
+
+TwipRect entryPlace(int i) {
+    if (i <= 12) return {120, 720 + 600 * (i - 1), i == 7 ? 5685 : 5715, 375};
+    return {6120, 720 + 600 * (i - 13), i == 15 ? 5685 : 5715, 375};
+}
+
+// The question set as a loader leaves it, copied into the shared set only once
+// the whole file has been read, so a damaged file changes nothing.
+void takeQuestionSet(const SharedState &from, SharedState &to) {
+    to.SetTitle = from.SetTitle;
+    to.Question = from.Question;
+    to.AnswerA = from.AnswerA;
+    to.AnswerB = from.AnswerB;
+    to.AnswerC = from.AnswerC;
+    to.AnswerD = from.AnswerD;
+    to.CorrectAnswer = from.CorrectAnswer;
+}
+
+} // namespace
+
+worksheets::worksheets(QWidget *parent) : Screen(parent) {
+    Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Worksheets Catalogue"), {0, 0, 12000, 780},
+                      designFont(QStringLiteral("Tahoma"), 24, true), LabelButton::Yellow);
+    Check1 = makeTick(QStringLiteral("Check1"), QStringLiteral("Edit Worksheet"), LabelButton::Yellow,
+                      {120, 120, 2535, 375}, this);
+    Check2 = makeTick(QStringLiteral("Check2"), QStringLiteral("Delete Worksheet"), QColor(255, 0, 0),
+                      {9240, 120, 2535, 375}, this);
+
+    const QFont large = designFont(QStringLiteral("Tahoma"), 18, true);
+    for (int i = 1; i <= TitlesPerPage; ++i)
+        Label2[i] = addLabelButton(QStringLiteral("Label2_%1").arg(i), QString(), entryPlace(i), large);
+    Label2[0] =
+        addLabelButton(QStringLiteral("Label2_0"), QStringLiteral("Exit"), {10560, 7920, 1245, 495}, large);
+
+    const QFont arrows = designFont(QStringLiteral("Tahoma"), 15.75, true);
+    Label4 = addLabel(QStringLiteral("Label4"), QStringLiteral("Page 1"), {120, 7920, 1995, 495}, arrows,
+                      QColor(0, 0, 255));
+    Label4->setAutoFillBackground(true);
+    QPalette white = Label4->palette();
+    white.setColor(QPalette::Window, QColor(255, 255, 255));
+    Label4->setPalette(white);
+    Label3[0] = addLabelButton(QStringLiteral("Label3_0"), QStringLiteral("<< Previous Page"),
+                               {2640, 7920, 3195, 495}, arrows);
+    Label3[1] = addLabelButton(QStringLiteral("Label3_1"), QStringLiteral("Next Page >>"),
+                               {6000, 7920, 3195, 495}, arrows);
+    for (LabelButton *arrow : Label3)
+        arrow->hide();
+
+    QList<LabelButton *> hover;
+    for (int i = 0; i < static_cast<int>(Label2.size()); ++i) {
+        hover.append(Label2[i]);
+        connect(Label2[i], &LabelButton::clicked, this, [this, i] { Label2_Click(i); });
+    }
+    setHoverButtons(hover, true, true);
+    for (int i = 0; i < static_cast<int>(Label3.size()); ++i)
+        connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
+
+    // The two modes exclude each other, but unticking one leaves the other alone.
+    connect(Check1, &QCheckBox::clicked, this, [this] {
+        if (Check1->isChecked()) Check2->setChecked(false);
+    });
+    connect(Check2, &QCheckBox::clicked, this, [this] {
+        if (Check2->isChecked()) Check1->setChecked(false);
+    });
+}
+
+void worksheets::load() {
+    fitScreen();
+    readCatalogueFile(Module1);
+    for (int i = 1; i <= listedTitles(Module1); ++i)
+        Module1.WorksheetTitles[i] = unescapeCommas(Module1.WorksheetTitles[i]);
+    for (QCheckBox *tick : {Check1, Check2}) {
+        QPalette palette = tick->palette();
+        palette.setColor(QPalette::Window, StandardBack);
+        tick->setPalette(palette);
+    }
+    Module1.CataloguePage = 0;
+    const QFont entries = designFont(QStringLiteral("Tahoma"), 12, true);
+    for (int i = 1; i <= TitlesPerPage; ++i)
+        Label2[i]->setFont(entries);
+    workpage();
+}
+
+void worksheets::workpage() {
+    const CataloguePageView view = cataloguePage(Module1, Module1.CataloguePage);
+    for (int i = 1; i <= TitlesPerPage; ++i) {
+        Label2[i]->setCaption(QString());
+        Label2[i]->hide();
+    }
+    Label3[0]->setVisible(view.previous);
+    Label3[1]->setVisible(view.next);
+    Label4->setText(view.indicator);
+    for (int i = view.first; i <= view.last; ++i) {
+        LabelButton *entry = Label2[i - view.first + 1];
+        // Titles are kept with "&" for "," in the catalogue; the teacher typed a comma.
+        entry->setCaption(unescapeCommas(Module1.WorksheetTitles[i]));
+        entry->show();
+    }
+}
+
+void worksheets::Label3_Click(int index) {
+    Module1.CataloguePage += index == 0 ? -1 : 1;
+    workpage();
+}
+
+void worksheets::Label2_Click(int index) {
+    if (index == 0) {
+        form<intro0>().showScreen();
+        unloadScreen();
+        return;
+    }
+    openWorksheet(Label2[index]->caption());
+}
+
+void worksheets::showCorrupted() {
+    services().messages->info(QStringLiteral("This worksheet seems to be corrupted."));
+}
+
+void worksheets::openWorksheet(const QString &title) {
+    QFile file(contentPath(WorksheetStore(QStringLiteral("multiple")).worksheetPath(title)));
+    if (!file.open(QIODevice::ReadOnly)) {
+        showCorrupted();
+        return;
+    }
+    FieldReader fields = FieldReader::fromDevice(file);
+    file.close();
+    auto loaded = std::make_unique<SharedState>();
+    takeQuestionSet(Module1, *loaded);
+    if (!LoadQuestionSet(fields, *loaded)) {
+        showCorrupted();
+        return;
+    }
+    if (Check1->isChecked()) {
+        if (!draftFromQuestionSet(*loaded)) {
+            showCorrupted();
+            return;
+        }
+        takeQuestionSet(*loaded, Module1);
+        editworksheet();
+        return;
+    }
+    takeQuestionSet(*loaded, Module1);
+    if (Check2->isChecked())
+        deleteEntry(title);
+    else
+        takeQuiz();
+}
+
+void worksheets::takeQuiz() {
+    // The main menu was unloaded when this screen opened; reading its picture
+    // and heading loads it again, hidden, with its own catalogue read.
+    intro0 &menu = form<intro0>();
+    multiple &quiz = form<multiple>();
+    quiz.Picture1->setPicture(menu.Image1->picture(), menu.Image1->source());
+    quiz.Label5->setText(menu.Label1->text());
+    // A teacher who opens a worksheet here may want it on paper as well.
+    quiz.Label3[3]->show();
+    quiz.showScreen();
+}
+
+bool worksheets::editworksheet() {
+    const auto draft = draftFromQuestionSet(Module1);
+    if (!draft) return false;
+    wizard &editor = form<wizard>();
+    editor.fill(*draft);
+    editor.showScreen();
+    return true;
+}
+
+void worksheets::deleteEntry(const QString &title) {
+    if (!services().messages->confirm(QStringLiteral("Are you sure that you want to delete the worksheet ") +
+                                      title + u'?'))
+        return;
+    Module1.SelectedWorksheet = title;
+    if (!delworksheet()) {
+        showCorrupted();
+        return;
+    }
+    // The arrows and the page indicator stay as they were; the entries of
+    // this page are drawn again from the catalogue as it is now.
+    const int first = TitlesPerPage * Module1.CataloguePage;
+    const int left = listedTitles(Module1) - first;
+    for (int i = 1; i <= TitlesPerPage; ++i) {
+        Label2[i]->setCaption(i <= left ? unescapeCommas(Module1.WorksheetTitles[first + i]) : QString());
+        Label2[i]->setVisible(i <= left);
+    }
+}
+
+bool worksheets::delworksheet() {
+    return WorksheetStore().deleteWorksheet(Module1.SelectedWorksheet, Module1);
+}
