@@ -33,12 +33,12 @@ TEST(QuizMarking, TheOptionNamedByTheCorrectDigitEarnsTheMark) {
 }
 
 TEST(QuizMarking, NoAnswerChosenEarnsNothing) {
-    for (const QString digit : {u"1"_qs, u"2"_qs, u"3"_qs, u"4"_qs})
+    for (const QString &digit : {u"1"_qs, u"2"_qs, u"3"_qs, u"4"_qs})
         EXPECT_EQ(mark(digit, 5), 0);
 }
 
 TEST(QuizMarking, ACorrectAnswerFieldThatIsNoDigitFromOneToFourMarksTheQuestionWrong) {
-    for (const QString field : {u"0"_qs, u"5"_qs, u"-1"_qs, u""_qs, u"B"_qs, u"12"_qs, u"2.5"_qs, u"x"_qs}) {
+    for (const QString &field : {u"0"_qs, u"5"_qs, u"-1"_qs, u""_qs, u"B"_qs, u"12"_qs, u"2.5"_qs, u"x"_qs}) {
         EXPECT_FALSE(correctOption(field)) << field.toStdString();
         for (int selected = 0; selected <= 5; ++selected)
             EXPECT_EQ(mark(field, selected), 0);
