@@ -8,6 +8,8 @@
 #include "shell/titlefrm.h"
 #include "topic/phidias.h"
 #include "worksheets/catalogue.h"
+#include "worksheets/wizard.h"
+#include "worksheets/worksheets.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -28,6 +30,8 @@ constexpr const char *kGreeks[12] = {"Homer",    "Solon",       "Aeschylus",  "P
 constexpr int kPhidias = 4;
 constexpr int kWebSite = 12;
 constexpr int kExit = 16;
+constexpr int kWizard = 17;
+constexpr int kCatalogue = 18;
 
 QRadioButton *makeOption(const QString &name, const QString &caption, const TwipRect &where, QWidget *parent) {
     auto *option = new QRadioButton(caption, parent);
@@ -131,6 +135,14 @@ void intro0::Label2_Click(int index) {
     case kExit:
         form<Titlefrm>().Command1->setText(QStringLiteral("Cancel"));
         form<Titlefrm>().showScreen();
+        break;
+    case kWizard:
+        form<wizard>().showScreen();
+        break;
+    case kCatalogue:
+        // The catalogue brings the menu back, loaded anew, when it closes.
+        form<worksheets>().showScreen();
+        unloadScreen();
         break;
     default:
         break;
