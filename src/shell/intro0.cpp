@@ -6,7 +6,9 @@
 #include "shell/picturebox.h"
 #include "shell/stage.h"
 #include "shell/titlefrm.h"
+#include "topic/guide.h"
 #include "topic/phidias.h"
+#include "topic/teacher.h"
 #include "worksheets/catalogue.h"
 #include "worksheets/wizard.h"
 #include "worksheets/worksheets.h"
@@ -30,6 +32,8 @@ constexpr const char *kGreeks[12] = {"Homer",    "Solon",       "Aeschylus",  "P
 constexpr int kPhidias = 4;
 constexpr int kWebSite = 12;
 constexpr int kExit = 16;
+constexpr int kAcknowledgments = 19;
+constexpr int kTeachersGuide = 20;
 constexpr int kWizard = 17;
 constexpr int kCatalogue = 18;
 
@@ -128,6 +132,26 @@ void intro0::Label2_Click(int index) {
     switch (index) {
     case kPhidias:
         form<phidias>().showScreen();
+        break;
+    case kAcknowledgments: {
+        // One page in the notes viewer, without its paging, with the logo.
+        teacher &viewer = form<teacher>();
+        viewer.Label1->hide();
+        viewer.Label3[2]->hide();
+        viewer.Label3[3]->hide();
+        viewer.Image1->load(QStringLiteral("wmf\\acknowledgments.wmf"));
+        viewer.Picture2->load(QStringLiteral("logo\\larkspur2.bmp"));
+        viewer.Image2->load(QStringLiteral("wmf2\\acknowledgments.wmf"));
+        viewer.setBackColour(QColor(49, 130, 212));
+        viewer.Timer1->start();
+        viewer.showScreen();
+        break;
+    }
+    case kTeachersGuide:
+        form<guide>().Image1->load(QStringLiteral("wmf\\guide1.wmf"));
+        form<guide>().Image2->load(QStringLiteral("wmf2\\guide1.wmf"));
+        Module1.PageNumber = 1;
+        form<guide>().showScreen();
         break;
     case kWebSite:
         openWebSite();

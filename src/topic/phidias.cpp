@@ -13,6 +13,8 @@
 #include "shell/module1.h"
 #include "shell/picturebox.h"
 #include "shell/stage.h"
+#include "topic/pages.h"
+#include "topic/teacher.h"
 
 #include <QLabel>
 
@@ -28,6 +30,16 @@ constexpr EntryLayout kEntries[6] = {
     {"Exit", {10560, 7920, 1245, 495}},          {"Jigsaw", {7080, 7920, 3195, 495}},
     {"Key Facts", {6360, 120, 1995, 495}},       {"Teacher's Notes", {8640, 120, 3195, 495}},
 };
+
+// The viewer's load step reads the page count, so the run is set up before
+// the viewer is touched.
+void openNotes(int pageCount, const QString &baseName) {
+    Module1.PageCount = pageCount;
+    Module1.PageBaseName = baseName;
+    form<teacher>().Image1->load(*pages::notesFile(QStringLiteral("wmf"), baseName, 1));
+    form<teacher>().Image2->load(*pages::notesFile(QStringLiteral("wmf2"), baseName, 1));
+    form<teacher>().showScreen();
+}
 } // namespace
 
 phidias::phidias(QWidget *parent) : Screen(parent) {
@@ -78,6 +90,12 @@ void phidias::label3_Click(int index) {
         break;
     case Jigsaw:
         form<jigsaw>().showScreen();
+        break;
+    case KeyFacts:
+        openNotes(2, QStringLiteral("key phidias"));
+        break;
+    case TeachersNotes:
+        openNotes(1, QStringLiteral("phidias"));
         break;
     default:
         break;

@@ -1,0 +1,86 @@
+#include "topic/guide.h"
+
+#include "shell/fonts.h"
+#include "shell/labelbutton.h"
+#include "shell/module1.h"
+#include "shell/picturebox.h"
+#include "topic/pages.h"
+#include "topic/pageviewer.h"
+
+#include <QLabel>
+
+namespace {
+
+enum Button { Print = 0, Exit = 1, NextPage = 2, PreviousPage = 3 };
+
+struct ButtonLayout {
+    const char *caption;
+    TwipRect place;
+};
+constexpr ButtonLayout kButtons[4] = {
+    {"Print", {10680, 120, 1125, 495}},
+    {"Exit", {10680, 7920, 1125, 495}},
+    {"Next Page", {6720, 7920, 2685, 495}},
+    {"Previous Page", {1320, 7920, 2685, 495}},
+};
+
+} // namespace
+
+guide::guide(QWidget *parent) : Screen(parent) {
+    Image2 = addPicture(QStringLiteral("Image2"), {120, -240, 10485, 11955});
+    Image2->hide();
+    Image1 = addPicture(QStringLiteral("Image1"), {120, 0, 10485, 11955});
+    Label2 = addLabel(QStringLiteral("Label2"), QString(), {0, 120, 11775, 615},
+                      designFont(QStringLiteral("Tahoma"), 14.25), LabelButton::Yellow);
+
+    const QFont font = designFont(QStringLiteral("Tahoma"), 15.75, true);
+    Label1 =
+        addLabel(QStringLiteral("Label1"), pages::label(1, Pages), {4200, 7920, 2295, 495}, font, Qt::black);
+    pageviewer::styleAsPageLabel(Label1);
+    QList<LabelButton *> buttons;
+    for (int i = 0; i < 4; ++i) {
+        Label3[i] = addLabelButton(QStringLiteral("Label3_%1").arg(i),
+                                   QString::fromLatin1(kButtons[i].caption), kButtons[i].place, font);
+        connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
+        buttons.append(Label3[i]);
+    }
+    Label3[PreviousPage]->setEnabled(false);
+    setHoverButtons(buttons, false, true);
+}
+
+void guide::load() {
+    fitScreen();
+}
+
+void guide::showEvent(QShowEvent *event) {
+    Screen::showEvent(event);
+    pageviewer::fitToPicture(Image1);
+}
+
+void guide::Label3_Click(int index) {
+    switch (index) {
+    case Print:
+        pageviewer::printPage(*Image2);
+        return;
+    case Exit:
+        unloadScreen();
+        return;
+    case NextPage:
+        ++Module1.PageNumber;
+        break;
+    case PreviousPage:
+        --Module1.PageNumber;
+        break;
+    default:
+        return;
+    }
+    const int page = Module1.PageNumber;
+    if (page >= 1 && page <= Pages) {
+        Image1->load(pages::guideFile(QStringLiteral("wmf"), page));
+        Image2->load(pages::guideFile(QStringLiteral("wmf2"), page));
+        pageviewer::fitToPicture(Image1);
+        Label3[PreviousPage]->setEnabled(page > 1);
+        Label3[NextPage]->setEnabled(page < Pages);
+    }
+    Label1->setText(pages::label(page, Pages));
+}

@@ -1,0 +1,72 @@
+#include "topic/pageviewer.h"
+
+#include "platform/messages.h"
+#include "platform/printer.h"
+#include "platform/services.h"
+#include "shell/paths.h"
+#include "shell/picturebox.h"
+#include "wmf/painter.h"
+#include "wmf/reader.h"
+
+#include <QLabel>
+
+namespace {
+
+constexpr double kPageMargin = 1000;
+
+class MetafilePrintPicture final : public PrintPicture {
+  public:
+    explicit MetafilePrintPicture(wmf::DisplayList list) : list_(std::move(list)) {}
+    QSizeF sizeTwips() const override { return {list_.widthTwips, list_.heightTwips}; }
+    void paint(QPainter &painter, const QRectF &target) const override {
+        wmf::paintDisplayList(painter, list_, target);
+    }
+
+  private:
+    wmf::DisplayList list_;
+};
+
+std::shared_ptr<const PrintPicture> paperCopy(const PictureBox &box) {
+    if (box.source().endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive)) {
+        wmf::ReadResult read = wmf::readMetafileFile(contentPath(box.source()));
+        if (read.list.widthTwips > 0 && read.list.heightTwips > 0)
+            return std::make_shared<MetafilePrintPicture>(std::move(read.list));
+    }
+    if (!box.picture().isNull()) return std::make_shared<ImagePrintPicture>(box.picture());
+    return nullptr;
+}
+
+} // namespace
+
+namespace pageviewer {
+
+void styleAsPageLabel(QLabel *label) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Window, Qt::white);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+}
+
+void fitToPicture(PictureBox *image) {
+    if (!image->picture().isNull()) image->resize(image->picture().size());
+}
+
+void printPage(const PictureBox &printed) {
+    Messages &messages = *services().messages;
+    std::shared_ptr<const PrintPicture> picture = paperCopy(printed);
+    if (!picture) {
+        messages.info(kPrintProblem);
+        return;
+    }
+    try {
+        printDocument(services().printer, messages,
+                      [&picture](PrintSurface &out) { out.drawPicture(kPageMargin, kPageMargin, picture); });
+    } catch (const std::exception &) {
+        messages.info(kPrintProblem);
+    }
+}
+
+} // namespace pageviewer

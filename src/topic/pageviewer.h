@@ -1,0 +1,24 @@
+#pragma once
+// What the two page viewers share: the page label's look, the page image
+// taking its picture's size, and the print of the page shown.
+
+class PictureBox;
+class QLabel;
+
+namespace pageviewer {
+
+// Black text on white with a single border, as the page label is designed.
+void styleAsPageLabel(QLabel *label);
+
+// An image control takes the size of the picture it shows; an empty one
+// keeps its designed size.
+void fitToPicture(PictureBox *image);
+
+// Prints the picture the box holds, in a document of its own, at its own size
+// 1000 twips from the left and the top of the page; a metafile is drawn from
+// its file so the paper gets the full detail. Nothing is said on success; a
+// missing or failing printer, or a page that cannot be read, gets the
+// problem message.
+void printPage(const PictureBox &printed);
+
+} // namespace pageviewer

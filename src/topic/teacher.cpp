@@ -1,0 +1,116 @@
+#include "topic/teacher.h"
+
+#include "shell/fonts.h"
+#include "shell/labelbutton.h"
+#include "shell/module1.h"
+#include "shell/picturebox.h"
+#include "topic/pages.h"
+#include "topic/pageviewer.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+
+enum Button { Print = 0, Exit = 1, NextPage = 2, PreviousPage = 3 };
+
+struct ButtonLayout {
+    const char *caption;
+    TwipRect place;
+};
+constexpr ButtonLayout kButtons[4] = {
+    {"Print", {10680, 120, 1125, 495}},
+    {"Exit", {10680, 7920, 1125, 495}},
+    {"Next Page", {6720, 7920, 2685, 495}},
+    {"Previous Page", {1320, 7920, 2685, 495}},
+};
+
+const QColor kPictureBack(128, 128, 255);
+
+} // namespace
+
+teacher::teacher(QWidget *parent) : Screen(parent) {
+    Image2 = addPicture(QStringLiteral("Image2"), {0, 0, 10485, 11955});
+    Image2->hide();
+    Image1 = addPicture(QStringLiteral("Image1"), {120, 0, 10485, 11955});
+
+    Picture1 = addPicture(QStringLiteral("Picture1"), {8520, 4320, 1800, 1800});
+    Picture2 = addPicture(QStringLiteral("Picture2"), {8550, 6240, 1800, 1335});
+    for (PictureBox *box : {Picture1, Picture2}) {
+        box->setBackColour(kPictureBack);
+        box->hide();
+    }
+
+    const QFont font = designFont(QStringLiteral("Tahoma"), 15.75, true);
+    Label1 = addLabel(QStringLiteral("Label1"), QString(), {4200, 7920, 2295, 495}, font, Qt::black);
+    pageviewer::styleAsPageLabel(Label1);
+    for (int i = 0; i < 4; ++i) {
+        Label3[i] = addLabelButton(QStringLiteral("Label3_%1").arg(i),
+                                   QString::fromLatin1(kButtons[i].caption), kButtons[i].place, font);
+        connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
+    }
+    Label3[PreviousPage]->setEnabled(false);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(25);
+    connect(Timer1, &QTimer::timeout, this, &teacher::Timer1_Timer);
+}
+
+void teacher::load() {
+    fitScreen();
+    if (Module1.PageCount == 1) {
+        Label1->hide();
+        Label3[NextPage]->hide();
+        Label3[PreviousPage]->hide();
+    }
+    Module1.PageNumber = 1;
+    Label1->setText(pages::label(Module1.PageNumber, Module1.PageCount));
+}
+
+void teacher::showEvent(QShowEvent *event) {
+    Screen::showEvent(event);
+    pageviewer::fitToPicture(Image1);
+}
+
+void teacher::Label3_Click(int index) {
+    switch (index) {
+    case Print:
+        pageviewer::printPage(*Image2);
+        return;
+    case Exit:
+        unloadScreen();
+        return;
+    case NextPage:
+        ++Module1.PageNumber;
+        Label3[PreviousPage]->setEnabled(true);
+        break;
+    case PreviousPage:
+        --Module1.PageNumber;
+        Label3[NextPage]->setEnabled(true);
+        break;
+    default:
+        return;
+    }
+    if (Module1.PageNumber == Module1.PageCount) Label3[NextPage]->setEnabled(false);
+    if (Module1.PageNumber == 1) Label3[PreviousPage]->setEnabled(false);
+
+    const auto shown = pages::notesFile(QStringLiteral("wmf"), Module1.PageBaseName, Module1.PageNumber);
+    const auto printed = pages::notesFile(QStringLiteral("wmf2"), Module1.PageBaseName, Module1.PageNumber);
+    if (shown && printed) {
+        Image1->load(*shown);
+        Image2->load(*printed);
+    } else {
+        Image1->clear();
+        Image2->clear();
+    }
+    pageviewer::fitToPicture(Image1);
+    Label1->setText(pages::label(Module1.PageNumber, Module1.PageCount));
+}
+
+void teacher::Timer1_Timer() {
+    Module1.LogoFrame = pages::nextLogoFrame(Module1.LogoFrame);
+    Picture1->load(pages::logoFrameFile(Module1.LogoFrame));
+    Picture1->show();
+    Picture2->show();
+}
