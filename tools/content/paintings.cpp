@@ -333,6 +333,11 @@ void bacchusAndAriadne(Brush &b) {
 void birthOfVenus(Brush &b) {
     QPainter &p = b.p;
     b.gradient(QRectF(0, 0, 480, 170), QColor(170, 195, 195), QColor(220, 225, 210));
+    QLinearGradient haze(0, 0, 480, 0);
+    haze.setColorAt(0, QColor(120, 150, 170, 90));
+    haze.setColorAt(0.6, QColor(255, 240, 220, 0));
+    haze.setColorAt(1, QColor(250, 225, 190, 110));
+    p.fillRect(QRectF(0, 0, 480, 170), haze);
     b.gradient(QRectF(0, 160, 480, 200), QColor(150, 185, 170), QColor(110, 150, 140));
     // The little V-shaped waves, row after row.
     p.setPen(QPen(QColor(235, 240, 230), 1.2));
@@ -436,6 +441,23 @@ void deathOfSocrates(Brush &b) {
         for (double x = 160 + (row % 2) * 40; x < 480; x += 80)
             p.drawLine(QPointF(x, y), QPointF(x, y + 29));
     }
+    // The light falls from the left: a barred window high in the wall, and
+    // the shackles hanging below it.
+    QLinearGradient light(160, 0, 480, 0);
+    light.setColorAt(0, QColor(255, 240, 200, 70));
+    light.setColorAt(1, QColor(0, 0, 0, 90));
+    p.fillRect(QRectF(160, 0, 320, 260), light);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 190, 160));
+    p.drawRect(QRectF(290, 25, 70, 55));
+    p.setPen(QPen(QColor(40, 35, 30), 4));
+    for (int i = 1; i < 4; ++i)
+        p.drawLine(QPointF(290 + i * 17.5, 25), QPointF(290 + i * 17.5, 80));
+    p.setPen(QPen(QColor(35, 30, 28), 2.5));
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 7; ++i)
+        p.drawEllipse(QRectF(425 + (i % 2) * 2, 20 + i * 9, 8, 11));
+    p.drawEllipse(QRectF(418, 84, 22, 16));
     // The arch at the back with the friends leaving up the stairs.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(150, 140, 120));
@@ -683,6 +705,19 @@ void alcibiades(Brush &b) {
         p.drawLine(QPointF(x, 46), QPointF(x + 10, 46));
     }
     b.strokes(QRectF(0, 0, 480, 150), QColor(195, 155, 100), 160, 14, 12, 2);
+    // A shelf of painted vases and a garland on the wall behind the couch.
+    p.setPen(Qt::NoPen);
+    p.fillRect(QRectF(330, 100, 140, 6), QColor(110, 75, 45));
+    const QColor vases[] = {{40, 30, 25}, {190, 90, 40}, {40, 30, 25}, {60, 90, 130}};
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(vases[i]);
+        p.drawEllipse(QRectF(340 + i * 32, 72 - (i % 2) * 8, 20, 28 + (i % 2) * 8));
+        p.fillRect(QRectF(346 + i * 32, 64 - (i % 2) * 8, 8, 10), vases[i]);
+    }
+    p.setPen(QPen(QColor(70, 120, 60), 4));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(250, 40, 70, 50), 180 * 16, 180 * 16);
+    p.drawArc(QRectF(390, 40, 80, 40), 180 * 16, 180 * 16);
     // The doorway on the left where Socrates draws the curtain aside.
     p.setPen(Qt::NoPen);
     p.fillRect(QRectF(20, 60, 100, 220), QColor(45, 35, 30));
@@ -1246,7 +1281,64 @@ void parthenonSmall(Brush &b) {
     p.drawPolygon(poly({{7, 15.5}, {28.5, 8}, {50, 15.5}}));
 }
 
+void statueOfZeus(Brush &b) {
+    QPainter &p = b.p;
+    // The dim temple interior with its two rows of columns.
+    b.gradient(QRectF(0, 0, 180, 200), QColor(60, 45, 35), QColor(110, 85, 60));
+    for (const double x : {12.0, 168.0})
+        b.column(x, 10, 200, 14, QColor(200, 180, 150));
+    p.fillRect(QRectF(0, 182, 180, 18), QColor(40, 40, 45));
+    // The throne of ebony and gold.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(50, 35, 25));
+    p.drawRect(QRectF(45, 40, 90, 135));
+    p.setBrush(QColor(215, 175, 70));
+    p.drawRect(QRectF(40, 35, 100, 10));
+    p.drawRect(QRectF(38, 110, 12, 70));
+    p.drawRect(QRectF(130, 110, 12, 70));
+    p.fillRect(QRectF(30, 175, 120, 10), QColor(200, 190, 170));
+    // Zeus seated: golden robe, ivory skin, a sceptre with its eagle, Victory in his hand.
+    drawFigure(b, {.foot = {90, 130},
+                   .height = 150,
+                   .robe = QColor(220, 175, 60),
+                   .skin = QColor(240, 228, 205),
+                   .hair = QColor(225, 190, 90),
+                   .armLeft = 150,
+                   .armRight = 20,
+                   .seated = true,
+                   .beard = true});
+    p.setPen(QPen(QColor(230, 190, 80), 3));
+    p.drawLine(QPointF(58, 60), QPointF(54, 178));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(230, 190, 80));
+    p.drawEllipse(QPointF(58, 56), 6, 4);
+    drawFigure(b, {.foot = {140, 118},
+                   .height = 26,
+                   .robe = QColor(235, 200, 90),
+                   .skin = QColor(240, 228, 205),
+                   .armLeft = 120,
+                   .armRight = 60});
+    p.setBrush(QColor(120, 170, 60));
+    p.drawEllipse(QRectF(78, 10, 24, 8));
+}
+
 } // namespace
+
+QImage pagePicture(const QString &name) {
+    // Pages hold their pictures as plain bitmaps: 240 pixels across is sharp
+    // enough on screen and on paper and keeps the metafiles small.
+    const auto render = [](QSize size, std::function<void(Brush &)> draw) {
+        const QImage image =
+            renderPicture({QStringLiteral("pages/") + QString::number(size.width()), size, std::move(draw)});
+        return image.width() > 240 ? image.scaledToWidth(240, Qt::SmoothTransformation) : image;
+    };
+    if (name == QLatin1String("zeus")) return render({180, 200}, statueOfZeus);
+    if (name == QLatin1String("parthenon"))
+        return render({240, 180}, [](Brush &b) { acropolisScene(b, 240, 180); });
+    if (name == QLatin1String("homer")) return render({320, 240}, homer);
+    if (name == QLatin1String("painting")) return render({480, 360}, phidiasFrieze);
+    return {};
+}
 
 QList<PictureSpec> pictureSpecs() {
     return {

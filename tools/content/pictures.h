@@ -23,5 +23,9 @@ inline constexpr int kLarkFrames = 20;
 inline constexpr QSize kLarkFrameSize{120, 120};
 QImage larkFrame(int frame);
 
+// A picture for the reading pages by name ("zeus", "parthenon", "homer",
+// "painting"); a null image for a name it does not know.
+QImage pagePicture(const QString &name);
+
 // Draws at twice the size and scales down, for smooth edges in small pictures.
 QImage renderPicture(const PictureSpec &spec);

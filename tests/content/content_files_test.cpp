@@ -1,0 +1,186 @@
+#include "contenttools.h"
+
+#include "quiz/questionset.h"
+#include "shell/module1.h"
+#include "shell/textfields.h"
+
+#include <QImage>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// Every picture the screens load, with the twip size of the control that shows it.
+struct ExpectedPicture {
+    const char *path;
+    int widthTwips;
+    int heightTwips;
+    const char *format;
+};
+
+constexpr ExpectedPicture kPictures[] = {
+    {"Images/homersm.jpg", 4800, 3600, "jpeg"},    {"Images/logo2.jpg", 1500, 2085, "jpeg"},
+    {"Images/phidias2.jpg", 12000, 9000, "jpeg"},  {"Images/phidiassm.jpg", 855, 615, "jpeg"},
+    {"Images/ulysses.jpg", 7200, 5400, "jpeg"},    {"Images/schoolmd.jpg", 7200, 5400, "jpeg"},
+    {"Images/bacchus.jpg", 7200, 5400, "jpeg"},    {"Images/venusbirth.jpg", 7200, 5400, "jpeg"},
+    {"Images/socratesmd.jpg", 7200, 5400, "jpeg"}, {"Images/phidiasmd.jpg", 7200, 5400, "jpeg"},
+    {"Images/solonmd.jpg", 7200, 5400, "jpeg"},    {"Images/alcibiadesmd.jpg", 7200, 5400, "jpeg"},
+    {"Images/trojan.jpg", 7200, 5400, "jpeg"},     {"Images/penelope.jpg", 7200, 5400, "jpeg"},
+    {"Images/pearl.jpg", 2670, 3060, "jpeg"},      {"Images/monalisa.jpg", 1995, 3060, "jpeg"},
+    {"Images/sunflowers.jpg", 2310, 3060, "jpeg"}, {"Images/haywain.jpg", 3060, 2310, "jpeg"},
+    {"logo/larkspur2.bmp", 1800, 1335, "bmp"},
+};
+
+const char *const kJigsawPaintings[] = {"ulysses",   "schoolmd", "bacchus",      "venusbirth", "socratesmd",
+                                        "phidiasmd", "solonmd",  "alcibiadesmd", "trojan",     "penelope"};
+
+// The tool runs once for the file checks; the tests that change files make their own folders.
+class ContentFiles : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        folder_ = std::make_unique<QTemporaryDir>();
+        const ToolRun run = runTool(QStringLiteral(HELLAS_CONTENT_TOOL), folder_->path());
+        ASSERT_EQ(run.exitCode, 0) << run.errors.constData();
+    }
+    static void TearDownTestSuite() { folder_.reset(); }
+    static QString path(const QString &relative) { return folder_->filePath(relative); }
+
+    static std::unique_ptr<QTemporaryDir> folder_;
+};
+std::unique_ptr<QTemporaryDir> ContentFiles::folder_;
+
+TEST_F(ContentFiles, EveryPictureIsWrittenAtTheSizeOfTheControlThatShowsIt) {
+    for (const ExpectedPicture &expected : kPictures) {
+        QImageReader reader(path(QString::fromLatin1(expected.path)));
+        EXPECT_EQ(reader.format(), QByteArray(expected.format)) << expected.path;
+        const QImage image = reader.read();
+        ASSERT_FALSE(image.isNull()) << expected.path << ": " << qPrintable(reader.errorString());
+        EXPECT_EQ(image.size(), QSize(expected.widthTwips / 15, expected.heightTwips / 15)) << expected.path;
+    }
+}
+
+TEST_F(ContentFiles, TheLarkFliesInTwentyGifFramesThatAllDiffer) {
+    QList<QImage> frames;
+    for (int n = 0; n < 20; ++n) {
+        const QString name = QStringLiteral("logo/lark%1.gif").arg(n, 4, 10, QLatin1Char('0'));
+        QImageReader reader(path(name));
+        EXPECT_EQ(reader.format(), QByteArray("gif")) << qPrintable(name);
+        const QImage frame = reader.read();
+        ASSERT_FALSE(frame.isNull()) << qPrintable(name);
+        EXPECT_EQ(frame.size(), QSize(120, 120)) << qPrintable(name);
+        frames << frame.convertToFormat(QImage::Format_RGB32);
+    }
+    for (int n = 0; n < 20; ++n)
+        EXPECT_NE(frames[n], frames[(n + 1) % 20]) << "frame " << n << " repeats the next one";
+    // The picture box around the frames is RGB(49,135,214): the sky of the frames matches it.
+    EXPECT_EQ(frames[0].pixel(2, 2), qRgb(49, 135, 214));
+}
+
+TEST_F(ContentFiles, TheQuestionSetIsSeventyTwoCrLfLines) {
+    const QByteArray bytes = fileBytes(path(QStringLiteral("multiple/phidias.txt")));
+    ASSERT_TRUE(bytes.endsWith("\r\n"));
+    const QList<QByteArray> lines = bytes.chopped(2).split('\n');
+    ASSERT_EQ(lines.size(), 72);
+    for (int i = 0; i < 72; ++i)
+        EXPECT_TRUE(lines[i].endsWith('\r') || i == 71) << "line " << i + 1;
+    EXPECT_EQ(bytes.count("\r\n"), 72);
+    EXPECT_EQ(lines[1], " \r");
+}
+
+TEST_F(ContentFiles, TheQuestionSetReadsBackAsTenQuestionsWithAnswersOneToFour) {
+    QFile file(path(QStringLiteral("multiple/phidias.txt")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    FieldReader reader = FieldReader::fromDevice(file);
+    SharedState state;
+    ASSERT_TRUE(LoadQuestionSet(reader, state));
+    EXPECT_EQ(state.SetTitle, QStringLiteral("Phidias"));
+    QSet<QString> used;
+    for (int q = 1; q <= 10; ++q) {
+        EXPECT_FALSE(state.Question[q].isEmpty()) << q;
+        for (const auto *answers : {&state.AnswerA, &state.AnswerB, &state.AnswerC, &state.AnswerD})
+            EXPECT_FALSE((*answers)[q].isEmpty()) << q;
+        EXPECT_TRUE(QStringList({"1", "2", "3", "4"}).contains(state.CorrectAnswer[q])) << q;
+        used << state.CorrectAnswer[q];
+    }
+    // A pupil who always picks the same letter must not pass.
+    EXPECT_EQ(used.size(), 4);
+    // Commas survive the "&" escape of the file.
+    bool sawComma = false;
+    for (int q = 1; q <= 10; ++q)
+        for (const auto *answers : {&state.AnswerA, &state.AnswerB, &state.AnswerC, &state.AnswerD})
+            sawComma = sawComma || (*answers)[q].contains(u',');
+    EXPECT_TRUE(sawComma);
+}
+
+TEST_F(ContentFiles, TheTwelveJigsawSquaresOfEachPaintingCanBeToldApart) {
+    for (const char *name : kJigsawPaintings) {
+        const QImage painting = QImage(path(QStringLiteral("Images/%1.jpg").arg(QLatin1String(name))))
+                                    .convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(painting.size(), QSize(480, 360)) << name;
+        QList<QImage> squares;
+        for (int i = 0; i < 12; ++i)
+            squares << painting.copy((i % 4) * 120, (i / 4) * 120, 120, 120);
+        for (int a = 0; a < 12; ++a)
+            for (int b = a + 1; b < 12; ++b) {
+                double difference = 0;
+                for (int y = 0; y < 120; ++y)
+                    for (int x = 0; x < 120; ++x) {
+                        const QRgb p = squares[a].pixel(x, y);
+                        const QRgb q = squares[b].pixel(x, y);
+                        difference += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                                      std::abs(qBlue(p) - qBlue(q));
+                    }
+                // Squares that show the same plain wall or sky come out near 1.
+                EXPECT_GT(difference / (120 * 120 * 3), 6) << name << ": squares " << a << " and " << b;
+            }
+    }
+}
+
+TEST(ContentTool, MakesAnEmptyCatalogueWhereThereIsNone) {
+    QTemporaryDir folder;
+    ASSERT_EQ(runTool(QStringLiteral(HELLAS_CONTENT_TOOL), folder.path()).exitCode, 0);
+    EXPECT_EQ(fileBytes(folder.filePath(QStringLiteral("multiple/track.txt"))), QByteArray("0\r\n"));
+}
+
+TEST(ContentTool, RunningAgainKeepsTheTeachersCatalogueAndWorksheets) {
+    QTemporaryDir folder;
+    ASSERT_EQ(runTool(QStringLiteral(HELLAS_CONTENT_TOOL), folder.path()).exitCode, 0);
+    const QByteArray catalogue("2\r\nRome& Athens\r\nSparta\r\n");
+    const QByteArray worksheet("Sparta\r\n \r\nWho ruled Sparta?\r\n");
+    putFile(folder.filePath(QStringLiteral("multiple/track.txt")), catalogue);
+    putFile(folder.filePath(QStringLiteral("multiple/Sparta.txt")), worksheet);
+    putFile(folder.filePath(QStringLiteral("multiple/Rome& Athens.txt")), worksheet);
+
+    ASSERT_EQ(runTool(QStringLiteral(HELLAS_CONTENT_TOOL), folder.path()).exitCode, 0);
+    EXPECT_EQ(fileBytes(folder.filePath(QStringLiteral("multiple/track.txt"))), catalogue);
+    EXPECT_EQ(fileBytes(folder.filePath(QStringLiteral("multiple/Sparta.txt"))), worksheet);
+    EXPECT_EQ(fileBytes(folder.filePath(QStringLiteral("multiple/Rome& Athens.txt"))), worksheet);
+    EXPECT_EQ(QDir(folder.filePath(QStringLiteral("multiple"))).entryList(QDir::Files).size(), 4);
+}
+
+TEST(ContentTool, KeepsAnEmptiedCatalogue) {
+    QTemporaryDir folder;
+    putFile(folder.filePath(QStringLiteral("multiple/track.txt")), QByteArray());
+    ASSERT_EQ(runTool(QStringLiteral(HELLAS_CONTENT_TOOL), folder.path()).exitCode, 0);
+    EXPECT_EQ(fileBytes(folder.filePath(QStringLiteral("multiple/track.txt"))), QByteArray());
+}
+
+TEST(ContentTool, RestoresADamagedTopicQuestionSet) {
+    QTemporaryDir folder;
+    putFile(folder.filePath(QStringLiteral("multiple/phidias.txt")), QByteArray("Phidias\r\n"));
+    ASSERT_EQ(runTool(QStringLiteral(HELLAS_CONTENT_TOOL), folder.path()).exitCode, 0);
+    EXPECT_EQ(fileBytes(folder.filePath(QStringLiteral("multiple/phidias.txt"))).count("\r\n"), 72);
+}
+
+TEST(ContentTool, ReportsAFolderItCannotWriteInsteadOfSucceeding) {
+    QTemporaryDir folder;
+    const QString blocked = folder.filePath(QStringLiteral("blocked"));
+    putFile(blocked, QByteArray("a file where the folder should be"));
+    const ToolRun run = runTool(QStringLiteral(HELLAS_CONTENT_TOOL), blocked);
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_FALSE(run.errors.isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,186 @@
+#include "contenttools.h"
+
+#include "pagelayout.h"
+#include "pagesout.h"
+#include "pagetext.h"
+#include "wmf/reader.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// The right end of a text run as laid out: its advances are all written.
+double runRight(const wmf::TextRun &run) {
+    double right = run.at.x;
+    for (double d : run.dx)
+        right += d;
+    return right;
+}
+
+std::vector<wmf::TextRun> textRuns(const wmf::DisplayList &list) {
+    std::vector<wmf::TextRun> runs;
+    for (const wmf::Item &item : list.items)
+        if (const auto *run = std::get_if<wmf::TextRun>(&item.what)) runs.push_back(*run);
+    return runs;
+}
+
+PageText parsed(const QString &source) {
+    const auto result = parsePageText(source);
+    if (const auto *problem = std::get_if<QString>(&result)) ADD_FAILURE() << qPrintable(*problem);
+    return std::holds_alternative<PageText>(result) ? std::get<PageText>(result) : PageText{};
+}
+
+QImage solidPicture(const QString &) {
+    QImage image(120, 90, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    return image;
+}
+
+class PageFiles : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        folder_ = std::make_unique<QTemporaryDir>();
+        const ToolRun run = runTool(QStringLiteral(HELLAS_PAGES_TOOL), folder_->path());
+        ASSERT_EQ(run.exitCode, 0) << run.errors.constData();
+    }
+    static void TearDownTestSuite() { folder_.reset(); }
+    static wmf::ReadResult page(const QString &sub, const QString &name) {
+        return wmf::readMetafileFile(folder_->filePath(sub + u'/' + name + QStringLiteral(".wmf")));
+    }
+    static std::unique_ptr<QTemporaryDir> folder_;
+};
+std::unique_ptr<QTemporaryDir> PageFiles::folder_;
+
+TEST_F(PageFiles, EveryScreenPageFitsTheViewerAboveItsButtons) {
+    for (const QString &name : requiredPages()) {
+        const wmf::ReadResult read = page(QStringLiteral("wmf"), name);
+        ASSERT_TRUE(read.ok()) << qPrintable(name) << ": " << wmf::problemName(read.problem);
+        EXPECT_TRUE(read.list.placeable);
+        // The viewer shows the page from 120 twips across: the Print button
+        // stands at 10680 and the row of buttons at 7920 down; the
+        // acknowledgments' logo boxes stand at 8520.
+        const double room = name == QLatin1String("acknowledgments") ? 8520 - 120 : 10680 - 120;
+        EXPECT_LE(read.list.widthTwips, room) << qPrintable(name);
+        EXPECT_LE(read.list.heightTwips, 7920) << qPrintable(name);
+        EXPECT_GT(textRuns(read.list).size(), 10u) << qPrintable(name);
+    }
+}
+
+TEST_F(PageFiles, EveryPaperPagePrintsOnA4AndLetterFromItsOffset) {
+    for (const QString &name : requiredPages()) {
+        const wmf::ReadResult read = page(QStringLiteral("wmf2"), name);
+        ASSERT_TRUE(read.ok()) << qPrintable(name) << ": " << wmf::problemName(read.problem);
+        // Printed 1000 twips from the left and top, inside the narrower A4
+        // width (11906) and the shorter Letter height (15840), with room to spare.
+        EXPECT_LE(1000 + read.list.widthTwips, 11906 - 720) << qPrintable(name);
+        EXPECT_LE(1000 + read.list.heightTwips, 15840 - 720) << qPrintable(name);
+        EXPECT_GT(textRuns(read.list).size(), 10u) << qPrintable(name);
+    }
+}
+
+TEST_F(PageFiles, NoLineRunsPastThePageOrIntoAPicture) {
+    for (const QString &sub : {QStringLiteral("wmf"), QStringLiteral("wmf2")})
+        for (const QString &name : requiredPages()) {
+            const wmf::DisplayList list = page(sub, name).list;
+            std::vector<wmf::RectF> pictures;
+            for (const wmf::Item &item : list.items)
+                if (const auto *picture = std::get_if<wmf::Picture>(&item.what))
+                    pictures.push_back(picture->target);
+            for (const wmf::TextRun &run : textRuns(list)) {
+                EXPECT_LE(runRight(run), list.widthTwips) << qPrintable(sub + u'/' + name + u' ' + run.text);
+                for (const wmf::RectF &picture : pictures) {
+                    if (run.at.y > picture.top && run.at.y < picture.bottom) {
+                        EXPECT_LT(runRight(run), picture.left)
+                            << qPrintable(sub + u'/' + name + u' ' + run.text);
+                    }
+                }
+            }
+        }
+}
+
+TEST_F(PageFiles, TheKeyFactsNameTheStatuesAndTheirMaterials) {
+    QString text;
+    for (const QString &name : {QStringLiteral("key phidiasa"), QStringLiteral("key phidiasb")})
+        for (const wmf::TextRun &run : textRuns(page(QStringLiteral("wmf"), name).list))
+            text += run.text + u' ';
+    for (const char *fact : {"Athens", "Olympia", "Seven Wonders", "Athena Parthenos", "Athena Promachos",
+                             "gold", "ivory", "Pericles", "Parthenon", "I belong to Pheidias"})
+        EXPECT_TRUE(text.contains(QLatin1String(fact))) << fact;
+}
+
+TEST(PageText, JoinsTheLinesOfAParagraphAndKeepsLinesOfTheirOwn) {
+    const PageText page =
+        parsed(QStringLiteral("= Title\n# a note\nOne\ntwo.\n\n* An item\n  going on.\n| Alone\n| "
+                              "Next\n[picture zeus]\n== Heading\n"));
+    EXPECT_EQ(page.title, QStringLiteral("Title"));
+    ASSERT_EQ(page.blocks.size(), 6);
+    EXPECT_EQ(page.blocks[0].text, QStringLiteral("One two."));
+    EXPECT_EQ(page.blocks[1].kind, PageBlock::Kind::Item);
+    EXPECT_EQ(page.blocks[1].text, QStringLiteral("An item going on."));
+    EXPECT_EQ(page.blocks[2].kind, PageBlock::Kind::Line);
+    EXPECT_EQ(page.blocks[3].text, QStringLiteral("Next"));
+    EXPECT_EQ(page.blocks[4].kind, PageBlock::Kind::Picture);
+    EXPECT_EQ(page.blocks[4].text, QStringLiteral("zeus"));
+    EXPECT_EQ(page.blocks[5].kind, PageBlock::Kind::Heading);
+}
+
+TEST(PageText, RefusesAPageWithoutItsTitleFirst) {
+    EXPECT_TRUE(std::holds_alternative<QString>(parsePageText(QStringLiteral("Words first.\n= Title\n"))));
+    EXPECT_TRUE(std::holds_alternative<QString>(parsePageText(QStringLiteral("= One\n= Two\n"))));
+    EXPECT_TRUE(std::holds_alternative<QString>(parsePageText(QStringLiteral("# only a note\n"))));
+}
+
+TEST(PageLayout, SetsALongerTextSmallerSoThePageStillFits) {
+    const QString words = QStringLiteral("Phidias made statues of the gods in gold and ivory. ");
+    const auto shortPage =
+        layoutPage(parsed(QStringLiteral("= Page\n") + words), screenStyle(kScreenPageWidth), solidPicture);
+    const auto longPage = layoutPage(parsed(QStringLiteral("= Page\n") + words.repeated(40)),
+                                     screenStyle(kScreenPageWidth), solidPicture);
+    ASSERT_TRUE(std::holds_alternative<LaidOutPage>(shortPage));
+    ASSERT_TRUE(std::holds_alternative<LaidOutPage>(longPage));
+    EXPECT_EQ(std::get<LaidOutPage>(shortPage).bodyPoints, screenStyle(kScreenPageWidth).largestBody);
+    EXPECT_LT(std::get<LaidOutPage>(longPage).bodyPoints, std::get<LaidOutPage>(shortPage).bodyPoints);
+}
+
+TEST(PageLayout, RefusesTextThatCannotFitAtTheSmallestSize) {
+    const QString words = QStringLiteral("Phidias made statues of the gods in gold and ivory. ");
+    const auto result = layoutPage(parsed(QStringLiteral("= Page\n") + words.repeated(200)),
+                                   screenStyle(kScreenPageWidth), solidPicture);
+    ASSERT_TRUE(std::holds_alternative<QString>(result));
+    EXPECT_TRUE(std::get<QString>(result).contains(QStringLiteral("does not fit")));
+}
+
+TEST(PageLayout, RefusesAPictureItDoesNotKnowAndTextAMetafileCannotHold) {
+    const auto noPicture = [](const QString &) { return QImage(); };
+    EXPECT_TRUE(std::holds_alternative<QString>(
+        layoutPage(parsed(QStringLiteral("= Page\n[picture nothing]\n")), paperStyle(), noPicture)));
+    EXPECT_TRUE(std::holds_alternative<QString>(
+        layoutPage(parsed(QStringLiteral("= Page\nThe name \u03A6\u03B5\u03B9\u03B4\u03AF\u03B1\u03C2.\n")),
+                   paperStyle(), solidPicture)));
+}
+
+TEST(PageLayout, TextBesideAPictureWrapsLeftOfItAndUsesTheFullWidthBelowIt) {
+    const QString words = QStringLiteral("Phidias made statues of the gods in gold and ivory. ").repeated(12);
+    const PageStyle style = screenStyle(kScreenPageWidth);
+    const auto result =
+        layoutPage(parsed(QStringLiteral("= Page\n[picture any]\n") + words), style, solidPicture);
+    ASSERT_TRUE(std::holds_alternative<LaidOutPage>(result));
+    const wmf::DisplayList list = wmf::readMetafile(std::get<LaidOutPage>(result).metafile).list;
+    wmf::RectF picture;
+    for (const wmf::Item &item : list.items)
+        if (const auto *p = std::get_if<wmf::Picture>(&item.what)) picture = p->target;
+    ASSERT_GT(picture.right, picture.left);
+    bool wideBelow = false;
+    for (const wmf::TextRun &run : textRuns(list)) {
+        if (run.at.y > picture.top + 300 && run.at.y < picture.bottom) {
+            EXPECT_LT(runRight(run), picture.left);
+        }
+        if (run.at.y > picture.bottom + 600) wideBelow = wideBelow || runRight(run) > picture.left;
+    }
+    EXPECT_TRUE(wideBelow);
+}
+
+} // namespace
