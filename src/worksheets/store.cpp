@@ -73,8 +73,10 @@ WorksheetStore::WorksheetStore() : folder_(contentPath(QStringLiteral("multiple"
 
 WorksheetStore::WorksheetStore(QString folder) : folder_(std::move(folder)) {}
 
+// A catalogue made on Windows may be named "Track.txt": the screens read it
+// whatever its letter case, so the store must write that same file.
 QString WorksheetStore::cataloguePath() const {
-    return QDir(folder_).filePath(QStringLiteral("track.txt"));
+    return contentPath(QDir(folder_).filePath(QStringLiteral("track.txt")));
 }
 
 QString WorksheetStore::worksheetPath(const QString &title) const {

@@ -284,3 +284,11 @@ TEST(WorksheetTitle, MoreThanTwentyFiveCharactersAreRefused) {
     EXPECT_TRUE(titleProblem(QString(25, u'a')).isEmpty());
     EXPECT_FALSE(titleProblem(QString(26, u'a')).isEmpty());
 }
+
+TEST_F(WorksheetStoreTest, ACatalogueNamedInAnotherLetterCaseIsTheOneWritten) {
+    write(QStringLiteral("Track.txt"), " 1 \r\nTroy\r\n");
+    WorksheetStore store(folder());
+    ASSERT_TRUE(store.saveWorksheet(QStringLiteral("Delphi"), "x\r\n", *state_));
+    EXPECT_EQ(read(QStringLiteral("Track.txt")), QByteArray(" 2 \r\nTroy\r\nDelphi\r\n"));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("track.txt"))));
+}
