@@ -91,6 +91,10 @@ wizard::wizard(QWidget *parent) : Screen(parent) {
     for (int i = 0; i < static_cast<int>(Label3.size()); ++i)
         connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
     setHoverButtons({Label3[0], Label3[1]}, true, true);
+    // A caption is one line: where a substitute font runs wider it is cut at
+    // its box rather than broken onto a second line over the boxes below.
+    for (int i = 1; i < static_cast<int>(Label1.size()); ++i)
+        Label1[i]->setWordWrap(false);
 
     // The keyboard walks the boxes question by question, then the tick boxes.
     QList<QWidget *> order{Text1};
@@ -117,7 +121,9 @@ void wizard::load() {
     fitScreen();
     for (QCheckBox *tick : Check1) {
         QPalette palette = tick->palette();
+        // A tick box fills its back with the button colour.
         palette.setColor(QPalette::Window, StandardBack);
+        palette.setColor(QPalette::Button, StandardBack);
         tick->setPalette(palette);
     }
 }

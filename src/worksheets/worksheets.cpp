@@ -109,7 +109,9 @@ void worksheets::load() {
         Module1.WorksheetTitles[i] = unescapeCommas(Module1.WorksheetTitles[i]);
     for (QCheckBox *tick : {Check1, Check2}) {
         QPalette palette = tick->palette();
+        // A tick box fills its back with the button colour.
         palette.setColor(QPalette::Window, StandardBack);
+        palette.setColor(QPalette::Button, StandardBack);
         tick->setPalette(palette);
     }
     Module1.CataloguePage = 0;

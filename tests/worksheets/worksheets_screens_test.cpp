@@ -200,7 +200,8 @@ class WorksheetScreens : public QObject {
         QCOMPARE(w.Check1[27]->geometry(),
                  toPixels(TwipRect{480 + 2850 + 5880, 1230 + 330 + 1440, 255, 315}));
         QCOMPARE(w.Label3[1]->geometry(), toPixels(TwipRect{240, 7920, 3165, 495}));
-        QCOMPARE(w.Check1[0]->palette().color(QPalette::Window), QColor(39, 63, 137));
+        const QImage tick = w.Check1[0]->grab().toImage();
+        QCOMPARE(tick.pixelColor(tick.width() - 1, tick.height() - 1), QColor(39, 63, 137));
     }
 
     void exitUnloadsTheWizardAndForgetsWhatWasTyped() {
@@ -290,6 +291,10 @@ class WorksheetScreens : public QObject {
     void tickingOneModeUnticksTheOther() {
         TestWorld world;
         worksheets &screen = form<worksheets>();
+        for (QCheckBox *tick : {screen.Check1, screen.Check2}) {
+            const QImage look = tick->grab().toImage();
+            QCOMPARE(look.pixelColor(look.width() - 1, look.height() / 2), QColor(39, 63, 137));
+        }
         click(screen.Check1);
         click(screen.Check2);
         QVERIFY(!screen.Check1->isChecked());
