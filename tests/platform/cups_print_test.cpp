@@ -3,8 +3,13 @@
 // where it can; where CUPS cannot be used the tests are skipped and say why.
 
 #include "platform/printer.h"
+#include "platform/services.h"
 #include "print/recordingprinter.h"
 #include "quiz/certificate.h"
+#include "quiz/worksheetprint.h"
+#include "shell/fonts.h"
+#include "shell/picturebox.h"
+#include "topic/pageviewer.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -67,6 +72,48 @@ QString pdfFolder() {
            QStringLiteral("/PDF");
 }
 
+// A document name of letters and digits only, which cups-pdf keeps in the
+// file name, tells this job's file from any other.
+QString jobToken() {
+    static int jobs = 0;
+    return QStringLiteral("hellasprint%1x%2x%3")
+        .arg(QCoreApplication::applicationPid())
+        .arg(QDateTime::currentMSecsSinceEpoch())
+        .arg(++jobs);
+}
+
+// The text of the PDF named after the token, once cups-pdf has finished
+// writing it (at most 20 s), with its runs of blanks made single; the PDF is
+// then removed.
+QString pdfText(const QString &token) {
+    QString pdf;
+    qint64 lastSize = -1;
+    QString text;
+    const bool arrived = waitFor(
+        [&] {
+            const QFileInfoList files =
+                QDir(pdfFolder()).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files);
+            for (const QFileInfo &file : files) {
+                if (file.fileName().contains(token, Qt::CaseInsensitive)) pdf = file.filePath();
+            }
+            if (pdf.isEmpty()) return false;
+            const qint64 size = QFileInfo(pdf).size();
+            const bool settled = size > 0 && size == lastSize;
+            lastSize = size;
+            if (!settled) return false;
+            const Run read =
+                run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+            text = read.output.simplified();
+            return read.exitCode == 0 && !text.isEmpty();
+        },
+        20000);
+    if (!pdf.isEmpty()) QFile::remove(pdf);
+    if (!arrived)
+        qWarning("no readable PDF named after %s arrived in %s within 20 s", qPrintable(token),
+                 qPrintable(pdfFolder()));
+    return text;
+}
+
 } // namespace
 
 class CupsPrint : public QObject {
@@ -76,6 +123,8 @@ class CupsPrint : public QObject {
 
   private Q_SLOTS:
     void initTestCase() {
+        // As the program does at start-up: the layouts' fonts mapped to installed ones.
+        registerFonts();
         for (const char *tool : {"/usr/sbin/cupsd", "/usr/sbin/lpadmin", "/usr/bin/lpstat",
                                  "/usr/bin/pdftotext", "/usr/lib/cups/backend/cups-pdf"}) {
             if (!QFileInfo::exists(QString::fromLatin1(tool))) {
@@ -118,11 +167,7 @@ class CupsPrint : public QObject {
 
     void aCertificatePrintedOnTheDefaultPrinterReachesThePdfWithTheNameAndScore() {
         if (!skipReason_.isEmpty()) QSKIP(qPrintable(skipReason_));
-        // A document name of letters and digits only, which cups-pdf keeps in
-        // the file name, tells this job's file from any other.
-        const QString token = QStringLiteral("hellascertificate%1x%2")
-                                  .arg(QCoreApplication::applicationPid())
-                                  .arg(QDateTime::currentMSecsSinceEpoch());
+        const QString token = jobToken();
         CertificateText text;
         text.quizHeading = QStringLiteral("Lives of Hellas");
         text.pupilName = QStringLiteral("Ariadne Test");
@@ -131,31 +176,53 @@ class CupsPrint : public QObject {
         MessageLog messages;
         QVERIFY(certificate::print([&token] { return openDefaultPrinter(token); }, messages, text));
         QCOMPARE(messages.shown, QStringList({kCertificatePrinting}));
-
-        QString pdf;
-        const bool arrived = waitFor(
-            [&] {
-                const QFileInfoList files =
-                    QDir(pdfFolder()).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files);
-                for (const QFileInfo &file : files) {
-                    if (file.fileName().contains(token, Qt::CaseInsensitive)) pdf = file.filePath();
-                }
-                return !pdf.isEmpty() &&
-                       run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("/dev/null")}, 5000).exitCode ==
-                           0;
-            },
-            20000);
-        QVERIFY2(arrived,
-                 qPrintable(QStringLiteral("no readable PDF named after %1 arrived in %2 within 20 s")
-                                .arg(token, pdfFolder())));
-        const Run read =
-            run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        QFile::remove(pdf);
-        QCOMPARE(read.exitCode, 0);
-        const QString words = read.output.simplified();
+        const QString words = pdfText(token);
         QVERIFY2(words.contains(QStringLiteral("Ariadne Test")), qPrintable(words));
         QVERIFY2(words.contains(QStringLiteral("You have scored 10 out of 10.")), qPrintable(words));
         QVERIFY2(words.contains(QStringLiteral("Excellent Work")), qPrintable(words));
+    }
+
+    void aWorksheetPrintedOnTheDefaultPrinterHoldsItsQuestionsAndAnswers() {
+        if (!skipReason_.isEmpty()) QSKIP(qPrintable(skipReason_));
+        const QString token = jobToken();
+        WorksheetText text;
+        text.heading = QStringLiteral("Lives of Hellas");
+        text.title = QStringLiteral("Phidias the sculptor");
+        for (int q = 1; q <= 10; ++q) {
+            text.question[q] = QStringLiteral("Who made statue %1?").arg(q);
+            text.answerA[q] = QStringLiteral("Phidias");
+            text.answerB[q] = QStringLiteral("Myron");
+            text.answerC[q] = QStringLiteral("Polykleitos");
+            text.answerD[q] = QStringLiteral("Praxiteles");
+        }
+        MessageLog messages;
+        QVERIFY(worksheetprint::print([&token] { return openDefaultPrinter(token); }, messages, text));
+        const QString words = pdfText(token);
+        QVERIFY2(words.contains(QStringLiteral("Phidias the sculptor")), qPrintable(words));
+        QVERIFY2(words.contains(QStringLiteral("Question 10 Who made statue 10?")), qPrintable(words));
+        QVERIFY2(words.contains(QStringLiteral("D. Praxiteles")), qPrintable(words));
+    }
+
+    void aGuidePagePrintedOnTheDefaultPrinterKeepsItsText() {
+        if (!skipReason_.isEmpty()) QSKIP(qPrintable(skipReason_));
+        const QString content = QString::fromLocal8Bit(qgetenv("HELLAS_TEST_CONTENT"));
+        if (content.isEmpty() || !QFileInfo::exists(content + QStringLiteral("/wmf2/guide1.wmf")))
+            QSKIP("the generated content is not there");
+        const QString token = jobToken();
+        // Pages are read from the working folder, as the program's are.
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(content);
+        PictureBox printed;
+        printed.load(QStringLiteral("wmf2\\guide1.wmf"));
+        MessageLog messages;
+        services().messages = &messages;
+        services().printer = [&token] { return openDefaultPrinter(token); };
+        pageviewer::printPage(printed);
+        services() = Services{};
+        QDir::setCurrent(before);
+        QVERIFY(messages.shown.isEmpty());
+        const QString words = pdfText(token);
+        QVERIFY2(words.contains(QStringLiteral("Teachers' Guide")), qPrintable(words));
     }
 
     void aQueueThatIsNotThereIsNoDefaultPrinterAndNothingIsPrintedElsewhere() {
