@@ -1208,6 +1208,7 @@ void acropolisScene(Brush &b, double w, double h) {
     p.save();
     p.scale(w / 800, h / 600);
     b.gradient(QRectF(0, 0, 800, 380), QColor(35, 35, 70), QColor(235, 150, 70));
+    p.fillRect(QRectF(0, 380, 800, 220), QColor(235, 150, 70));
     QRadialGradient sun(QPointF(600, 330), 160);
     sun.setColorAt(0, QColor(255, 230, 150, 220));
     sun.setColorAt(1, QColor(255, 200, 120, 0));
@@ -1215,11 +1216,15 @@ void acropolisScene(Brush &b, double w, double h) {
     b.cloud(QPointF(560, 150), 180, 30, QColor(200, 120, 110, 140));
     b.cloud(QPointF(200, 220), 200, 25, QColor(190, 110, 100, 120));
     // The rock of the Acropolis.
-    fillPolygon(
-        b.p,
-        poly({{0, 430}, {90, 395}, {160, 375}, {620, 365}, {700, 390}, {800, 420}, {800, 600}, {0, 600}}),
-        QColor(120, 85, 55));
-    b.strokes(QRectF(0, 380, 800, 150), QColor(105, 75, 50), 500, 18, 20, 3, 0.3, 0.5);
+    const QPolygonF rock =
+        poly({{0, 430}, {90, 395}, {160, 375}, {620, 365}, {700, 390}, {800, 420}, {800, 600}, {0, 600}});
+    fillPolygon(b.p, rock, QColor(120, 85, 55));
+    p.save();
+    QPainterPath rockPath;
+    rockPath.addPolygon(rock);
+    p.setClipPath(rockPath);
+    b.strokes(QRectF(0, 370, 800, 160), QColor(105, 75, 50), 500, 18, 20, 3, 0.3, 0.5);
+    p.restore();
     // The Parthenon: steps, columns, entablature and pediment.
     const QColor stone(230, 200, 150);
     p.setPen(Qt::NoPen);
