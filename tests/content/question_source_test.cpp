@@ -66,6 +66,19 @@ TEST(QuestionSource, RefusesATextTheFieldReaderWouldChange) {
     EXPECT_FALSE(problemOf(empty).isEmpty());
 }
 
+TEST(QuestionSource, RefusesTextsLongerThanTheQuizHasRoomFor) {
+    QString longQuestion = validSource();
+    longQuestion.replace(QStringLiteral("? Question 4"), QStringLiteral("? ") + QString(61, u'q'));
+    EXPECT_TRUE(problemOf(longQuestion).contains(QStringLiteral("60")));
+    QString longAnswer = validSource();
+    longAnswer.replace(QStringLiteral("- Answer 2\n"), QStringLiteral("- ") + QString(31, u'a') + u'\n');
+    EXPECT_TRUE(problemOf(longAnswer).contains(QStringLiteral("30")));
+    QString fullLengths = validSource();
+    fullLengths.replace(QStringLiteral("? Question 4"), QStringLiteral("? ") + QString(60, u'q'));
+    fullLengths.replace(QStringLiteral("- Answer 2\n"), QStringLiteral("- ") + QString(30, u'a') + u'\n');
+    EXPECT_TRUE(problemOf(fullLengths).isEmpty()) << qPrintable(problemOf(fullLengths));
+}
+
 TEST(QuestionSetFile, StoresCommasAsAmpersandsOneFieldPerLine) {
     QString source = validSource();
     source.replace(QStringLiteral("title Greeks"), QStringLiteral("title Rome, Athens"));

@@ -22,6 +22,12 @@ std::optional<QString> unsafeText(const QString &text) {
 
 } // namespace
 
+// The quiz screen is laid out for texts as long as the wizard's boxes take:
+// a longer question or answer would not fit its label or option button.
+constexpr qsizetype kTitleLimit = 25;
+constexpr qsizetype kQuestionLimit = 60;
+constexpr qsizetype kAnswerLimit = 30;
+
 std::variant<SourceQuestionSet, QString> parseQuestionSource(const QString &source) {
     SourceQuestionSet set;
     bool haveTitle = false;
@@ -48,6 +54,12 @@ std::variant<SourceQuestionSet, QString> parseQuestionSource(const QString &sour
                           QStringLiteral("a line must start with \"title\", \"?\", \"*\", \"-\" or \"#\""));
         }
         if (const auto problem = unsafeText(text)) return atLine(lineNumber, *problem);
+        const qsizetype limit = mark == u'?'                     ? kQuestionLimit
+                                : (mark == u'*' || mark == u'-') ? kAnswerLimit
+                                                                 : kTitleLimit;
+        if (text.size() > limit)
+            return atLine(lineNumber,
+                          QStringLiteral("longer than %1 characters, the room the quiz has").arg(limit));
 
         if (!haveTitle) {
             if (!trimmed.startsWith(QStringLiteral("title ")))
