@@ -90,7 +90,8 @@ worksheets &catalogueOnView() {
 void turnPage(worksheets &screen) {
     Module1.CataloguePage = Module1.CataloguePage >= LastCataloguePage ? 0 : Module1.CataloguePage + 1;
     screen.workpage();
-    Stage::current().repaint();
+    // Everything the page turn changes lies on the catalogue screen.
+    screen.repaint();
 }
 
 void BM_CatalogueRead(benchmark::State &state) {

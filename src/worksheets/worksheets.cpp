@@ -123,18 +123,17 @@ void worksheets::load() {
 
 void worksheets::workpage() {
     const CataloguePageView view = cataloguePage(Module1, Module1.CataloguePage);
-    for (int i = 1; i <= TitlesPerPage; ++i) {
-        Label2[i]->setCaption(QString());
-        Label2[i]->hide();
-    }
     Label3[0]->setVisible(view.previous);
     Label3[1]->setVisible(view.next);
     Label4->setText(view.indicator);
-    for (int i = view.first; i <= view.last; ++i) {
-        LabelButton *entry = Label2[i - view.first + 1];
+    // Each entry goes straight to its new caption and visibility, so turning
+    // a page repaints only what changed.
+    for (int i = 1; i <= TitlesPerPage; ++i) {
+        const int title = view.first + i - 1;
+        const bool shown = title <= view.last;
         // Titles are kept with "&" for "," in the catalogue; the teacher typed a comma.
-        entry->setCaption(unescapeCommas(Module1.WorksheetTitles[i]));
-        entry->show();
+        Label2[i]->setCaption(shown ? unescapeCommas(Module1.WorksheetTitles[title]) : QString());
+        Label2[i]->setVisible(shown);
     }
 }
 
