@@ -35,6 +35,9 @@ const QColor kGreen{0, 255, 0};
 } // namespace
 
 multiple::multiple(QWidget *parent) : Screen(parent) {
+    // Fitting gives the screen a solid back colour that it paints in full, so
+    // the screens it covers need not be painted under it at each question.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     const QString times = QStringLiteral("Times New Roman");
     options_ = new QButtonGroup(this);
     // Created before the picture so that the picture lies over it, and first
