@@ -6,6 +6,6 @@
 #include <optional>
 
 // One picture as a GIF file of one frame with a palette of at most 256
-// colours: the colours the picture uses most, each pixel mapped to the
-// nearest. Nothing on failure.
+// colours chosen by median cut, each pixel mapped to the nearest. Nothing on
+// failure.
 std::optional<QByteArray> encodeGif(const QImage &picture);
