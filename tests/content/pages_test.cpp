@@ -162,6 +162,16 @@ TEST(PageLayout, RefusesAPictureItDoesNotKnowAndTextAMetafileCannotHold) {
                    paperStyle(), solidPicture)));
 }
 
+TEST(PageLayout, NeverBreaksALineInsideAButtonsCaption) {
+    const QString words = QStringLiteral("Click \"Next Question >>\" to go on. ").repeated(30);
+    const auto result = layoutPage(parsed(QStringLiteral("= Page\n") + words), paperStyle(), solidPicture);
+    ASSERT_TRUE(std::holds_alternative<LaidOutPage>(result));
+    const auto runs = textRuns(wmf::readMetafile(std::get<LaidOutPage>(result).metafile).list);
+    ASSERT_GT(runs.size(), 3u);
+    for (const wmf::TextRun &run : runs)
+        EXPECT_EQ(run.text.count(u'"') % 2, 0) << qPrintable(run.text);
+}
+
 TEST(PageLayout, TextBesideAPictureWrapsLeftOfItAndUsesTheFullWidthBelowIt) {
     const QString words = QStringLiteral("Phidias made statues of the gods in gold and ivory. ").repeated(12);
     const PageStyle style = screenStyle(kScreenPageWidth);

@@ -25,6 +25,28 @@ QFont measuringFont(const wmf::WriterFont &font) {
     return measure;
 }
 
+// The words of a text, with a short quoted phrase (the caption of a button,
+// such as "Next Question >>") kept whole so a line never breaks inside it.
+QStringList unbreakableUnits(const QString &text) {
+    const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
+    QStringList units;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        QString unit = words[i];
+        if (unit.startsWith(u'"') && unit.count(u'"') == 1) {
+            qsizetype close = i + 1;
+            while (close < words.size() && !words[close].contains(u'"'))
+                ++close;
+            if (close < words.size() && close - i <= 3) {
+                for (qsizetype k = i + 1; k <= close; ++k)
+                    unit += u' ' + words[k];
+                i = close;
+            }
+        }
+        units << unit;
+    }
+    return units;
+}
+
 class Layout {
   public:
     Layout(const PageStyle &style, double body, const PictureSource &pictures)
@@ -102,7 +124,7 @@ class Layout {
     void words(const wmf::WriterFont &font, const QString &text, int firstX, int x, double spaceAfter) {
         const QFontMetricsF metrics(measuringFont(font));
         const int lineHeight = int(std::lround(metrics.lineSpacing()));
-        const QStringList all = text.split(u' ', Qt::SkipEmptyParts);
+        const QStringList all = unbreakableUnits(text);
         qsizetype next = 0;
         int left = firstX;
         while (next < all.size()) {
