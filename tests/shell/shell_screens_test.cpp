@@ -207,6 +207,22 @@ class ShellScreens : public QObject {
         QCOMPARE(menu.Label2[4]->accessibleName(), u"Phidias"_qs);
         QVERIFY(!menu.Label2[0]->isEnabled());
     }
+
+    void tabMovesAmongTheControlsOfTheScreenInFrontOnly() {
+        TestWorld world;
+        intro0 &menu = openMainMenu();
+        QTest::mouseClick(menu.Label2[4], Qt::LeftButton);
+        phidias &topic = form<phidias>();
+        QVERIFY(topic.isAncestorOf(QApplication::focusWidget()));
+        QSet<QWidget *> visited;
+        for (int i = 0; i < 12; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(topic.isAncestorOf(focus));
+            visited.insert(focus);
+        }
+        QCOMPARE(visited.size(), 6);
+    }
 };
 
 QTEST_MAIN(ShellScreens)
