@@ -3,6 +3,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "jigsaw/jigsaw.h"
+#include "platform/pictures.h"
 #include "shell/labelbutton.h"
 #include "shell/module1.h"
 #include "shell/picturebox.h"
@@ -147,6 +148,16 @@ class JigsawScreen : public QObject {
         const QImage piece5 = screen.Frame1[5]->grab().toImage();
         QVERIFY(near(piece5.pixelColor(60, 10), Qt::red));
         QVERIFY(near(piece5.pixelColor(60, 110), Qt::blue));
+    }
+
+    void everyPaintingOfTheCatalogueComesAtTheSizeTheTwelvePiecesCover() {
+        if (qEnvironmentVariableIsEmpty("HELLAS_TEST_CONTENT")) QSKIP("the generated content is not at hand");
+        TestWorld world;
+        jigsaw &screen = openJigsaw(world, 6, 5);
+        QCOMPARE(screen.Image1[11]->picture().size(), QSize(480, 360));
+        QCOMPARE(screen.Image1[11]->source(), u"Images\\solonmd.jpg"_qs);
+        for (const JigsawPicture &entry : JigsawBoard::Catalogue)
+            QCOMPARE(loadPicture(QString::fromLatin1(entry.file)).size(), QSize(480, 360));
     }
 
     void withoutItsPictureTheScreenStillOpensAndPlays() {

@@ -6,6 +6,7 @@
 #include "quiz/welldone.h"
 #include "shell/labelbutton.h"
 #include "shell/module1.h"
+#include "shell/picturebox.h"
 #include "support/testsupport.h"
 #include "topic/phidias.h"
 
@@ -68,6 +69,18 @@ class MatchingScreen : public QObject {
         QCOMPARE(screen.Label2[2]->pos(), QPoint(48, 488));
         QCOMPARE(screen.Label1[3]->pos(), QPoint(241, 408));
         QVERIFY(!screen.Label3[2]->isVisible());
+    }
+
+    void thePaintingsAreLoadedFromTheirFiles() {
+        if (qEnvironmentVariableIsEmpty("HELLAS_TEST_CONTENT")) QSKIP("the generated content is not at hand");
+        TestWorld world;
+        phidiaslab &screen = openMatching();
+        const char *files[4] = {"Images\\haywain.jpg", "Images\\monalisa.jpg", "Images\\sunflowers.jpg",
+                                "Images\\pearl.jpg"};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(screen.Image1[i]->source(), QString::fromLatin1(files[i]));
+            QVERIFY(!screen.Image1[i]->picture().isNull());
+        }
     }
 
     void allFourNamesRightScoreFourOutOfFourOnTheResultsScreen() {
