@@ -79,6 +79,9 @@ void teacher::Label3_Click(int index) {
         pageviewer::printPage(*Image2);
         return;
     case Exit:
+        // The viewer goes at the end of this event; no frame may tick past
+        // the one the cycle stopped at.
+        Timer1->stop();
         unloadScreen();
         return;
     case NextPage:

@@ -254,7 +254,9 @@ class Viewers : public QObject {
         Module1.LogoFrame = 0;
         teacher &first = acknowledgments();
         tick(first, 3);
+        first.Timer1->start();
         click(first.Label3[Exit]);
+        QVERIFY(!first.Timer1->isActive());
         settle();
         QVERIFY(!isLoaded<teacher>());
         teacher &again = acknowledgments();
