@@ -134,6 +134,11 @@ class CupsPrint : public QObject {
                 return;
             }
         }
+        if (!QFileInfo(QFileInfo(pdfFolder()).path()).isWritable()) {
+            skipReason_ = QStringLiteral("cups-pdf writes into the user's home, and %1 cannot be written")
+                              .arg(QFileInfo(pdfFolder()).path());
+            return;
+        }
         if (!schedulerRunning()) {
             if (getuid() != 0) {
                 skipReason_ = QStringLiteral("the CUPS scheduler is not running and only root can start it");
@@ -157,8 +162,12 @@ class CupsPrint : public QObject {
                 return;
             }
         }
-        // The PDF queue is this process's default printer; the system's own
-        // default is left as it is.
+        // The PDF queue becomes the system's default where there is none, so
+        // the program finds it too; a default chosen by someone else is kept,
+        // and this process alone takes the PDF queue instead.
+        if (run(QStringLiteral("lpstat"), {QStringLiteral("-d")})
+                .output.contains(QLatin1String("no system default")))
+            run(QStringLiteral("/usr/sbin/lpadmin"), {QStringLiteral("-d"), kQueue});
         qputenv("PRINTER", kQueue.toLatin1());
         qunsetenv("LPDEST");
         if (QPrinterInfo::defaultPrinter().printerName() != kQueue)
