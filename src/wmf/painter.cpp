@@ -14,6 +14,7 @@ namespace wmf {
 namespace {
 
 constexpr int kMaxSide = 4096;
+constexpr double kFar = 1e6;
 
 QColor toColour(Rgb c) {
     return QColor(c.red, c.green, c.blue);
@@ -54,8 +55,11 @@ class Painter {
     }
 
   private:
+    // Points far off the target are pulled in: what lies beyond it is clipped
+    // anyway, and the rasteriser slows down or overflows on huge coordinates.
     QPointF point(const PointF &pt) const {
-        return {target_.left() + pt.x * scaleX_, target_.top() + pt.y * scaleY_};
+        return {std::clamp(target_.left() + pt.x * scaleX_, -kFar, kFar),
+                std::clamp(target_.top() + pt.y * scaleY_, -kFar, kFar)};
     }
     QRectF rect(const RectF &r) const {
         const RectF n = r.normalised();
@@ -78,6 +82,7 @@ class Painter {
         double width = pen.width * (std::abs(scaleX_) + std::abs(scaleY_)) / 2;
         if (pen.width == 0) width = 15.0 * (std::abs(scaleX_) + std::abs(scaleY_)) / 2;
         if (width <= 1.0) width = 0;
+        width = std::min(width, 4 * std::max(target_.width(), target_.height()));
         QPen out(toColour(pen.colour), width);
         switch (pen.style) {
         case PenStyle::Dash:
@@ -210,13 +215,16 @@ class Painter {
         font.setStrikeOut(f.strikeOut);
         // Advances come from the metafile or add up character by character.
         font.setKerning(false);
-        double em = f.height == 0 ? 240 * sy : std::abs(f.height) * sy;
+        // Text taller than twice the picture cannot show whole, and huge
+        // glyphs are slow to draw, so that is the largest size drawn.
+        const double largest = std::max(64.0, 2 * std::abs(target_.height()));
+        double em = std::min(largest, f.height == 0 ? 240 * sy : std::abs(f.height) * sy);
         font.setPixelSize(std::max(1, int(std::lround(em))));
         if (f.height > 0) {
             // A positive height is the cell: the em is what is left after the leading.
             const QFontMetricsF metrics(font);
             const double cell = metrics.ascent() + metrics.descent();
-            if (cell > 0) em = em * em / cell;
+            if (cell > 0) em = std::min(largest, em * em / cell);
             font.setPixelSize(std::max(1, int(std::lround(em))));
         }
         TextFont out;

@@ -128,6 +128,8 @@ class Reader {
             if (stopped_) break;
             offset += qint64(words) * 2;
         }
+        // A metafile without the placeable header and without a window extent has no size.
+        if (!result_.list.placeable && !sized_) note(Problem::EmptyPicture, offset);
         return std::move(result_);
     }
 
@@ -210,8 +212,13 @@ class Reader {
         return {a.x, a.y, b.x, b.y};
     }
 
+    // Extents must keep every mapped coordinate finite and within reach.
+    static bool usableExtent(double w, double h) {
+        return std::abs(w) >= 1e-3 && std::abs(h) >= 1e-3 && std::abs(w) <= 1e9 && std::abs(h) <= 1e9;
+    }
+
     void setWindowExt(double w, double h) {
-        if (w == 0 || h == 0) return bad();
+        if (!usableExtent(w, h)) return bad();
         // Without a placeable header the first window extent gives the
         // picture its size, a logical unit being a pixel.
         if (!result_.list.placeable && !sized_) {
@@ -227,7 +234,7 @@ class Reader {
     }
 
     void setViewportExt(double w, double h) {
-        if (w == 0 || h == 0) return bad();
+        if (!usableExtent(w, h)) return bad();
         dc_.viewW = w * unitTwips_;
         dc_.viewH = h * unitTwips_;
         updateScale();
