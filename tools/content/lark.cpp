@@ -5,6 +5,7 @@
 
 #include <QPainterPath>
 #include <QtMath>
+#include <numbers>
 
 namespace {
 
@@ -138,9 +139,9 @@ QImage larkFrame(int frame) {
     Brush b(painter, 1000 + frame);
     // Two wing beats and one rise and fall in every cycle of twenty frames,
     // so the last frame leads smoothly back into the first.
-    const double beat = frame * 2 * M_PI * 2 / kLarkFrames;
+    const double beat = frame * 2 * std::numbers::pi * 2 / kLarkFrames;
     const double wing = 0.5 - 0.5 * std::cos(beat);
-    const double rise = 8 * std::sin(frame * 2 * M_PI / kLarkFrames);
+    const double rise = 8 * std::sin(frame * 2 * std::numbers::pi / kLarkFrames);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 70));
     painter.drawEllipse(QPointF(30, 95), 28, 9);

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QtMath>
+#include <numbers>
 
 // Each painting is an impression of the named work: its composition and
 // colours, loose enough to be our own picture, with enough going on in every
@@ -249,7 +250,7 @@ void bacchusAndAriadne(Brush &b) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 250, 200));
     for (int i = 0; i < 8; ++i) {
-        const double a = i * M_PI / 4;
+        const double a = i * std::numbers::pi / 4;
         p.drawEllipse(QPointF(60 + std::cos(a) * 28, 45 + std::sin(a) * 22), 3, 3);
     }
     // The sea with Theseus' ship sailing away, the dark trees on the right.
@@ -1096,7 +1097,7 @@ void sunflowers(Brush &b) {
         p.setPen(QPen(QColor(200, 130, 20), 1));
         p.setBrush(QColor(245, 190, 40));
         for (int k = 0; k < 12; ++k) {
-            const double a = k * M_PI / 6 + i;
+            const double a = k * std::numbers::pi / 6 + i;
             const double len = i % 4 == 3 ? r * 0.9 : r * 1.5;
             p.drawEllipse(head + QPointF(std::cos(a), std::sin(a)) * len, r * 0.35, r * 0.35);
         }
