@@ -83,12 +83,19 @@ void drawFigure(Brush &brush, const Figure &f) {
     robe.moveTo(f.foot.x() - shoulderHalf, shoulderY);
     robe.lineTo(f.foot.x() + shoulderHalf, shoulderY);
     if (f.seated) {
-        robe.lineTo(f.foot.x() + shoulderHalf * 1.2, hipY);
-        robe.lineTo(f.foot.x() + dir * h * 0.3, hipY);
-        robe.lineTo(f.foot.x() + dir * h * 0.32, hipY + h * 0.26);
-        robe.lineTo(f.foot.x() + dir * h * 0.18, hipY + h * 0.26);
-        robe.lineTo(f.foot.x() + dir * h * 0.16, hipY + h * 0.06);
-        robe.lineTo(f.foot.x() - shoulderHalf * 1.2, hipY + h * 0.04);
+        // Torso, then the thigh forward to the knee, the shin down to the
+        // foot, and back under the thigh to the seat; mirrored by facing.
+        const auto at = [&](double forward, double down) {
+            return QPointF(f.foot.x() + dir * forward, down);
+        };
+        robe = QPainterPath(at(-shoulderHalf, shoulderY));
+        robe.lineTo(at(shoulderHalf, shoulderY));
+        robe.lineTo(at(shoulderHalf * 1.1, hipY - h * 0.02));
+        robe.lineTo(at(h * 0.3, hipY - h * 0.02));
+        robe.lineTo(at(h * 0.32, hipY + h * 0.26));
+        robe.lineTo(at(h * 0.2, hipY + h * 0.26));
+        robe.lineTo(at(h * 0.2, hipY + h * 0.1));
+        robe.lineTo(at(-shoulderHalf * 1.2, hipY + h * 0.1));
     } else {
         robe.quadTo(QPointF(f.foot.x() + shoulderHalf * 1.5, hipY),
                     QPointF(f.foot.x() + h * 0.17, f.foot.y()));
