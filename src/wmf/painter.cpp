@@ -22,6 +22,9 @@ QColor toColour(Rgb c) {
 
 struct TextFont {
     QFont font;
+    // Advances from the metafile leave no room for kerning: pieces of a run
+    // drawn at once must add up character by character.
+    QFont unkerned;
     double ascent = 0;
     double descent = 0;
 };
@@ -213,8 +216,6 @@ class Painter {
         font.setItalic(f.italic);
         font.setUnderline(f.underline);
         font.setStrikeOut(f.strikeOut);
-        // Advances come from the metafile or add up character by character.
-        font.setKerning(false);
         // Text taller than twice the picture cannot show whole, and huge
         // glyphs are slow to draw, so that is the largest size drawn.
         const double largest = std::max(64.0, 2 * std::abs(target_.height()));
@@ -229,6 +230,8 @@ class Painter {
         }
         TextFont out;
         out.font = font;
+        out.unkerned = font;
+        out.unkerned.setKerning(false);
         const QFontMetricsF metrics(font);
         out.ascent = metrics.ascent();
         out.descent = metrics.descent();
@@ -270,10 +273,11 @@ class Painter {
             p_.fillRect(QRectF(x, baseline - tf.ascent, width, tf.ascent + tf.descent),
                         toColour(run.background));
         p_.setPen(toColour(run.colour));
-        p_.setFont(tf.font);
         if (advances.empty()) {
+            p_.setFont(tf.font);
             p_.drawText(QPointF(x, baseline), run.text);
         } else {
+            p_.setFont(tf.unkerned);
             drawSpaced(tf, run.text, advances, x, baseline);
         }
         p_.restore();
@@ -285,7 +289,7 @@ class Painter {
     // bold glyphs from its regular face.
     void drawSpaced(const TextFont &tf, const QString &text, const std::vector<double> &advances, double x,
                     double baseline) {
-        const QFontMetricsF metrics(tf.font);
+        const QFontMetricsF metrics(tf.unkerned);
         qsizetype pieceStart = 0;
         double pieceX = x;
         double expected = x;

@@ -465,6 +465,14 @@ TEST(WmfHostile, EmptyPlaceableBoxIsAnEmptyPicture) {
     EXPECT_EQ(readMetafile(b.placeable(5, 5, 5, 100, 1440)).problem, Problem::EmptyPicture);
 }
 
+TEST(WmfHostile, NoPlaceableHeaderAndNoWindowExtentIsAnEmptyPicture) {
+    MetafileBuilder b;
+    b.record(0x0214, {0, 0}).record(0x0213, {10, 10}).eof();
+    const ReadResult r = readMetafile(b.bare());
+    EXPECT_EQ(r.problem, Problem::EmptyPicture);
+    EXPECT_EQ(r.list.widthTwips, 0);
+}
+
 TEST(WmfHostile, DeepSaveDcNestingIsCappedAndReadingGoesOn) {
     MetafileBuilder b = page();
     for (int i = 0; i < 100000; ++i)
