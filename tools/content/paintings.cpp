@@ -1256,14 +1256,21 @@ void acropolisScene(Brush &b, double w, double h) {
     p.setBrush(QColor(120, 90, 45));
     p.drawEllipse(QPointF(170, 290), 22, 26);
     // An olive branch framing the corner.
-    p.setPen(QPen(QColor(60, 50, 30), 6));
-    p.drawLine(QPointF(0, 520), QPointF(140, 470));
+    p.setPen(QPen(QColor(60, 50, 30), 5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(0, 540), QPointF(170, 470));
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(90, 110, 60));
-    for (int i = 0; i < 16; ++i) {
-        const double x = 10 + i * 8;
-        p.drawEllipse(QPointF(x, 515 - i * 3 + (i % 2 ? 10 : -10)), 9, 4);
+    for (int i = 0; i < 14; ++i) {
+        const double t = (i + 0.5) / 14;
+        p.save();
+        p.translate(170 * t, 540 - 70 * t);
+        p.rotate(i % 2 ? 35 : -70);
+        p.setBrush(i % 3 ? QColor(110, 125, 80) : QColor(150, 160, 120));
+        p.drawEllipse(QRectF(0, -4, 26, 8));
+        p.restore();
     }
+    p.setBrush(QColor(60, 55, 70));
+    for (const QPointF olive : {QPointF(60, 525), QPointF(110, 500), QPointF(140, 492)})
+        p.drawEllipse(olive, 5, 6);
     b.gradient(QRectF(0, 520, 800, 80), QColor(70, 55, 40, 0), QColor(50, 40, 30));
     p.restore();
 }
