@@ -126,6 +126,29 @@ TEST(WmfPainter, TextWithAdvancesPutsEachCharacterWhereTheAdvancesSay) {
     EXPECT_NEAR(ink.width(), 80 + 3, 4);
 }
 
+TEST(WmfPainter, EscapementTurnsTheTextAnticlockwise) {
+    MetafileBuilder b;
+    b.record(0x020B, {0, 0}).record(0x020C, {200, 200});
+    QByteArray font;
+    for (int w : {-20, 0, 900, 900, 400})
+        MetafileBuilder::word(font, quint16(w));
+    font.append(QByteArray(8, '\0'));
+    font.append("Arial");
+    font.append('\0');
+    b.raw(0x02FB, font).record(0x012D, {0}).record(0x0102, {1});
+    QByteArray run;
+    MetafileBuilder::word(run, 8);
+    run.append("HHHHHHHH");
+    MetafileBuilder::word(run, 150);
+    MetafileBuilder::word(run, 100);
+    b.raw(0x0521, run).eof();
+    const QImage image = renderDisplayList(readMetafile(b.placeable(0, 0, 200, 200, 96)).list);
+    const QRect ink = inkOf(image, Qt::black, 200);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GT(ink.height(), 3 * ink.width());
+    EXPECT_LT(ink.bottom(), 152); // it runs upwards from its reference point
+}
+
 TEST(WmfPainter, PicturesAreStretchedOntoTheirRectangle) {
     Writer w(1500, 1500);
     const QByteArray rgb = QByteArray::fromHex("ff0000 00ff00"
