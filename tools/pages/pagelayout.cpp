@@ -67,10 +67,12 @@ class Layout {
                 heading(block.text);
                 break;
             case PageBlock::Kind::Paragraph:
-                words({kSerif, body_, 400}, block.text, style_.marginLeft, style_.marginLeft, 0.45);
+                words({kSerif, body_, 400}, style_.textColour, block.text, style_.marginLeft,
+                      style_.marginLeft, 0.45);
                 break;
             case PageBlock::Kind::Line:
-                words({kSerif, body_, 400}, block.text, style_.marginLeft, style_.marginLeft, 0);
+                words({kSerif, body_, 400}, style_.textColour, block.text, style_.marginLeft,
+                      style_.marginLeft, 0);
                 break;
             case PageBlock::Kind::Item:
                 item(block.text);
@@ -99,7 +101,8 @@ class Layout {
 
     void textLine(const wmf::WriterFont &font, const wmf::Rgb &colour, int x, int baseline,
                   const QString &text) {
-        if (wmf::fromCp1252(wmf::toCp1252(text).constData(), wmf::toCp1252(text).size()) != text) {
+        const QByteArray encoded = wmf::toCp1252(text);
+        if (wmf::fromCp1252(encoded.constData(), encoded.size()) != text) {
             problem_ = QStringLiteral("\"%1\" has characters a metafile cannot hold").arg(text);
             return;
         }
@@ -121,7 +124,8 @@ class Layout {
 
     // Sets words in lines from x (first line from firstX), wrapping at the
     // right edge; spaceAfter is in lines.
-    void words(const wmf::WriterFont &font, const QString &text, int firstX, int x, double spaceAfter) {
+    void words(const wmf::WriterFont &font, const wmf::Rgb &colour, const QString &text, int firstX, int x,
+               double spaceAfter) {
         const QFontMetricsF metrics(measuringFont(font));
         const int lineHeight = int(std::lround(metrics.lineSpacing()));
         const QStringList all = unbreakableUnits(text);
@@ -136,7 +140,7 @@ class Layout {
                 problem_ = QStringLiteral("\"%1\" is wider than the page").arg(line);
                 return;
             }
-            textLine(font, style_.textColour, left, y_ + int(std::lround(metrics.ascent())), line);
+            textLine(font, colour, left, y_ + int(std::lround(metrics.ascent())), line);
             y_ += lineHeight;
             left = x;
         }
@@ -165,10 +169,7 @@ class Layout {
         const wmf::WriterFont font{kSans, body_ + 1, 700};
         const QFontMetricsF metrics(measuringFont(font));
         y_ += int(std::lround(metrics.lineSpacing() * 0.3));
-        const wmf::Rgb keep = style_.textColour;
-        style_.textColour = style_.headingColour;
-        words(font, text, style_.marginLeft, style_.marginLeft, 0.15);
-        style_.textColour = keep;
+        words(font, style_.headingColour, text, style_.marginLeft, style_.marginLeft, 0.15);
     }
 
     void item(const QString &text) {
@@ -177,7 +178,7 @@ class Layout {
         const int indent = int(std::lround(body_ * 20 * 1.2));
         textLine(font, style_.headingColour, style_.marginLeft + indent / 4,
                  y_ + int(std::lround(metrics.ascent())), QStringLiteral("\u2022"));
-        words(font, text, style_.marginLeft + indent, style_.marginLeft + indent, 0.2);
+        words(font, style_.textColour, text, style_.marginLeft + indent, style_.marginLeft + indent, 0.2);
     }
 
     void picture(const QString &name) {
@@ -211,7 +212,7 @@ class Layout {
         textLine(font, style_.border, style_.marginLeft, baseline, style_.footer);
     }
 
-    PageStyle style_;
+    const PageStyle style_;
     double body_;
     const PictureSource &pictures_;
     wmf::Writer page_;
