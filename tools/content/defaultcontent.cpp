@@ -50,9 +50,9 @@ QStringList writeDefaultContent(const QString &folder, const QString &questionSo
         if (const auto problem = writeWhole(root.filePath(relative), *bytes)) problems << *problem;
     };
 
-    for (const PictureSpec &spec : pictureSpecs())
-        store(spec.path,
-              encodePicture(renderPicture(spec), spec.path.endsWith(QStringLiteral(".bmp")) ? "bmp" : "jpg"));
+    for (const ContentPicture &picture : contentPictures())
+        store(picture.path, encodePicture(renderPicture(picture),
+                                          picture.path.endsWith(QStringLiteral(".bmp")) ? "bmp" : "jpg"));
     for (int frame = 0; frame < kLarkFrames; ++frame)
         store(QStringLiteral("logo/lark%1.gif").arg(frame, 4, 10, QLatin1Char('0')),
               encodeGif(larkFrame(frame)));

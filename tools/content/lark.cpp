@@ -151,8 +151,8 @@ QImage larkFrame(int frame) {
     return image.scaled(kLarkFrameSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QImage renderPicture(const PictureSpec &spec) {
-    QImage image(spec.size * 2, QImage::Format_RGB32);
+QImage renderPicture(const ContentPicture &picture) {
+    QImage image(picture.size * 2, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -160,10 +160,10 @@ QImage renderPicture(const PictureSpec &spec) {
     painter.scale(2, 2);
     // A seed from the file name that is the same on every machine.
     unsigned seed = 2166136261u;
-    for (const QChar c : spec.path)
+    for (const QChar c : picture.path)
         seed = (seed ^ c.unicode()) * 16777619u;
     Brush brush(painter, seed);
-    spec.draw(brush);
+    picture.draw(brush);
     painter.end();
-    return image.scaled(spec.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image.scaled(picture.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }

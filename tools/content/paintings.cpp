@@ -1353,7 +1353,7 @@ QImage pagePicture(const QString &name) {
     return {};
 }
 
-QList<PictureSpec> pictureSpecs() {
+QList<ContentPicture> contentPictures() {
     return {
         {QStringLiteral("Images/homersm.jpg"), {320, 240}, homer},
         {QStringLiteral("Images/logo2.jpg"), {100, 139}, drawLogoUpright},

@@ -10,14 +10,14 @@
 
 class Brush;
 
-struct PictureSpec {
+struct ContentPicture {
     QString path; // relative to the content folder, "/" separated
     QSize size;   // pixels, from the twip size of the control that shows it
     std::function<void(Brush &)> draw;
 };
 
 // Every JPEG of Images and the publisher's logo bitmap.
-QList<PictureSpec> pictureSpecs();
+QList<ContentPicture> contentPictures();
 // The frames of the lark animation, lark0000.gif to lark0019.gif.
 inline constexpr int kLarkFrames = 20;
 inline constexpr QSize kLarkFrameSize{120, 120};
@@ -28,4 +28,4 @@ QImage larkFrame(int frame);
 QImage pagePicture(const QString &name);
 
 // Draws at twice the size and scales down, for smooth edges in small pictures.
-QImage renderPicture(const PictureSpec &spec);
+QImage renderPicture(const ContentPicture &picture);
