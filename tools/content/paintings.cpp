@@ -1376,3 +1376,20 @@ QList<ContentPicture> contentPictures() {
         {QStringLiteral("logo/larkspur2.bmp"), {120, 89}, drawLogoWide},
     };
 }
+
+QImage renderPicture(const ContentPicture &picture) {
+    QImage image(picture.size * 2, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(2, 2);
+    // A seed from the file name that is the same on every machine.
+    unsigned seed = 2166136261u;
+    for (const QChar c : picture.path)
+        seed = (seed ^ c.unicode()) * 16777619u;
+    Brush brush(painter, seed);
+    picture.draw(brush);
+    painter.end();
+    return image.scaled(picture.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
