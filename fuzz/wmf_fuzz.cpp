@@ -10,17 +10,18 @@
 #include <QPainter>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     // Text needs fonts, and fonts need the application object.
-    static QGuiApplication *app = [] {
+    // It is destroyed at exit, so the font caches it holds are released.
+    static const std::unique_ptr<QGuiApplication> app = [] {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "wmf_fuzz";
         static char *argv[] = {name, nullptr};
-        return new QGuiApplication(argc, argv);
+        return std::make_unique<QGuiApplication>(argc, argv);
     }();
-    Q_UNUSED(app);
 
     const auto bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const wmf::ReadResult read = wmf::readMetafile(bytes);
