@@ -42,10 +42,14 @@ FieldReader FieldReader::fromDevice(QIODevice &device, qint64 byteLimit) {
     // A multi-byte character cut by the limit must not turn the whole file
     // into Windows-1252.
     if (bytes.size() == byteLimit) {
-        qsizetype cut = bytes.size();
-        while (cut > 0 && cut > bytes.size() - 4 && (static_cast<unsigned char>(bytes[cut - 1]) & 0xC0) == 0x80)
-            --cut;
-        if (cut > 0 && static_cast<unsigned char>(bytes[cut - 1]) >= 0xC0) bytes.truncate(cut - 1);
+        qsizetype lead = bytes.size();
+        while (lead > 0 && lead > bytes.size() - 4 && (static_cast<unsigned char>(bytes[lead - 1]) & 0xC0) == 0x80)
+            --lead;
+        if (lead > 0) {
+            const auto first = static_cast<unsigned char>(bytes[lead - 1]);
+            const qsizetype length = first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : first >= 0xC0 ? 2 : 1;
+            if (bytes.size() - (lead - 1) < length) bytes.truncate(lead - 1);
+        }
     }
     return FieldReader(decodeText(bytes));
 }

@@ -1,5 +1,6 @@
 #include "shell/textfields.h"
 
+#include <QBuffer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,4 +56,16 @@ TEST(TextDecoding, OtherBytesAreReadAsWindows1252) {
 TEST(CommaEscape, CommasAreStoredAsAmpersandsAndComeBackAsCommas) {
     EXPECT_EQ(escapeCommas(u"Rome, Athens"_qs), u"Rome& Athens"_qs);
     EXPECT_EQ(unescapeCommas(u"Bread & olives"_qs), u"Bread , olives"_qs);
+}
+
+TEST(TextDecoding, TheByteLimitCutsOnlyAnIncompleteCharacter) {
+    QByteArray complete("ab\xCE\xB1");
+    QBuffer whole(&complete);
+    whole.open(QIODevice::ReadOnly);
+    EXPECT_EQ(FieldReader::fromDevice(whole, 4).next(), u"ab\u03B1"_qs);
+
+    QByteArray cut("abc\xCE\xB1");
+    QBuffer partial(&cut);
+    partial.open(QIODevice::ReadOnly);
+    EXPECT_EQ(FieldReader::fromDevice(partial, 4).next(), u"abc"_qs);
 }
