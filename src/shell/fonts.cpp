@@ -5,11 +5,11 @@
 #include <cmath>
 
 void registerFonts() {
-    bool haveTahoma = false;
-    for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
-        if (QFile::exists(QString::fromLatin1(file)))
-            haveTahoma = QFontDatabase::addApplicationFont(QString::fromLatin1(file)) >= 0 || haveTahoma;
-    }
+    // Only Wine's regular Tahoma is registered: under Qt 6.4 its bold file
+    // draws regular outlines at bold widths, while Qt's own emboldening of
+    // the regular face draws a true bold.
+    const QString tahoma = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
+    const bool haveTahoma = QFile::exists(tahoma) && QFontDatabase::addApplicationFont(tahoma) >= 0;
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     if (!haveTahoma) QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));

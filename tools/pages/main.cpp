@@ -2,6 +2,7 @@
 // (for the screen) and OUTDIR/wmf2 (for paper).
 
 #include "pagesout.h"
+#include "shell/fonts.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -9,6 +10,8 @@
 
 int main(int argc, char *argv[]) {
     QGuiApplication app(argc, argv);
+    // Text is measured with the fonts the program draws it with.
+    registerFonts();
     if (argc != 2) {
         std::fprintf(stderr, "usage: hellas_pages OUTDIR\n");
         return 2;
