@@ -106,7 +106,10 @@ int occupant(const jigsaw &screen, int slot) {
 // goes back over cell 5 and sends that cell's piece to the tray in its turn.
 int nextCarried(const jigsaw &screen) {
     const int inTray = occupant(screen, JigsawBoard::FirstTraySlot);
-    return inTray >= 0 ? inTray : occupant(screen, 0);
+    if (inTray >= 0) return inTray;
+    // The shuffle may leave both places empty: then any piece not on cell 5.
+    const int onCell5 = occupant(screen, 5);
+    return onCell5 == 0 ? 1 : 0;
 }
 
 void BM_DragMove(benchmark::State &state) {

@@ -32,10 +32,11 @@ hellas_setup() {
   cmake --build --preset dev
   # Writes the content beside the program; the teacher's worksheets and
   # catalogue are never overwritten.
-  local tool
-  for tool in hellas_content hellas_pages; do
-    if [ -x "build/dev/tools/$tool" ]; then
-      QT_QPA_PLATFORM=offscreen "build/dev/tools/$tool" app
-    fi
-  done
+  hellas_make_content build/dev app
+}
+
+# hellas_make_content BUILD_FOLDER OUTPUT_FOLDER
+hellas_make_content() {
+  QT_QPA_PLATFORM=offscreen "$1/tools/content/hellas_content" "$2"
+  QT_QPA_PLATFORM=offscreen "$1/tools/pages/hellas_pages" "$2"
 }
