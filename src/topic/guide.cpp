@@ -9,22 +9,7 @@
 
 #include <QLabel>
 
-namespace {
-
-enum Button { Print = 0, Exit = 1, NextPage = 2, PreviousPage = 3 };
-
-struct ButtonLayout {
-    const char *caption;
-    TwipRect place;
-};
-constexpr ButtonLayout kButtons[4] = {
-    {"Print", {10680, 120, 1125, 495}},
-    {"Exit", {10680, 7920, 1125, 495}},
-    {"Next Page", {6720, 7920, 2685, 495}},
-    {"Previous Page", {1320, 7920, 2685, 495}},
-};
-
-} // namespace
+using namespace pageviewer;
 
 guide::guide(QWidget *parent) : Screen(parent) {
     Image2 = addPicture(QStringLiteral("Image2"), {120, -240, 10485, 11955});

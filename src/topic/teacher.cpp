@@ -10,20 +10,9 @@
 #include <QLabel>
 #include <QTimer>
 
+using namespace pageviewer;
+
 namespace {
-
-enum Button { Print = 0, Exit = 1, NextPage = 2, PreviousPage = 3 };
-
-struct ButtonLayout {
-    const char *caption;
-    TwipRect place;
-};
-constexpr ButtonLayout kButtons[4] = {
-    {"Print", {10680, 120, 1125, 495}},
-    {"Exit", {10680, 7920, 1125, 495}},
-    {"Next Page", {6720, 7920, 2685, 495}},
-    {"Previous Page", {1320, 7920, 2685, 495}},
-};
 
 const QColor kPictureBack(128, 128, 255);
 
