@@ -2,6 +2,7 @@
 
 #include "platform/pictures.h"
 #include "platform/services.h"
+#include "shell/dragcontrols.h"
 #include "shell/fonts.h"
 #include "shell/labelbutton.h"
 #include "shell/module1.h"
@@ -39,15 +40,6 @@ QFrame *makeFrame(const QString &name, QWidget *parent) {
     // A frame is a control: moving over it is not moving over the background.
     frame->setAttribute(Qt::WA_NoMousePropagation);
     return frame;
-}
-
-int buttonState(Qt::MouseButtons buttons) {
-    int state = 0;
-    if (buttons & Qt::LeftButton) state |= JigsawBoard::LeftButton;
-    if (buttons & Qt::RightButton) state |= JigsawBoard::RightButton;
-    if (buttons & Qt::MiddleButton) state |= JigsawBoard::MiddleButton;
-    if (buttons & ~(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)) state |= JigsawBoard::OtherButton;
-    return state;
 }
 
 QPoint pixelPlace(QPoint twips) {
@@ -96,8 +88,6 @@ jigsaw::jigsaw(QWidget *parent) : Screen(parent) {
     for (int i = 0; i < JigsawBoard::Pieces; ++i) {
         Frame1[i] = makeFrame(QStringLiteral("Frame1_%1").arg(i), this);
         Frame1[i]->setFrameStyle(QFrame::NoFrame);
-        Frame1[i]->setMouseTracking(true);
-        Frame1[i]->installEventFilter(this);
         const QPoint home = JigsawBoard::home(i);
         place(Frame1[i], {home.x(), home.y(), JigsawBoard::PieceSize, JigsawBoard::PieceSize});
         const QPoint offset = JigsawBoard::pictureOffset(i);
@@ -106,6 +96,14 @@ jigsaw::jigsaw(QWidget *parent) : Screen(parent) {
         // The picture is no mouse target: the piece takes every event over it.
         Image1[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
+    new DragControls(
+        {Frame1.begin(), Frame1.end()},
+        [this](int index, int buttons, QPointF at) {
+            Frame1_MouseMove(
+                index, buttons,
+                QPoint(static_cast<int>(std::lround(at.x())), static_cast<int>(std::lround(at.y()))));
+        },
+        [this](int index) { Frame1_MouseUp(index); }, this);
 }
 
 jigsaw::~jigsaw() = default;
@@ -151,31 +149,6 @@ void jigsaw::showBoard() {
     Label3[Answer]->setVisible(board_->answerShown());
     if (Label7->text() != board_->scoreLine()) Label7->setText(board_->scoreLine());
     Label7->setVisible(board_->scoreLineShown());
-}
-
-bool jigsaw::eventFilter(QObject *watched, QEvent *event) {
-    const auto found = std::find(Frame1.begin(), Frame1.end(), watched);
-    if (found == Frame1.end()) return Screen::eventFilter(watched, event);
-    const int index = static_cast<int>(found - Frame1.begin());
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        event->accept();
-        return true;
-    case QEvent::MouseMove: {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        const QPointF at = mouse->position() * kTwipsPerPixel;
-        Frame1_MouseMove(
-            index, buttonState(mouse->buttons()),
-            QPoint(static_cast<int>(std::lround(at.x())), static_cast<int>(std::lround(at.y()))));
-        return true;
-    }
-    case QEvent::MouseButtonRelease:
-        Frame1_MouseUp(index);
-        return true;
-    default:
-        return Screen::eventFilter(watched, event);
-    }
 }
 
 void jigsaw::Frame1_MouseMove(int index, int buttons, QPoint pointer) {

@@ -37,7 +37,6 @@ class jigsaw : public Screen {
 
   protected:
     void load() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     void Frame1_MouseMove(int index, int buttons, QPoint pointer);

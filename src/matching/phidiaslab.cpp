@@ -1,6 +1,7 @@
 #include "matching/phidiaslab.h"
 
 #include "quiz/welldone.h"
+#include "shell/dragcontrols.h"
 #include "shell/fonts.h"
 #include "shell/labelbutton.h"
 #include "shell/module1.h"
@@ -8,7 +9,6 @@
 #include "shell/stage.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -64,15 +64,6 @@ const QString kBoxStyle = QStringLiteral(
 const QString kNameStyle = QStringLiteral(
     "QLabel { color: rgb(255, 255, 0); background: rgb(0, 0, 0); border: 1px solid rgb(0, 0, 0); }");
 
-int buttonState(Qt::MouseButtons buttons) {
-    int state = 0;
-    if (buttons & Qt::LeftButton) state |= 1;
-    if (buttons & Qt::RightButton) state |= 2;
-    if (buttons & Qt::MiddleButton) state |= 4;
-    if (buttons & ~(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)) state |= 8;
-    return state;
-}
-
 TwipRect twipRect(QPointF at, const TwipRect &size) {
     return {static_cast<int>(std::lround(at.x())), static_cast<int>(std::lround(at.y())), size.width,
             size.height};
@@ -118,8 +109,11 @@ phidiaslab::phidiaslab(QWidget *parent) : Screen(parent) {
             addLabel(QStringLiteral("Label2_%1").arg(i), {}, MatchingBoard::NamePlaces[i], boxFont, yellow);
         Label2[i]->setStyleSheet(kNameStyle);
         Label2[i]->setWordWrap(false);
-        Label2[i]->installEventFilter(this);
     }
+    new DragControls(
+        {Label2.begin(), Label2.end()},
+        [this](int index, int buttons, QPointF at) { Label2_MouseMove(index, buttons, at); },
+        [this](int index) { Label2_MouseUp(index); }, this);
 }
 
 phidiaslab::~phidiaslab() = default;
@@ -148,28 +142,6 @@ void phidiaslab::setlabels() {
     for (int i = 0; i < MatchingBoard::Pairs; ++i) {
         Label2[i]->show();
         Label4[i]->show();
-    }
-}
-
-bool phidiaslab::eventFilter(QObject *watched, QEvent *event) {
-    const auto found = std::find(Label2.begin(), Label2.end(), watched);
-    if (found == Label2.end()) return Screen::eventFilter(watched, event);
-    const int index = static_cast<int>(found - Label2.begin());
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        event->accept();
-        return true;
-    case QEvent::MouseMove: {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        Label2_MouseMove(index, buttonState(mouse->buttons()), mouse->position() * kTwipsPerPixel);
-        return true;
-    }
-    case QEvent::MouseButtonRelease:
-        Label2_MouseUp(index);
-        return true;
-    default:
-        return Screen::eventFilter(watched, event);
     }
 }
 

@@ -35,7 +35,6 @@ class phidiaslab : public Screen {
 
   protected:
     void load() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     void Label2_MouseMove(int index, int buttons, QPointF pointer);
