@@ -54,49 +54,38 @@ class PageFiles : public ::testing::Test {
 };
 std::unique_ptr<QTemporaryDir> PageFiles::folder_;
 
-TEST_F(PageFiles, EveryScreenPageFitsTheViewerAboveItsButtons) {
-    for (const QString &name : requiredPages()) {
-        const wmf::ReadResult read = page(QStringLiteral("wmf"), name);
-        ASSERT_TRUE(read.ok()) << qPrintable(name) << ": " << wmf::problemName(read.problem);
-        EXPECT_TRUE(read.list.placeable);
-        // The viewer shows the page from 120 twips across: the Print button
-        // stands at 10680 and the row of buttons at 7920 down; the
-        // acknowledgments' logo boxes stand at 8520.
-        const double room = name == QLatin1String("acknowledgments") ? 8520 - 120 : 10680 - 120;
-        EXPECT_LE(read.list.widthTwips, room) << qPrintable(name);
-        EXPECT_LE(read.list.heightTwips, 7920) << qPrintable(name);
-        EXPECT_GT(textRuns(read.list).size(), 10u) << qPrintable(name);
-    }
-}
-
-TEST_F(PageFiles, EveryPaperPagePrintsOnA4AndLetterFromItsOffset) {
-    for (const QString &name : requiredPages()) {
-        const wmf::ReadResult read = page(QStringLiteral("wmf2"), name);
-        ASSERT_TRUE(read.ok()) << qPrintable(name) << ": " << wmf::problemName(read.problem);
-        // Printed 1000 twips from the left and top, inside the narrower A4
-        // width (11906) and the shorter Letter height (15840), with room to spare.
-        EXPECT_LE(1000 + read.list.widthTwips, 11906 - 720) << qPrintable(name);
-        EXPECT_LE(1000 + read.list.heightTwips, 15840 - 720) << qPrintable(name);
-        EXPECT_GT(textRuns(read.list).size(), 10u) << qPrintable(name);
-    }
-}
-
-TEST_F(PageFiles, NoLineRunsPastThePageOrIntoAPicture) {
+// Every page is a readable metafile of text that fits where it is shown, and
+// no line runs past the page or into a picture.
+TEST_F(PageFiles, EveryPageFitsWhereItIsShownAndNoLineRunsPastThePageOrIntoAPicture) {
     for (const QString &sub : {QStringLiteral("wmf"), QStringLiteral("wmf2")})
         for (const QString &name : requiredPages()) {
-            const wmf::DisplayList list = page(sub, name).list;
+            SCOPED_TRACE(qPrintable(sub + u'/' + name));
+            const wmf::ReadResult read = page(sub, name);
+            ASSERT_TRUE(read.ok()) << wmf::problemName(read.problem);
+            EXPECT_TRUE(read.list.placeable);
+            const wmf::DisplayList &list = read.list;
+            if (sub == QLatin1String("wmf")) {
+                // The viewer shows the page from 120 twips across: the Print button
+                // stands at 10680 and the row of buttons at 7920 down; the
+                // acknowledgments' logo boxes stand at 8520.
+                EXPECT_LE(list.widthTwips, (name == QLatin1String("acknowledgments") ? 8520 : 10680) - 120);
+                EXPECT_LE(list.heightTwips, 7920);
+            } else {
+                // Printed 1000 twips from the left and top, inside the narrower A4
+                // width (11906) and the shorter Letter height (15840), with room to spare.
+                EXPECT_LE(1000 + list.widthTwips, 11906 - 720);
+                EXPECT_LE(1000 + list.heightTwips, 15840 - 720);
+            }
+            EXPECT_GT(textRuns(list).size(), 10u);
             std::vector<wmf::RectF> pictures;
             for (const wmf::Item &item : list.items)
-                if (const auto *picture = std::get_if<wmf::Picture>(&item.what))
-                    pictures.push_back(picture->target);
+                if (const auto *picture = std::get_if<wmf::Picture>(&item.what)) pictures.push_back(picture->target);
             for (const wmf::TextRun &run : textRuns(list)) {
-                EXPECT_LE(runRight(run), list.widthTwips) << qPrintable(sub + u'/' + name + u' ' + run.text);
-                for (const wmf::RectF &picture : pictures) {
+                EXPECT_LE(runRight(run), list.widthTwips) << qPrintable(run.text);
+                for (const wmf::RectF &picture : pictures)
                     if (run.at.y > picture.top && run.at.y < picture.bottom) {
-                        EXPECT_LT(runRight(run), picture.left)
-                            << qPrintable(sub + u'/' + name + u' ' + run.text);
+                        EXPECT_LT(runRight(run), picture.left) << qPrintable(run.text);
                     }
-                }
             }
         }
 }
@@ -133,24 +122,22 @@ TEST(PageText, RefusesAPageWithoutItsTitleFirst) {
     EXPECT_TRUE(std::holds_alternative<QString>(parsePageText(QStringLiteral("# only a note\n"))));
 }
 
-TEST(PageLayout, SetsALongerTextSmallerSoThePageStillFits) {
+TEST(PageLayout, SetsALongerTextSmallerSoThePageStillFitsAndRefusesTextThatCannotFit) {
     const QString words = QStringLiteral("Phidias made statues of the gods in gold and ivory. ");
-    const auto shortPage =
-        layoutPage(parsed(QStringLiteral("= Page\n") + words), screenStyle(kScreenPageWidth), solidPicture);
-    const auto longPage = layoutPage(parsed(QStringLiteral("= Page\n") + words.repeated(40)),
-                                     screenStyle(kScreenPageWidth), solidPicture);
-    ASSERT_TRUE(std::holds_alternative<LaidOutPage>(shortPage));
-    ASSERT_TRUE(std::holds_alternative<LaidOutPage>(longPage));
-    EXPECT_EQ(std::get<LaidOutPage>(shortPage).bodyPoints, screenStyle(kScreenPageWidth).largestBody);
-    EXPECT_LT(std::get<LaidOutPage>(longPage).bodyPoints, std::get<LaidOutPage>(shortPage).bodyPoints);
-}
-
-TEST(PageLayout, RefusesTextThatCannotFitAtTheSmallestSize) {
-    const QString words = QStringLiteral("Phidias made statues of the gods in gold and ivory. ");
-    const auto result = layoutPage(parsed(QStringLiteral("= Page\n") + words.repeated(200)),
-                                   screenStyle(kScreenPageWidth), solidPicture);
-    ASSERT_TRUE(std::holds_alternative<QString>(result));
-    EXPECT_TRUE(std::get<QString>(result).contains(QStringLiteral("does not fit")));
+    const PageStyle style = screenStyle(kScreenPageWidth);
+    const auto bodyPoints = [&](int repeats) {
+        const auto result = layoutPage(parsed(QStringLiteral("= Page\n") + words.repeated(repeats)), style,
+                                       solidPicture);
+        if (const auto *problem = std::get_if<QString>(&result)) {
+            EXPECT_TRUE(problem->contains(QStringLiteral("does not fit"))) << qPrintable(*problem);
+            return -1.0;
+        }
+        return double(std::get<LaidOutPage>(result).bodyPoints);
+    };
+    EXPECT_EQ(bodyPoints(1), style.largestBody);
+    EXPECT_GT(bodyPoints(40), 0);
+    EXPECT_LT(bodyPoints(40), bodyPoints(1));
+    EXPECT_EQ(bodyPoints(200), -1.0);
 }
 
 TEST(PageLayout, RefusesAPictureItDoesNotKnowAndTextAMetafileCannotHold) {

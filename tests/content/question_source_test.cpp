@@ -32,47 +32,37 @@ TEST(QuestionSource, ReadsTitleQuestionsAnswersAndTheMarkedRightAnswer) {
     EXPECT_EQ(set.questions[6].correct, 3);
 }
 
-TEST(QuestionSource, RefusesAnAmpersandBecauseTheProgramReadsItBackAsAComma) {
-    QString source = validSource();
-    source.replace(QStringLiteral("Question 3"), QStringLiteral("Bread & olives"));
-    EXPECT_TRUE(problemOf(source).contains(QStringLiteral("line 15"))) << qPrintable(problemOf(source));
-}
-
-TEST(QuestionSource, RefusesAQuestionWithNoRightAnswerOrWithTwo) {
-    QString none = validSource();
-    none.replace(QStringLiteral("* Answer 1\n"), QStringLiteral("- Answer 1\n"));
-    EXPECT_FALSE(problemOf(none).isEmpty());
-    QString two = validSource();
-    two.replace(QStringLiteral("- Answer 2\n"), QStringLiteral("* Answer 2\n"));
-    EXPECT_TRUE(problemOf(two).contains(QStringLiteral("second right answer")));
-}
-
-TEST(QuestionSource, RefusesAnythingButTenQuestionsOfFourAnswers) {
+TEST(QuestionSource, RefusesWhatTheProgramCouldNotReadBackUnchanged) {
+    struct Case {
+        const char *name;
+        QString from, to; // one replacement in the valid source; an empty `from` appends
+        const char *problem; // a part of the message, or "" for any
+    };
+    const Case cases[] = {
+        // The program reads "&" back as a comma.
+        {"ampersand", "Question 3", "Bread & olives", "line 15"},
+        {"no right answer", "* Answer 1\n", "- Answer 1\n", ""},
+        {"two right answers", "- Answer 2\n", "* Answer 2\n", "second right answer"},
+        {"eleven questions", "", "? Eleven\n* a\n- b\n- c\n- d\n", ""},
+        {"three answers", "? Question 2\n- Answer 1\n", "? Question 2\n", ""},
+        {"five answers", "", "- a fifth answer\n", ""},
+        {"quotes the field reader would drop", "? Question 5", "? \"Quoted\" question", ""},
+        {"empty answer", "- Answer 2\n", "-\n", ""},
+        {"question over 60 characters", "? Question 4", "? " + QString(61, u'q'), "60"},
+        {"answer over 30 characters", "- Answer 2\n", "- " + QString(31, u'a') + u'\n', "30"},
+    };
+    for (const Case &c : cases) {
+        QString source = validSource();
+        if (c.from.isEmpty())
+            source += c.to;
+        else
+            source.replace(c.from, c.to);
+        const QString problem = problemOf(source);
+        EXPECT_FALSE(problem.isEmpty()) << c.name;
+        EXPECT_TRUE(problem.contains(QLatin1String(c.problem))) << c.name << ": " << qPrintable(problem);
+    }
     const QString source = validSource();
-    EXPECT_FALSE(problemOf(source.left(source.lastIndexOf(QStringLiteral("\n?")))).isEmpty());
-    EXPECT_FALSE(problemOf(source + QStringLiteral("? Eleven\n* a\n- b\n- c\n- d\n")).isEmpty());
-    QString threeAnswers = validSource();
-    threeAnswers.replace(QStringLiteral("? Question 2\n- Answer 1\n"), QStringLiteral("? Question 2\n"));
-    EXPECT_FALSE(problemOf(threeAnswers).isEmpty());
-    EXPECT_FALSE(problemOf(source + QStringLiteral("- a fifth answer\n")).isEmpty());
-}
-
-TEST(QuestionSource, RefusesATextTheFieldReaderWouldChange) {
-    QString quoted = validSource();
-    quoted.replace(QStringLiteral("? Question 5"), QStringLiteral("? \"Quoted\" question"));
-    EXPECT_FALSE(problemOf(quoted).isEmpty());
-    QString empty = validSource();
-    empty.replace(QStringLiteral("- Answer 2\n"), QStringLiteral("-\n"));
-    EXPECT_FALSE(problemOf(empty).isEmpty());
-}
-
-TEST(QuestionSource, RefusesTextsLongerThanTheQuizHasRoomFor) {
-    QString longQuestion = validSource();
-    longQuestion.replace(QStringLiteral("? Question 4"), QStringLiteral("? ") + QString(61, u'q'));
-    EXPECT_TRUE(problemOf(longQuestion).contains(QStringLiteral("60")));
-    QString longAnswer = validSource();
-    longAnswer.replace(QStringLiteral("- Answer 2\n"), QStringLiteral("- ") + QString(31, u'a') + u'\n');
-    EXPECT_TRUE(problemOf(longAnswer).contains(QStringLiteral("30")));
+    EXPECT_FALSE(problemOf(source.left(source.lastIndexOf(QStringLiteral("\n?")))).isEmpty()) << "nine questions";
     QString fullLengths = validSource();
     fullLengths.replace(QStringLiteral("? Question 4"), QStringLiteral("? ") + QString(60, u'q'));
     fullLengths.replace(QStringLiteral("- Answer 2\n"), QStringLiteral("- ") + QString(30, u'a') + u'\n');

@@ -8,12 +8,7 @@
 class MetafileBuilder {
   public:
     // Word parameters as the record stores them.
-    MetafileBuilder &record(quint16 function, std::initializer_list<int> words) {
-        QByteArray p;
-        for (int w : words)
-            word(p, quint16(w));
-        return raw(function, p);
-    }
+    MetafileBuilder &record(quint16 function, std::initializer_list<int> words) { return raw(function, words_(words)); }
     MetafileBuilder &raw(quint16 function, const QByteArray &parameters) {
         QByteArray p = parameters;
         if (p.size() % 2) p.append('\0');
@@ -28,8 +23,7 @@ class MetafileBuilder {
     QByteArray placeable(int left, int top, int right, int bottom, int inch, int objects = 8) const {
         QByteArray out;
         longWord(out, 0x9AC6CDD7);
-        for (int w : {0, left, top, right, bottom, inch, 0, 0})
-            word(out, quint16(w));
+        out += words_({0, left, top, right, bottom, inch, 0, 0});
         quint16 sum = 0;
         for (int i = 0; i < 20; i += 2)
             sum ^= quint16(quint8(out[i]) | quint8(out[i + 1]) << 8);
@@ -46,21 +40,44 @@ class MetafileBuilder {
         word(out, quint16(value & 0xFFFF));
         word(out, quint16(value >> 16));
     }
+    static QByteArray words_(std::initializer_list<int> words) {
+        QByteArray p;
+        for (int w : words)
+            word(p, quint16(w));
+        return p;
+    }
     static QByteArray colour(int r, int g, int b) {
-        QByteArray c;
-        for (int v : {r, g, b, 0})
-            c.append(char(v));
-        return c;
+        const char c[4] = {char(r), char(g), char(b), 0};
+        return QByteArray(c, 4);
+    }
+    // The parameters of CREATEPENINDIRECT and CREATEBRUSHINDIRECT.
+    static QByteArray pen(int style, int width, int r, int g, int b) {
+        return words_({style, width, 0}) + colour(r, g, b);
+    }
+    static QByteArray brush(int style, int r, int g, int b, int hatch = 0) {
+        return words_({style}) + colour(r, g, b) + words_({hatch});
+    }
+    // A LOGFONT cut after the face name's NUL when `full` is false, as Inkscape writes it.
+    static QByteArray font(int height, int weight, bool italic, bool underline, const QByteArray &face,
+                           bool full = true, int escapement = 0) {
+        QByteArray p = words_({height, 0, escapement, escapement, weight});
+        p += QByteArray(1, char(italic)) + QByteArray(1, char(underline)) + QByteArray(6, '\0');
+        QByteArray name = face + '\0';
+        if (full) name.resize(32, '\0');
+        return p + name;
+    }
+    // A counted, padded Latin-1 string as TEXTOUT stores it.
+    static QByteArray text(const QByteArray &latin1) {
+        QByteArray p = words_({int(latin1.size())}) + latin1;
+        if (p.size() % 2) p.append('\0');
+        return p;
     }
 
     QByteArray records;
 
   private:
     QByteArray header(int objects) const {
-        QByteArray out;
-        word(out, 1);
-        word(out, 9);
-        word(out, 0x0300);
+        QByteArray out = words_({1, 9, 0x0300});
         longWord(out, quint32(9 + records.size() / 2));
         word(out, quint16(objects));
         longWord(out, 0);

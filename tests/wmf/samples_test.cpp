@@ -51,12 +51,16 @@ Expected expectedFor(const QString &name) {
     return e;
 }
 
-class WmfSamples : public testing::TestWithParam<const char *> {
+class WmfSampleDetails : public testing::Test {
   protected:
     void SetUp() override {
         if (!QDir(kSamples).exists())
             GTEST_SKIP() << "the sample metafiles are not at " << qPrintable(kSamples);
     }
+};
+
+class WmfSamples : public WmfSampleDetails, public testing::WithParamInterface<const char *> {
+  protected:
     QString name() const { return QString::fromLatin1(GetParam()); }
     ReadResult read() const {
         return readMetafileFile(kSamples + QLatin1Char('/') + name() + QStringLiteral(".wmf"));
@@ -71,68 +75,45 @@ QString hex(Rgb c) {
 
 } // namespace
 
-TEST_P(WmfSamples, ReadsToTheEndWithoutAProblem) {
-    const ReadResult r = read();
-    EXPECT_TRUE(r.ok()) << problemName(r.problem) << " at " << r.problemOffset;
-    EXPECT_TRUE(r.list.placeable);
-}
-
-TEST_P(WmfSamples, TextRunsAreTheRecordsTextsInOrder) {
+// Text runs in order, their fonts and colours, and the pictures' pixel sizes
+// are what the record listing beside the sample says.
+TEST_P(WmfSamples, DisplayListHoldsTheRecordsTextsFontsColoursAndPictures) {
     const ReadResult r = read();
     const Expected e = expectedFor(name());
-    QStringList texts;
-    for (const Item &item : r.list.items)
-        if (const auto *run = std::get_if<TextRun>(&item.what)) texts << run->text;
+    ASSERT_TRUE(r.ok()) << problemName(r.problem) << " at " << r.problemOffset;
+    EXPECT_TRUE(r.list.placeable);
+    QStringList texts, colours, bitmaps;
+    for (const Item &item : r.list.items) {
+        if (const auto *run = std::get_if<TextRun>(&item.what)) {
+            texts << run->text;
+            colours << hex(run->colour);
+            EXPECT_TRUE(e.fonts.contains(
+                fontKey(run->font.face, run->font.weight, run->font.italic, run->font.underline)))
+                << qPrintable(run->text);
+            EXPECT_LT(run->font.height, 0) << "character heights, as the producers write them";
+        } else if (const auto *pic = std::get_if<Picture>(&item.what)) {
+            bitmaps << QStringLiteral("%1x%2").arg(pic->bitmap.width).arg(pic->bitmap.height);
+            EXPECT_GE(pic->target.left, 0);
+            EXPECT_LE(pic->target.right, r.list.widthTwips + 1);
+            EXPECT_EQ(pic->sourceWidth, pic->bitmap.width);
+            EXPECT_EQ(pic->bitmap.pixels.front() >> 24, 0xFFu);
+        }
+    }
     ASSERT_FALSE(e.texts.isEmpty());
     EXPECT_EQ(texts, e.texts);
-}
-
-TEST_P(WmfSamples, EveryWordOfTheReferenceTextIsInTheTextRuns) {
-    const Expected e = expectedFor(name());
-    QString all;
-    for (const Item &item : read().list.items)
-        if (const auto *run = std::get_if<TextRun>(&item.what)) all += run->text + QLatin1Char(' ');
+    EXPECT_EQ(colours, e.colours);
+    EXPECT_EQ(bitmaps, e.bitmaps);
+    const QString all = texts.join(QLatin1Char(' '));
     for (const QString &word :
          e.referenceText.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
         EXPECT_TRUE(all.contains(word)) << qPrintable(word);
-}
-
-TEST_P(WmfSamples, TextIsDrawnInTheFontsAndColoursTheRecordsCreate) {
-    const Expected e = expectedFor(name());
-    QStringList colours;
-    for (const Item &item : read().list.items) {
-        const auto *run = std::get_if<TextRun>(&item.what);
-        if (!run) continue;
-        EXPECT_TRUE(e.fonts.contains(
-            fontKey(run->font.face, run->font.weight, run->font.italic, run->font.underline)))
-            << qPrintable(run->text);
-        EXPECT_LT(run->font.height, 0) << "character heights, as the producers write them";
-        colours << hex(run->colour);
-    }
-    EXPECT_EQ(colours, e.colours);
-}
-
-TEST_P(WmfSamples, PicturesKeepTheirPixelSizeAndLieInsideTheFrame) {
-    const ReadResult r = read();
-    QStringList bitmaps;
-    for (const Item &item : r.list.items) {
-        const auto *pic = std::get_if<Picture>(&item.what);
-        if (!pic) continue;
-        bitmaps << QStringLiteral("%1x%2").arg(pic->bitmap.width).arg(pic->bitmap.height);
-        EXPECT_GE(pic->target.left, 0);
-        EXPECT_LE(pic->target.right, r.list.widthTwips + 1);
-        EXPECT_EQ(pic->sourceWidth, pic->bitmap.width);
-        EXPECT_EQ(pic->bitmap.pixels.front() >> 24, 0xFFu);
-    }
-    EXPECT_EQ(bitmaps, expectedFor(name()).bitmaps);
 }
 
 INSTANTIATE_TEST_SUITE_P(Producers, WmfSamples,
                          testing::Values("lo_reading_page", "lo_photo_page", "inkscape_photo_page",
                                          "lo_from_svg", "lo_from_fodg", "inkscape_from_svg"));
 
-TEST(WmfSampleDetails, ReadingPageTitleIsTwentySixPointBoldTimesInDarkRed) {
-    if (!QDir(kSamples).exists()) GTEST_SKIP() << "the sample metafiles are not at " << qPrintable(kSamples);
+TEST_F(WmfSampleDetails, ReadingPageTitleIsTwentySixPointBoldTimesInDarkRed) {
     const ReadResult r = readMetafileFile(kSamples + QStringLiteral("/lo_reading_page.wmf"));
     EXPECT_NEAR(r.list.widthTwips / 1440, 8.33, 0.01);
     EXPECT_NEAR(r.list.heightTwips / 1440, 6.25, 0.01);
@@ -151,8 +132,7 @@ TEST(WmfSampleDetails, ReadingPageTitleIsTwentySixPointBoldTimesInDarkRed) {
     }
 }
 
-TEST(WmfSampleDetails, FrameOutsideThePictureLiesOutsideItsClip) {
-    if (!QDir(kSamples).exists()) GTEST_SKIP() << "the sample metafiles are not at " << qPrintable(kSamples);
+TEST_F(WmfSampleDetails, FrameOutsideThePictureLiesOutsideItsClip) {
     const ReadResult r = readMetafileFile(kSamples + QStringLiteral("/lo_from_svg.wmf"));
     int outside = 0;
     for (const Item &item : r.list.items) {

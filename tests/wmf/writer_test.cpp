@@ -77,63 +77,42 @@ TEST(WmfWriterFile, WhatTheWriterWritesTheReaderReadsBackAsTheSameDisplayList) {
     expected.heightTwips = 1000;
     expected.placeable = true;
     expected.unitsPerInch = 1440;
-    Font font{QStringLiteral("Times New Roman"), -400, 0, 0, 700, true, false, false, 0};
-    TextRun title;
-    title.at = {1000, 100};
-    title.text = QStringLiteral("Phidias é – “Zeus”");
-    title.font = font;
-    title.colour = {128, 0, 0};
-    title.horizontal = HAlign::Centre;
-    title.vertical = VAlign::Top;
-    expected.items.push_back({title, {}});
+    const Font font{QStringLiteral("Times New Roman"), -400, 0, 0, 700, true, false, false, 0};
+    const TextRun title{.at = {1000, 100}, .text = QStringLiteral("Phidias é – “Zeus”"), .font = font,
+                        .colour = {128, 0, 0}, .horizontal = HAlign::Centre, .vertical = VAlign::Top,
+                        .dx = {}, .box = {}};
     TextRun spaced = title;
     spaced.at = {900, 300};
     spaced.text = QStringLiteral("abc");
     spaced.horizontal = HAlign::Right;
     spaced.vertical = VAlign::Bottom;
     spaced.dx = {100, 110, 120};
-    expected.items.push_back({spaced, {}});
-    Shape shape;
-    shape.pen = {PenStyle::Dash, 30, {0, 0, 255}, LineCap::Round, LineJoin::Round};
-    shape.brush = {Brush::Style::Solid, {255, 255, 0}, 0};
-    Shape line = shape;
-    line.points = {{0, 0}, {100, 200}};
-    expected.items.push_back({line, {}});
-    Shape rect = shape;
-    rect.kind = Shape::Kind::Rectangle;
-    rect.box = {10, 20, 300, 400};
-    expected.items.push_back({rect, {}});
-    Shape ellipse = rect;
-    ellipse.kind = Shape::Kind::Ellipse;
-    ellipse.box = {5, 6, 7, 8};
-    expected.items.push_back({ellipse, {}});
-    Shape polygon = shape;
-    polygon.kind = Shape::Kind::Polygon;
-    polygon.points = {{0, 0}, {100, 0}, {50, 80}};
-    expected.items.push_back({polygon, {}});
-    Shape polyline;
-    polyline.pen = {PenStyle::Null, 0, {}, LineCap::Round, LineJoin::Round};
-    polyline.brush = {Brush::Style::Null, {}, 0};
-    polyline.points = {{1, 2}, {3, 4}};
-    expected.items.push_back({polyline, {}});
-    Picture picture;
-    picture.target = {500, 500, 800, 700};
-    picture.bitmap = {3, 2, {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF102030, 0xFF405060, 0xFF708090}};
-    picture.sourceWidth = 3;
-    picture.sourceHeight = 2;
-    expected.items.push_back({picture, {}});
+    const Pen pen{PenStyle::Dash, 30, {0, 0, 255}};
+    const Brush brush{Brush::Style::Solid, {255, 255, 0}, 0};
+    const auto shape = [&](Shape::Kind kind, std::vector<PointF> points, RectF box = {}, bool drawn = true) {
+        Shape s;
+        s.kind = kind;
+        s.points = std::move(points);
+        s.box = box;
+        s.pen = drawn ? pen : Pen{PenStyle::Null, 0, {}};
+        s.brush = drawn ? brush : Brush{Brush::Style::Null, {}, 0};
+        return s;
+    };
+    const Picture picture{.target = {500, 500, 800, 700},
+                          .bitmap = {3, 2, {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF102030, 0xFF405060, 0xFF708090}},
+                          .sourceWidth = 3,
+                          .sourceHeight = 2};
+    for (const auto &d : std::initializer_list<decltype(Item::what)>{
+             title, spaced, shape(Shape::Kind::Polyline, {{0, 0}, {100, 200}}),
+             shape(Shape::Kind::Rectangle, {}, {10, 20, 300, 400}), shape(Shape::Kind::Ellipse, {}, {5, 6, 7, 8}),
+             shape(Shape::Kind::Polygon, {{0, 0}, {100, 0}, {50, 80}}),
+             shape(Shape::Kind::Polyline, {{1, 2}, {3, 4}}, {}, false), picture})
+        expected.items.push_back({d, {}});
 
     ASSERT_EQ(read.list.items.size(), expected.items.size());
     for (std::size_t i = 0; i < expected.items.size(); ++i)
         EXPECT_TRUE(read.list.items[i] == expected.items[i]) << "item " << i;
     EXPECT_TRUE(read.list == expected);
-}
-
-TEST(WmfWriterFile, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    Writer w(100, 100);
-    w.textOut(0, 0, QStringLiteral("Φειδίας"));
-    const ReadResult read = readMetafile(w.bytes());
-    EXPECT_EQ(std::get<TextRun>(read.list.items.at(0).what).text, QStringLiteral("???????"));
 }
 
 TEST(WmfWriterFile, PictureBytesThatDoNotMatchTheSizeAreRefused) {
@@ -144,14 +123,16 @@ TEST(WmfWriterFile, PictureBytesThatDoNotMatchTheSizeAreRefused) {
     EXPECT_TRUE(readMetafile(w.bytes()).list.items.empty());
 }
 
-TEST(WmfWriterFile, SaveWritesTheWholeFileOrReportsWhy) {
+TEST(WmfWriterFile, SaveWritesTheWholeFileInTheCodePageOrReportsWhy) {
     QTemporaryDir dir;
     Writer w(100, 100);
-    w.textOut(10, 10, QStringLiteral("x"));
+    w.textOut(10, 10, QStringLiteral("Φειδίας"));
     const QString path = dir.filePath(QStringLiteral("page.wmf"));
     EXPECT_FALSE(w.save(path).has_value());
     const ReadResult read = readMetafileFile(path);
     EXPECT_TRUE(read.ok());
-    EXPECT_EQ(read.list.items.size(), 1u);
+    ASSERT_EQ(read.list.items.size(), 1u);
+    // Characters outside the code page become question marks.
+    EXPECT_EQ(std::get<TextRun>(read.list.items[0].what).text, QStringLiteral("???????"));
     EXPECT_TRUE(w.save(dir.filePath(QStringLiteral("missing/folder/page.wmf"))).has_value());
 }
