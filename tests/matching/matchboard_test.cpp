@@ -6,7 +6,7 @@ namespace {
 
 class MatchingTest : public ::testing::Test {
   protected:
-    // Drags the name with the left button so that its top-left lands on `at`.
+    // Drags the name with the left button so that its top-left lands on `at`, then drops it.
     void dropAt(int index, QPointF at) {
         board.mouseMove(index, MatchingBoard::LeftButton, at - board.name(index) + QPointF(1162.5, 187.5));
         board.drop(index);
@@ -19,9 +19,7 @@ class MatchingTest : public ::testing::Test {
 
 } // namespace
 
-using MatchingLayout = MatchingTest;
-
-TEST_F(MatchingLayout, NamesStartInTheirPlacesOverTheirHomeBoxesAndTheMaximumIsFour) {
+TEST_F(MatchingTest, NamesStartOverTheirHomeBoxesAndTheMaximumIsFour) {
     board.setlabels();
     EXPECT_EQ(board.name(2), QPointF(720, 7320));
     for (int i = 0; i < MatchingBoard::Pairs; ++i)
@@ -30,9 +28,7 @@ TEST_F(MatchingLayout, NamesStartInTheirPlacesOverTheirHomeBoxesAndTheMaximumIsF
     EXPECT_FALSE(board.checkScoreShown());
 }
 
-using MatchingDrag = MatchingTest;
-
-TEST_F(MatchingDrag, TheCentreOfTheNameFollowsTheLeftButtonAlone) {
+TEST_F(MatchingTest, TheCentreOfTheNameFollowsTheLeftButtonAlone) {
     board.mouseMove(1, MatchingBoard::LeftButton, {0, 0});
     EXPECT_EQ(board.name(1), QPointF(9000 - 1162.5, 7320 - 187.5));
     board.mouseMove(1, 2, {3000, 3000});
@@ -40,44 +36,30 @@ TEST_F(MatchingDrag, TheCentreOfTheNameFollowsTheLeftButtonAlone) {
     EXPECT_EQ(board.name(1), QPointF(9000 - 1162.5, 7320 - 187.5));
 }
 
-using MatchingDrop = MatchingTest;
-
-TEST_F(MatchingDrop, HalfABoxWidthLeftOfADropBoxStaysAndJustInsideSnaps) {
-    dropAt(0, {420 - 1162.5, 6120});
-    EXPECT_EQ(board.name(0), QPointF(420 - 1162.5, 6120));
-    dropAt(0, {420 - 1162, 6120});
-    EXPECT_EQ(board.name(0), MatchingBoard::dropBox(0));
-}
-
-TEST_F(MatchingDrop, TheWindowReachesAWholeBoxRightAndBelowAndHalfABoxAbove) {
-    const QPointF box = MatchingBoard::dropBox(2);
-    const QPointF outside[] = {box + QPointF(2325, 0), box + QPointF(0, 375), box - QPointF(0, 187.5)};
-    for (const QPointF &at : outside) {
+// A drop box's window reaches strictly half a box left and above, a whole box
+// right and below; where two windows overlap the earlier box in the order
+// wins; a home box takes any name dropped near it.
+TEST_F(MatchingTest, DropWindowsAreStrictAndTheEarlierBoxWins) {
+    const QPointF box0 = MatchingBoard::dropBox(0), box2 = MatchingBoard::dropBox(2), home2 = board.home(2);
+    const std::pair<QPointF, QPointF> cases[] = {{box0 - QPointF(1162.5, 0), box0 - QPointF(1162.5, 0)},
+                                                 {box0 - QPointF(1162, 0), box0},
+                                                 {box2 + QPointF(2325, 0), box2 + QPointF(2325, 0)},
+                                                 {box2 + QPointF(0, 375), box2 + QPointF(0, 375)},
+                                                 {box2 - QPointF(0, 187.5), box2 - QPointF(0, 187.5)},
+                                                 {box2 + QPointF(2324, 0), box2},
+                                                 {box2 + QPointF(0, 374), box2},
+                                                 {box2 - QPointF(0, 187), box2},
+                                                 {{2700, 6120}, box0},
+                                                 {{2800, 6120}, MatchingBoard::dropBox(3)},
+                                                 {home2 + QPointF(500, -100), home2}};
+    for (const auto &[at, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << at.x() << ", " << at.y());
         dropAt(3, at);
-        EXPECT_EQ(board.name(3), at);
-    }
-    const QPointF inside[] = {box + QPointF(2324, 0), box + QPointF(0, 374), box - QPointF(0, 187)};
-    for (const QPointF &at : inside) {
-        dropAt(3, at);
-        EXPECT_EQ(board.name(3), box);
+        EXPECT_EQ(board.name(3), expected);
     }
 }
 
-TEST_F(MatchingDrop, WhereTwoWindowsOverlapTheEarlierBoxInTheOrderWins) {
-    dropAt(1, {2700, 6120});
-    EXPECT_EQ(board.name(1), MatchingBoard::dropBox(0));
-    dropAt(1, {2800, 6120});
-    EXPECT_EQ(board.name(1), MatchingBoard::dropBox(3));
-}
-
-TEST_F(MatchingDrop, ANameDroppedNearAnotherNamesHomeBoxSnapsIntoIt) {
-    board.setlabels();
-    dropIn(2, 2);
-    dropAt(3, board.home(2) + QPointF(500, -100));
-    EXPECT_EQ(board.name(3), board.home(2));
-}
-
-TEST_F(MatchingDrop, TwoNamesInOneBoxCountTowardsOfferingTheCheck) {
+TEST_F(MatchingTest, TwoNamesInOneBoxCountTowardsOfferingTheCheck) {
     dropIn(0, 0);
     dropIn(1, 0);
     EXPECT_EQ(board.name(1), MatchingBoard::dropBox(0));
@@ -89,7 +71,7 @@ TEST_F(MatchingDrop, TwoNamesInOneBoxCountTowardsOfferingTheCheck) {
     EXPECT_EQ(shared.Score, 3);
 }
 
-TEST_F(MatchingDrop, TheCheckStaysOfferedWhenANameIsDraggedOffUntilStartAgain) {
+TEST_F(MatchingTest, TheCheckStaysOfferedWhenANameIsDraggedOffUntilStartAgain) {
     board.setlabels();
     for (int i = 0; i < 4; ++i)
         dropIn(i, i);
@@ -104,27 +86,15 @@ TEST_F(MatchingDrop, TheCheckStaysOfferedWhenANameIsDraggedOffUntilStartAgain) {
         EXPECT_EQ(board.name(i), board.home(i));
 }
 
-using MatchingScore = MatchingTest;
-
-TEST_F(MatchingScore, AllFourRightScoresFour) {
-    for (int i = 0; i < 4; ++i)
-        dropIn(i, i);
-    board.checkScore();
-    EXPECT_EQ(shared.Score, 4);
-}
-
-TEST_F(MatchingScore, EveryNameOneBoxOnScoresNothing) {
-    for (int i = 0; i < 4; ++i)
-        dropIn(i, (i + 1) % 4);
-    EXPECT_TRUE(board.checkScoreShown());
-    board.checkScore();
-    EXPECT_EQ(shared.Score, 0);
-}
-
-TEST_F(MatchingScore, ExitLeavesTheScoreAtZero) {
-    for (int i = 0; i < 4; ++i)
-        dropIn(i, i);
-    board.checkScore();
+TEST_F(MatchingTest, AllFourRightScoreFourAllOneBoxOnScoreNothingAndExitClearsTheScore) {
+    for (int shift : {0, 1}) {
+        for (int i = 0; i < 4; ++i)
+            dropIn(i, (i + shift) % 4);
+        EXPECT_TRUE(board.checkScoreShown());
+        board.checkScore();
+        EXPECT_EQ(shared.Score, shift == 0 ? 4 : 0) << shift;
+    }
+    shared.Score = 4;
     board.exit();
     EXPECT_EQ(shared.Score, 0);
 }

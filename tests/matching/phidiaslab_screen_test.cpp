@@ -1,7 +1,6 @@
-// Mouse events go through the window, as a pupil's do, so the press grabs
-// the name and the moves and release that follow reach it wherever it is.
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "jigsaw/screenmouse.h"
 #include "matching/phidiaslab.h"
 #include "quiz/welldone.h"
 #include "shell/labelbutton.h"
@@ -11,13 +10,8 @@
 #include "topic/phidias.h"
 
 #include <QLabel>
-#include <QTest>
 
 namespace {
-
-QPoint pixels(QPointF twips) {
-    return {toPixels(twips.x()), toPixels(twips.y())};
-}
 
 // The middle of drop box `box`, in pixels of the screen.
 QPoint boxMiddle(int box) {
@@ -31,29 +25,12 @@ phidiaslab &openMatching() {
     return screen;
 }
 
-// Presses `button` over the middle of the name, moves the pointer in steps to
-// `to` (pixels in the screen), and releases it there.
-void drag(phidiaslab &screen, int name, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
-    QLabel *label = screen.Label2[name];
-    const QPoint from = label->pos() + QPoint(label->width() / 2, label->height() / 2);
-    QTest::mousePress(label, button, {}, label->mapFrom(&screen, from));
-    for (int step = 1; step <= 4; ++step)
-        QTest::mouseMove(&screen, from + (to - from) * step / 4);
-    QTest::mouseRelease(&screen, button, {}, to);
-}
-
-void moveOver(QWidget *widget, QPoint at) {
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
-
 } // namespace
 
 class MatchingScreen : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void opensWithEveryNameOverItsHomeBoxAndTheDropBoxesEmpty() {
+    void opensWithEveryNameOverItsHomeBoxTheDropBoxesEmptyAndButtonsThatHighlight() {
         TestWorld world(false);
         Module1.MaxScore = 10;
         phidiaslab &screen = openMatching();
@@ -69,6 +46,17 @@ class MatchingScreen : public QObject {
         QCOMPARE(screen.Label2[2]->pos(), QPoint(48, 488));
         QCOMPARE(screen.Label1[3]->pos(), QPoint(241, 408));
         QVERIFY(!screen.Label3[2]->isVisible());
+
+        // Buttons highlight under the pointer, also over a name, and clear over the background.
+        for (LabelButton *button : screen.Label3)
+            button->setOpaque(false);
+        moveOver(screen.Label3[0], {10, 10});
+        QVERIFY(screen.Label3[0]->isOpaque());
+        moveOver(screen.Label2[0], {10, 10});
+        QVERIFY(screen.Label3[0]->isOpaque());
+        moveOver(&screen, {5, 590});
+        for (LabelButton *button : screen.Label3)
+            QVERIFY(!button->isOpaque());
     }
 
     void thePaintingsAreLoadedFromTheirFiles() {
@@ -83,12 +71,18 @@ class MatchingScreen : public QObject {
         }
     }
 
+    // Opened from the topic menu, played to four out of four; Exit returns to the menu.
     void allFourNamesRightScoreFourOutOfFourOnTheResultsScreen() {
         TestWorld world(false);
-        phidiaslab &screen = openMatching();
+        phidias &topic = form<phidias>();
+        topic.showScreen();
+        QTest::mouseClick(topic.label3[1], Qt::LeftButton);
+        QVERIFY(isLoaded<phidiaslab>());
+        phidiaslab &screen = form<phidiaslab>();
+        QCOMPARE(world.stage().frontScreen(), &screen);
         for (int i = 0; i < 4; ++i) {
             QVERIFY(!screen.Label3[2]->isVisible());
-            drag(screen, i, boxMiddle(i));
+            drag(&screen, screen.Label2[i], boxMiddle(i));
             QCOMPARE(screen.Label2[i]->pos(), screen.Label1[i]->pos());
         }
         QVERIFY(screen.Label3[2]->isVisible());
@@ -106,31 +100,22 @@ class MatchingScreen : public QObject {
         QVERIFY(!isLoaded<Welldone>());
         QCOMPARE(world.stage().frontScreen(), &screen);
         QCOMPARE(screen.Label2[0]->pos(), screen.Label1[0]->pos());
+        Module1.Score = 2;
+        QTest::mouseClick(screen.Label3[0], Qt::LeftButton);
+        settle();
+        QVERIFY(!isLoaded<phidiaslab>());
+        QCOMPARE(Module1.Score, 0);
+        QCOMPARE(world.stage().frontScreen(), &topic);
     }
 
-    void twoNamesInOneBoxOfferTheCheckAndScoreOnlyTheRightOnes() {
+    void theRightButtonMovesNoNameButItsReleaseDropsAndStartAgainSendsThemHome() {
         TestWorld world(false);
         phidiaslab &screen = openMatching();
-        drag(screen, 0, boxMiddle(0));
-        drag(screen, 1, boxMiddle(1));
-        drag(screen, 2, boxMiddle(2));
-        drag(screen, 3, boxMiddle(0));
-        QCOMPARE(screen.Label2[3]->pos(), screen.Label1[0]->pos());
-        QVERIFY(screen.Label3[2]->isVisible());
-        QTest::mouseClick(screen.Label3[2], Qt::LeftButton);
-        QCOMPARE(form<Welldone>().Label1->text(), u"Good work. You have scored 3 out of 4."_qs);
-        QVERIFY(form<Welldone>().Label6->isVisible());
-        QVERIFY(!form<Welldone>().Label3[0]->isVisible());
-    }
-
-    void theRightButtonMovesNoNameButItsReleaseRunsTheDropTest() {
-        TestWorld world(false);
-        phidiaslab &screen = openMatching();
-        const QPoint home = screen.Label2[1]->pos();
-        drag(screen, 1, boxMiddle(1), Qt::RightButton);
-        QCOMPARE(screen.Label2[1]->pos(), home);
-
         QLabel *name = screen.Label2[1];
+        const QPoint home = name->pos();
+        drag(&screen, screen.Label2[1], boxMiddle(1), Qt::RightButton);
+        QCOMPARE(name->pos(), home);
+
         QTest::mousePress(name, Qt::LeftButton, {}, {77, 12});
         QTest::mouseMove(&screen, boxMiddle(1) + QPoint(20, 5));
         QVERIFY(name->pos() != screen.Label1[1]->pos());
@@ -138,15 +123,12 @@ class MatchingScreen : public QObject {
         QTest::mouseRelease(&screen, Qt::RightButton, {}, boxMiddle(1));
         QCOMPARE(name->pos(), screen.Label1[1]->pos());
         QTest::mouseRelease(&screen, Qt::LeftButton, {}, boxMiddle(1));
-    }
 
-    void startAgainSendsEveryNameHomeHidesTheCheckAndClearsTheScore() {
-        TestWorld world(false);
-        phidiaslab &screen = openMatching();
-        for (int i = 0; i < 4; ++i)
-            drag(screen, i, boxMiddle((i + 1) % 4));
+        // Start Again sends every name home, hides the check and clears the score.
+        for (int i : {0, 2, 3})
+            drag(&screen, screen.Label2[i], boxMiddle((i + 1) % 4));
         QVERIFY(screen.Label3[2]->isVisible());
-        drag(screen, 2, {400, 30});
+        drag(&screen, screen.Label2[2], {400, 30});
         QVERIFY(screen.Label3[2]->isVisible());
         Module1.Score = 3;
         QTest::mouseClick(screen.Label3[1], Qt::LeftButton);
@@ -154,35 +136,6 @@ class MatchingScreen : public QObject {
         QVERIFY(!screen.Label3[2]->isVisible());
         for (int i = 0; i < 4; ++i)
             QCOMPARE(screen.Label2[i]->pos(), screen.Label4[i]->pos());
-    }
-
-    void buttonsHighlightUnderThePointerAndClearOverTheBackground() {
-        TestWorld world(false);
-        phidiaslab &screen = openMatching();
-        for (LabelButton *button : screen.Label3)
-            button->setOpaque(false);
-        moveOver(screen.Label3[0], {10, 10});
-        QVERIFY(screen.Label3[0]->isOpaque());
-        moveOver(screen.Label2[0], {10, 10});
-        QVERIFY(screen.Label3[0]->isOpaque());
-        moveOver(&screen, {5, 590});
-        for (LabelButton *button : screen.Label3)
-            QVERIFY(!button->isOpaque());
-    }
-
-    void theTopicMenuOpensTheMatchingAndExitReturnsToIt() {
-        TestWorld world(false);
-        phidias &topic = form<phidias>();
-        topic.showScreen();
-        QTest::mouseClick(topic.label3[1], Qt::LeftButton);
-        QVERIFY(isLoaded<phidiaslab>());
-        QCOMPARE(world.stage().frontScreen(), &form<phidiaslab>());
-        Module1.Score = 2;
-        QTest::mouseClick(form<phidiaslab>().Label3[0], Qt::LeftButton);
-        settle();
-        QVERIFY(!isLoaded<phidiaslab>());
-        QCOMPARE(Module1.Score, 0);
-        QCOMPARE(world.stage().frontScreen(), &topic);
     }
 };
 
