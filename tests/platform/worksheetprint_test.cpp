@@ -22,112 +22,68 @@ WorksheetText tenQuestions() {
     return text;
 }
 
-std::shared_ptr<PrintJob> drawn(const WorksheetText &text) {
-    auto job = std::make_shared<PrintJob>();
-    RecordingPrinter out(job);
-    worksheetprint::draw(out, text);
-    return job;
-}
-
-double widthOf(const QString &text, double points) {
-    return text.size() * RecordingPrinter::charWidth(points);
-}
 double line(double points) {
     return RecordingPrinter::lineOf(points);
 }
 
-// Texts before the first question.
-constexpr int kHeadTexts = 7;
+struct Step {
+    QString text;
+    double x, y, points;
+};
+
+// The worksheet's text steps as the page is designed.
+QList<Step> designedSteps(const WorksheetText &t) {
+    const QString header =
+        QStringLiteral("Lives of Hellas") + QString(57, u' ') + QStringLiteral("Larkspur Publishing Ltd");
+    const QString blank = QStringLiteral(" ");
+    auto centred = [](const QString &text) {
+        return (W - text.size() * RecordingPrinter::charWidth(32)) / 2;
+    };
+    const double top = 3 * line(16);
+    QList<Step> steps = {
+        {blank, W / 8, 0, 16},
+        {header, W / 16, line(16), 16},
+        {blank, W / 16 + header.size() * RecordingPrinter::charWidth(16), line(16),
+         16}, // ends the header line
+        {blank, 0, 2 * line(16), 16},
+        {t.heading, centred(t.heading), top, 32},
+        {t.title, centred(t.title), top + line(32), 32},
+        {blank, 0, top + 2 * line(32), 32},
+    };
+    for (int q = 1; q <= 10; ++q) {
+        // Four lines a question, with its answers in two columns.
+        const double y = top + 3 * line(32) + (q - 1) * 4 * line(12);
+        steps << Step{QStringLiteral("Question %1    ").arg(q) + t.question[q], W / 16, y, 12}
+              << Step{QStringLiteral("A. ") + t.answerA[q], 2 * W / 6, y + line(12), 12}
+              << Step{QStringLiteral("B. ") + t.answerB[q], 4 * W / 6, y + line(12), 12}
+              << Step{QStringLiteral("C. ") + t.answerC[q], 2 * W / 6, y + 2 * line(12), 12}
+              << Step{QStringLiteral("D. ") + t.answerD[q], 4 * W / 6, y + 2 * line(12), 12}
+              << Step{blank, 0, y + 3 * line(12), 12};
+    }
+    return steps;
+}
 
 } // namespace
 
-TEST(WorksheetLayout, TheHeaderLineHasTheProductFiftySevenBlanksAndThePublisher) {
-    EXPECT_EQ(worksheetprint::headerLine(),
-              QStringLiteral("Lives of Hellas                                                         "
-                             "Larkspur Publishing Ltd"));
-}
-
-TEST(WorksheetLayout, PrintsTheHeaderLineThenTheHeadingAndTitleCentredAtThirtyTwoPoint) {
-    const WorksheetText text = tenQuestions();
-    const auto job = drawn(text);
-    const auto &t = job->texts;
-    ASSERT_GE(t.size(), kHeadTexts);
-    const QString blank = QStringLiteral(" ");
-
-    EXPECT_EQ(t[0].text, blank);
-    EXPECT_EQ(t[0].x, W / 8);
-    EXPECT_EQ(t[1].text, worksheetprint::headerLine());
-    EXPECT_EQ(t[1].x, W / 16);
-    EXPECT_EQ(t[1].y, line(16));
-    EXPECT_EQ(t[2].text, blank); // ends the header line
-    EXPECT_EQ(t[2].x, W / 16 + widthOf(worksheetprint::headerLine(), 16));
-    EXPECT_EQ(t[2].y, line(16));
-    EXPECT_EQ(t[3].y, 2 * line(16)); // the empty line
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(t[i].font.points, 16);
-
-    EXPECT_EQ(t[4].text, text.heading);
-    EXPECT_EQ(t[4].x, (W - widthOf(text.heading, 32)) / 2);
-    EXPECT_EQ(t[4].y, 3 * line(16));
-    EXPECT_EQ(t[5].text, text.title);
-    EXPECT_EQ(t[5].x, (W - widthOf(text.title, 32)) / 2);
-    EXPECT_EQ(t[6].text, blank);
-    for (int i = 4; i < 7; ++i)
-        EXPECT_EQ(t[i].font.points, 32);
-}
-
-TEST(WorksheetLayout, EachQuestionTakesFourLinesWithItsAnswersInTwoColumns) {
-    const WorksheetText text = tenQuestions();
-    const auto job = drawn(text);
-    ASSERT_EQ(job->texts.size(), kHeadTexts + 10 * 6);
-    const double top = 3 * line(16) + 3 * line(32);
-    for (int q = 1; q <= 10; ++q) {
-        SCOPED_TRACE(q);
-        const auto *t = &job->texts[kHeadTexts + (q - 1) * 6];
-        const double y = top + (q - 1) * 4 * line(12);
-        EXPECT_EQ(t[0].text, QStringLiteral("Question ") + QString::number(q) + QStringLiteral("    ") +
-                                 text.question[q]);
-        EXPECT_EQ(t[0].x, W / 16);
-        EXPECT_EQ(t[0].y, y);
-        EXPECT_EQ(t[1].text, QStringLiteral("A. ") + text.answerA[q]);
-        EXPECT_EQ(t[1].x, 2 * W / 6);
-        EXPECT_EQ(t[2].text, QStringLiteral("B. ") + text.answerB[q]);
-        EXPECT_EQ(t[2].x, 4 * W / 6);
-        EXPECT_EQ(t[1].y, y + line(12));
-        EXPECT_EQ(t[2].y, y + line(12));
-        EXPECT_EQ(t[3].text, QStringLiteral("C. ") + text.answerC[q]);
-        EXPECT_EQ(t[3].x, 2 * W / 6);
-        EXPECT_EQ(t[4].text, QStringLiteral("D. ") + text.answerD[q]);
-        EXPECT_EQ(t[4].x, 4 * W / 6);
-        EXPECT_EQ(t[3].y, y + 2 * line(12));
-        EXPECT_EQ(t[4].y, y + 2 * line(12));
-        EXPECT_EQ(t[5].text, QStringLiteral(" "));
-        EXPECT_EQ(t[5].y, y + 3 * line(12));
-        for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(t[i].font.points, 12);
-    }
-}
-
-TEST(WorksheetLayout, PrintsInTimesNewRomanInTheDefaultColourAndDrawsNoLines) {
+TEST(WorksheetLayout, PrintsTheHeaderTheTitleAndTenQuestionsAsDesigned) {
     WorksheetText text = tenQuestions();
-    const auto job = drawn(text);
-    for (const PrintedText &t : job->texts) {
-        EXPECT_EQ(t.font.name, QStringLiteral("Times New Roman"));
-        EXPECT_EQ(t.colour, (Rgb{0, 0, 0}));
+    text.answerA[3] = QString(200, u'x'); // neither wrapped nor clipped
+    auto job = std::make_shared<PrintJob>();
+    RecordingPrinter out(job);
+    worksheetprint::draw(out, text);
+    const QList<Step> steps = designedSteps(text);
+    ASSERT_EQ(job->texts.size(), steps.size());
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "step " << i + 1);
+        const PrintedText &got = job->texts[i];
+        EXPECT_EQ(got.text, steps[i].text);
+        EXPECT_EQ(got.x, steps[i].x);
+        EXPECT_EQ(got.y, steps[i].y);
+        EXPECT_EQ(got.font, (PrintFont{QStringLiteral("Times New Roman"), steps[i].points}));
+        EXPECT_EQ(got.colour, (Rgb{0, 0, 0}));
     }
     EXPECT_TRUE(job->lines.isEmpty());
-}
-
-TEST(WorksheetLayout, ALongAnswerIsNeitherWrappedNorClipped) {
-    WorksheetText text = tenQuestions();
-    text.answerA[3] = QString(200, u'x');
-    const auto job = drawn(text);
-    EXPECT_EQ(job->texts[kHeadTexts + 2 * 6 + 1].text, QStringLiteral("A. ") + text.answerA[3]);
-    EXPECT_EQ(job->texts[kHeadTexts + 2 * 6 + 2].x, 4 * W / 6);
-}
-
-TEST(WorksheetLayout, IssuesNoPageBreakOfItsOwn) {
-    const auto job = drawn(tenQuestions());
+    // No page break and no end of its own.
     EXPECT_EQ(job->pages, 1);
     EXPECT_FALSE(job->log.contains(QStringLiteral("end")));
 }
@@ -136,7 +92,6 @@ TEST(WorksheetLayout, TakesTheQuestionsAndAnswersFromTheSharedSet) {
     SharedState set;
     set.Question[10] = QStringLiteral("Who carved Athena?");
     set.AnswerD[10] = QStringLiteral("Phidias");
-    set.CorrectAnswer[10] = QStringLiteral("4");
     const WorksheetText text =
         worksheetprint::fromSet(set, QStringLiteral("Heading"), QStringLiteral("Title"));
     EXPECT_EQ(text.heading, QStringLiteral("Heading"));
@@ -145,34 +100,30 @@ TEST(WorksheetLayout, TakesTheQuestionsAndAnswersFromTheSharedSet) {
     EXPECT_EQ(text.answerD[10], set.AnswerD[10]);
 }
 
-TEST(WorksheetPrint, EndsTheDocumentAndThenSaysTheWorksheetIsPrinting) {
-    RecordingPrinters printers;
-    MessageLog messages;
-    EXPECT_TRUE(worksheetprint::print(printers.factory(), messages, tenQuestions()));
-    ASSERT_EQ(printers.jobs.size(), 1);
-    EXPECT_TRUE(printers.jobs[0]->ended);
-    EXPECT_EQ(printers.jobs[0]->log.last(), QStringLiteral("end"));
-    EXPECT_EQ(messages.shown, QStringList({kWorksheetPrinting}));
-}
-
-TEST(WorksheetPrint, WithoutAPrinterReportsTheProblem) {
-    RecordingPrinters printers;
-    printers.noPrinter = true;
-    MessageLog messages;
-    EXPECT_FALSE(worksheetprint::print(printers.factory(), messages, tenQuestions()));
-    EXPECT_EQ(messages.shown, QStringList({kPrintProblem}));
-}
-
-TEST(WorksheetPrint, AnyFailureAbandonsTheJobAndReportsTheProblem) {
-    for (bool outside : {false, true}) {
-        SCOPED_TRACE(outside);
+TEST(WorksheetPrint, EndsTheDocumentOrAbandonsItOnAnyFailureAndSaysWhatHappened) {
+    struct Case {
+        std::optional<int> failAfter;
+        bool outside, noPrinter;
+        QString message;
+    };
+    const Case cases[] = {{{}, false, false, kWorksheetPrinting},
+                          {{}, false, true, kPrintProblem},
+                          {20, false, false, kPrintProblem},
+                          {20, true, false, kPrintProblem}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.failAfter.value_or(-1) << c.outside << c.noPrinter);
         RecordingPrinters printers;
-        printers.failAfter = 20;
-        printers.failOutsideThePrinter = outside;
+        printers.failAfter = c.failAfter;
+        printers.failOutsideThePrinter = c.outside;
+        printers.noPrinter = c.noPrinter;
         MessageLog messages;
-        EXPECT_FALSE(worksheetprint::print(printers.factory(), messages, tenQuestions()));
-        EXPECT_TRUE(printers.jobs[0]->abandoned);
-        EXPECT_FALSE(printers.jobs[0]->ended);
-        EXPECT_EQ(messages.shown, QStringList({kPrintProblem}));
+        const bool printed = !c.failAfter && !c.noPrinter;
+        EXPECT_EQ(worksheetprint::print(printers.factory(), messages, tenQuestions()), printed);
+        EXPECT_EQ(messages.shown, QStringList({c.message}));
+        ASSERT_EQ(printers.jobs.size(), c.noPrinter ? 0 : 1);
+        if (c.noPrinter) continue;
+        EXPECT_EQ(printers.jobs[0]->ended, printed);
+        EXPECT_EQ(printers.jobs[0]->abandoned, !printed);
+        if (printed) EXPECT_EQ(printers.jobs[0]->log.last(), QStringLiteral("end"));
     }
 }

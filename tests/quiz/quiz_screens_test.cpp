@@ -32,8 +32,9 @@ int rightOption(int question) {
     return (question - 1) % 4 + 1;
 }
 
-void writeSampleSet(TestWorld &world, const QString &title = u"Phidias the sculptor"_qs) {
-    world.writeFile(u"multiple/phidias.txt"_qs, questionSetBytes(title, sampleSet()));
+void writeSampleSet(TestWorld &world, const QString &title = u"Phidias the sculptor"_qs,
+                    const std::array<QuestionSetEntry, 10> &entries = sampleSet()) {
+    world.writeFile(u"multiple/phidias.txt"_qs, questionSetBytes(title, entries));
 }
 
 void click(LabelButton *button) {
@@ -42,8 +43,9 @@ void click(LabelButton *button) {
 }
 
 // The topic menu's "Multiple Choice", on the sample set written to disc.
-multiple &openQuiz(TestWorld &world, const QString &title = u"Phidias the sculptor"_qs) {
-    writeSampleSet(world, title);
+multiple &openQuiz(TestWorld &world, const QString &title = u"Phidias the sculptor"_qs,
+                   const std::array<QuestionSetEntry, 10> &entries = sampleSet()) {
+    writeSampleSet(world, title, entries);
     form<phidias>().showScreen();
     QTest::mouseClick(form<phidias>().label3[0], Qt::LeftButton);
     return form<multiple>();
@@ -101,6 +103,22 @@ class QuizScreens : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
         QVERIFY(quiz.Option1[5]->hasFocus());
         QVERIFY(world.messages.shown.isEmpty());
+        // The hidden no-answer option lies behind the picture.
+        QCOMPARE(quiz.Option1[5]->pos(), quiz.Picture1->geometry().topLeft() + QPoint(16, 16));
+        QVERIFY(quiz.childAt(quiz.Option1[5]->geometry().center()) == quiz.Picture1);
+
+        // The buttons follow the question shown.
+        QVERIFY(!quiz.Label3[0]->isVisible());
+        QVERIFY(!quiz.Label3[3]->isVisible());
+        QCOMPARE(quiz.Label3[1]->caption(), u"Next Question >>"_qs);
+        for (int i = 1; i < 10; ++i)
+            click(quiz.Label3[1]);
+        QCOMPARE(quiz.Label4->text(), u"Question 10"_qs);
+        QCOMPARE(quiz.Label3[1]->caption(), u"Check Score >>"_qs);
+        click(quiz.Label3[0]);
+        QCOMPARE(Module1.CurrentQuestion, 9);
+        QCOMPARE(quiz.Label3[1]->caption(), u"Next Question >>"_qs);
+        QCOMPARE(quiz.Option1[4]->text(), u"D9"_qs);
     }
 
     void aMissingOrShortQuestionSetGivesAMessageAndNoQuiz() {
@@ -123,56 +141,7 @@ class QuizScreens : public QObject {
         QVERIFY(isLoaded<multiple>());
     }
 
-    void theButtonsFollowTheQuestionShown() {
-        TestWorld world(false);
-        multiple &quiz = openQuiz(world);
-        QVERIFY(!quiz.Label3[0]->isVisible());
-        QVERIFY(!quiz.Label3[3]->isVisible());
-        QCOMPARE(quiz.Label3[1]->caption(), u"Next Question >>"_qs);
-        for (int i = 1; i < 10; ++i)
-            click(quiz.Label3[1]);
-        QCOMPARE(quiz.Label4->text(), u"Question 10"_qs);
-        QCOMPARE(quiz.Label3[1]->caption(), u"Check Score >>"_qs);
-        QVERIFY(quiz.Label3[0]->isVisible());
-        click(quiz.Label3[0]);
-        QCOMPARE(Module1.CurrentQuestion, 9);
-        QCOMPARE(quiz.Label3[1]->caption(), u"Next Question >>"_qs);
-        QCOMPARE(quiz.Option1[4]->text(), u"D9"_qs);
-    }
-
-    void theNoAnswerOptionLiesBehindThePicture() {
-        TestWorld world(false);
-        multiple &quiz = openQuiz(world);
-        const QRect picture = quiz.Picture1->geometry();
-        QCOMPARE(quiz.Option1[5]->pos(), picture.topLeft() + QPoint(16, 16));
-        QVERIFY(quiz.childAt(quiz.Option1[5]->geometry().center()) == quiz.Picture1);
-    }
-
-    void tenNextClicksScoreZeroAndListEveryQuestionInRowsZeroToNine() {
-        TestWorld world(false);
-        finishQuiz(openQuiz(world), {});
-        QCOMPARE(Module1.Score, 0);
-        QCOMPARE(Module1.MaxScore, 10);
-        QVERIFY(!isLoaded<multiple>());
-        for (int r = 0; r < 10; ++r) {
-            QVERIFY(form<Wrong>().Label2[r]->isVisibleTo(&form<Wrong>()));
-            QCOMPARE(form<Wrong>().Label2[r]->text(), u" %1. Question %1 text"_qs.arg(r + 1));
-        }
-        QVERIFY(!form<Wrong>().isVisible());
-        QCOMPARE(Stage::current().frontScreen(), &form<Welldone>());
-    }
-
-    void questionsTwoAndSevenWrongFillTheTopTwoRows() {
-        TestWorld world(false);
-        finishQuiz(openQuiz(world), {1, 3, 4, 5, 6, 8, 9, 10});
-        QCOMPARE(Module1.Score, 8);
-        QCOMPARE(form<Wrong>().Label2[0]->text(), u" 2. Question 2 text"_qs);
-        QCOMPARE(form<Wrong>().Label2[1]->text(), u" 7. Question 7 text"_qs);
-        QCOMPARE(visibleRows(), 2);
-        QCOMPARE(form<Wrong>().Label6->text(), u"Phidias the sculptor"_qs);
-    }
-
-    void answeringThenRevisitingWithoutChoosingMarksZero() {
+    void marksAreGivenOnLeavingForwardARevisitStartsUnselectedAndExitScoresNothing() {
         TestWorld world(false);
         multiple &quiz = openQuiz(world);
         click(quiz.Label3[1]);
@@ -180,25 +149,26 @@ class QuizScreens : public QObject {
         quiz.Option1[rightOption(3)]->click();
         click(quiz.Label3[1]);
         QCOMPARE(Module1.QuestionScore[3], 1);
+        // Going back never marks the question left.
+        quiz.Option1[rightOption(4)]->click();
         click(quiz.Label3[0]);
+        QCOMPARE(Module1.QuestionScore[4], 0);
         QCOMPARE(quiz.Label4->text(), u"Question 3"_qs);
         QVERIFY(quiz.Option1[5]->isChecked());
         for (int n = 1; n <= 4; ++n)
             QVERIFY(!quiz.Option1[n]->isChecked());
+        QCOMPARE(Module1.QuestionScore[3], 1);
         click(quiz.Label3[1]);
         QCOMPARE(Module1.QuestionScore[3], 0);
-    }
 
-    void goingBackNeverChangesAMark() {
-        TestWorld world(false);
-        multiple &quiz = openQuiz(world);
-        quiz.Option1[rightOption(1)]->click();
-        click(quiz.Label3[1]);
-        QCOMPARE(Module1.QuestionScore[1], 1);
-        quiz.Option1[rightOption(2)]->click();
-        click(quiz.Label3[0]);
-        QCOMPARE(Module1.QuestionScore[1], 1);
-        QCOMPARE(Module1.QuestionScore[2], 0);
+        // "Exit" in the middle scores nothing and shows nothing else.
+        click(quiz.Label3[2]);
+        settle();
+        QVERIFY(!isLoaded<multiple>());
+        QVERIFY(!isLoaded<Welldone>());
+        QVERIFY(!isLoaded<Wrong>());
+        QCOMPARE(Module1.Score, 0);
+        QCOMPARE(Stage::current().frontScreen(), &form<phidias>());
     }
 
     void aCorrectAnswerThatIsNoDigitMarksTheQuestionWrong() {
@@ -206,10 +176,7 @@ class QuizScreens : public QObject {
         auto entries = sampleSet();
         entries[0].correct = u"7"_qs;
         entries[1].correct = u"B"_qs;
-        world.writeFile(u"multiple/phidias.txt"_qs, questionSetBytes(u"Odd"_qs, entries));
-        form<phidias>().showScreen();
-        QTest::mouseClick(form<phidias>().label3[0], Qt::LeftButton);
-        multiple &quiz = form<multiple>();
+        multiple &quiz = openQuiz(world, u"Odd"_qs, entries);
         for (int n : {1, 2, 3, 4}) {
             quiz.Option1[n]->click();
             click(quiz.Label3[1]);
@@ -222,41 +189,45 @@ class QuizScreens : public QObject {
         QCOMPARE(Module1.QuestionScore[2], 0);
     }
 
-    void fullMarksHideEveryRowAndOfferTheCertificate() {
-        TestWorld world(false);
-        finishQuiz(openQuiz(world), questionsUpTo(10));
-        QCOMPARE(Module1.Score, 10);
-        QCOMPARE(visibleRows(), 0);
-        Welldone &results = form<Welldone>();
-        QCOMPARE(results.Label1->text(), u"Excellent work. You have scored 10 out of 10."_qs);
-        QCOMPARE(results.Label3[0]->caption(), u"Print Certificate"_qs);
-        QVERIFY(results.Label3[0]->isVisible());
-        QVERIFY(results.Text1->isVisible());
-        QVERIFY(results.Label2->isVisible());
-        QVERIFY(!results.Label6->isVisible());
-        QVERIFY(results.Label5->isVisible());
-        QVERIFY(results.Label5->text().isEmpty());
-        QCOMPARE(Module1.QuizHeading, u"Lives of Hellas"_qs);
-    }
-
-    void theScoreBandsOfTheQuiz_data() {
-        QTest::addColumn<int>("right");
+    void theScoreBandsAndTheWrongAnswerRows_data() {
+        QTest::addColumn<QList<int>>("right");
         QTest::addColumn<QString>("sentence");
-        QTest::newRow("10") << 10 << u"Excellent work. You have scored 10 out of 10."_qs;
-        QTest::newRow("9") << 9 << u"Good work. You have scored 9 out of 10."_qs;
-        QTest::newRow("8") << 8 << u"Good work. You have scored 8 out of 10."_qs;
-        QTest::newRow("7") << 7 << u"You have scored 7 out of 10."_qs;
-        QTest::newRow("0") << 0 << u"You have scored 0 out of 10."_qs;
+        QTest::newRow("10") << questionsUpTo(10) << u"Excellent work. You have scored 10 out of 10."_qs;
+        QTest::newRow("9") << questionsUpTo(9) << u"Good work. You have scored 9 out of 10."_qs;
+        QTest::newRow("8, two and seven wrong")
+            << QList<int>{1, 3, 4, 5, 6, 8, 9, 10} << u"Good work. You have scored 8 out of 10."_qs;
+        QTest::newRow("7") << questionsUpTo(7) << u"You have scored 7 out of 10."_qs;
+        QTest::newRow("0, ten Next clicks") << QList<int>{} << u"You have scored 0 out of 10."_qs;
     }
-    void theScoreBandsOfTheQuiz() {
-        QFETCH(int, right);
+    void theScoreBandsAndTheWrongAnswerRows() {
+        QFETCH(QList<int>, right);
         QFETCH(QString, sentence);
         TestWorld world(false);
-        finishQuiz(openQuiz(world), questionsUpTo(right));
+        finishQuiz(openQuiz(world), right);
+        QVERIFY(!isLoaded<multiple>());
+        QCOMPARE(Module1.Score, right.size());
+        QCOMPARE(Module1.MaxScore, 10);
         Welldone &results = form<Welldone>();
+        QCOMPARE(Stage::current().frontScreen(), &results);
         QCOMPARE(results.Label1->text(), sentence);
-        QCOMPARE(visibleRows(), 10 - right);
-        if (right < 10) {
+        Wrong &wrong = form<Wrong>();
+        QVERIFY(!wrong.isVisible());
+        QCOMPARE(wrong.Label6->text(), u"Phidias the sculptor"_qs);
+        QCOMPARE(visibleRows(), 10 - right.size());
+        int row = 0;
+        for (int q = 1; q <= 10; ++q) {
+            if (!right.contains(q)) QCOMPARE(wrong.Label2[row++]->text(), u" %1. Question %1 text"_qs.arg(q));
+        }
+        if (right.size() == 10) {
+            QCOMPARE(results.Label3[0]->caption(), u"Print Certificate"_qs);
+            QVERIFY(results.Label3[0]->isVisible());
+            QVERIFY(results.Text1->isVisible());
+            QVERIFY(results.Label2->isVisible());
+            QVERIFY(!results.Label6->isVisible());
+            QVERIFY(results.Label5->isVisible());
+            QVERIFY(results.Label5->text().isEmpty());
+            QCOMPARE(Module1.QuizHeading, u"Lives of Hellas"_qs);
+        } else {
             QCOMPARE(results.Label3[0]->caption(), u"Check Wrong Answers"_qs);
             QCOMPARE(results.Label5->text(),
                      u"Click the button above to check which questions you answered incorrectly."_qs);
@@ -265,7 +236,7 @@ class QuizScreens : public QObject {
         }
     }
 
-    void theResultsTimersLoadThePictureThenFocusTheNameAndHighlightTheButtons() {
+    void theResultsTimersLoadThePictureThenFocusTheNameOfAtMostTwentyFiveCharacters() {
         TestWorld world(false);
         finishQuiz(openQuiz(world), questionsUpTo(10));
         Welldone &results = form<Welldone>();
@@ -278,42 +249,25 @@ class QuizScreens : public QObject {
         QVERIFY(results.Text1->hasFocus());
         QVERIFY(results.Label3[0]->isOpaque());
         QVERIFY(results.Label3[1]->isOpaque());
+        QTest::keyClicks(results.Text1, u"Alexandros Pericleous Papadopoulos"_qs);
+        QCOMPARE(results.Text1->text(), u"Alexandros Pericleous Pap"_qs);
     }
 
-    void theNameBoxTakesAtMostTwentyFiveCharacters() {
-        TestWorld world(false);
-        finishQuiz(openQuiz(world), questionsUpTo(10));
-        QLineEdit *name = form<Welldone>().Text1;
-        name->setFocus();
-        QTest::keyClicks(name, u"Alexandros Pericleous Papadopoulos"_qs);
-        QCOMPARE(name->text(), u"Alexandros Pericleous Pap"_qs);
-        QCOMPARE(name->text().size(), 25);
-    }
-
-    void checkWrongAnswersShowsTheRowsOverTheResults() {
+    void checkWrongAnswersShowsTheRowsAndItsExitReturnsPastTheResults() {
         TestWorld world(false);
         finishQuiz(openQuiz(world), {});
         click(form<Welldone>().Label3[0]);
         QCOMPARE(Stage::current().frontScreen(), &form<Wrong>());
         QCOMPARE(visibleRows(), 10);
         QVERIFY(form<Wrong>().Label2[9]->isVisible());
-    }
-
-    void exitInTheMiddleScoresNothingAndShowsNothingElse() {
-        TestWorld world(false);
-        multiple &quiz = openQuiz(world);
-        quiz.Option1[rightOption(1)]->click();
-        click(quiz.Label3[1]);
-        click(quiz.Label3[2]);
+        click(form<Wrong>().Label3[1]);
         settle();
-        QVERIFY(!isLoaded<multiple>());
         QVERIFY(!isLoaded<Welldone>());
         QVERIFY(!isLoaded<Wrong>());
-        QCOMPARE(Module1.Score, 0);
         QCOMPARE(Stage::current().frontScreen(), &form<phidias>());
     }
 
-    void exitOnTheResultsClosesTheWrongAnswersToo() {
+    void exitOnTheResultsClosesTheWrongAnswersTooAndASecondQuizShowsOnlyItsOwnRows() {
         TestWorld world(false);
         finishQuiz(openQuiz(world), {2});
         QVERIFY(isLoaded<Wrong>());
@@ -322,24 +276,7 @@ class QuizScreens : public QObject {
         QVERIFY(!isLoaded<Welldone>());
         QVERIFY(!isLoaded<Wrong>());
         QCOMPARE(Stage::current().frontScreen(), &form<phidias>());
-    }
 
-    void exitOnTheWrongAnswersReturnsPastTheResults() {
-        TestWorld world(false);
-        finishQuiz(openQuiz(world), {2});
-        click(form<Welldone>().Label3[0]);
-        click(form<Wrong>().Label3[1]);
-        settle();
-        QVERIFY(!isLoaded<Welldone>());
-        QVERIFY(!isLoaded<Wrong>());
-        QCOMPARE(Stage::current().frontScreen(), &form<phidias>());
-    }
-
-    void aSecondQuizShowsOnlyItsOwnRows() {
-        TestWorld world(false);
-        finishQuiz(openQuiz(world), {});
-        click(form<Welldone>().Label3[1]);
-        settle();
         finishQuiz(openQuiz(world, u"Second"_qs), {1, 2, 3, 5, 6, 7, 8, 9, 10});
         QCOMPARE(Module1.Score, 9);
         QCOMPARE(visibleRows(), 1);
@@ -347,45 +284,24 @@ class QuizScreens : public QObject {
         QCOMPARE(form<Wrong>().Label6->text(), u"Second"_qs);
     }
 
-    void theMatchingActivityKeepsItsHintAndOffersOnlyExit() {
-        TestWorld world(false);
-        Module1.Score = 3;
-        Module1.MaxScore = 4;
-        Welldone &results = form<Welldone>();
-        results.showScreen();
-        QCOMPARE(results.Label1->text(), u"Good work. You have scored 3 out of 4."_qs);
-        QVERIFY(results.Label6->isVisible());
-        QVERIFY(!results.Label5->isVisible());
-        QVERIFY(!results.Label3[0]->isVisible());
-        QVERIFY(results.Label3[1]->isVisible());
-        QVERIFY(!results.Text1->isVisible());
+    void theMatchingActivityOffersTheCertificateOnlyWithFullMarksAndNeverTheWrongAnswers() {
+        for (int score : {3, 4}) {
+            TestWorld world(false);
+            Module1.Score = score;
+            Module1.MaxScore = 4;
+            Welldone &results = form<Welldone>();
+            results.showScreen();
+            QCOMPARE(results.Label1->text(), score == 4 ? u"Excellent work. You have scored 4 out of 4."_qs
+                                                        : u"Good work. You have scored 3 out of 4."_qs);
+            QCOMPARE(results.Label6->isVisible(), score < 4); // the matching hint
+            QVERIFY(!results.Label5->isVisible());
+            QCOMPARE(results.Label3[0]->isVisible(), score == 4);
+            QCOMPARE(results.Text1->isVisible(), score == 4);
+            QVERIFY(results.Label3[1]->isVisible());
+        }
     }
 
-    void theMatchingActivityWithFullMarksOffersTheCertificateWithoutTheHint() {
-        TestWorld world(false);
-        Module1.Score = 4;
-        Module1.MaxScore = 4;
-        Welldone &results = form<Welldone>();
-        results.showScreen();
-        QCOMPARE(results.Label1->text(), u"Excellent work. You have scored 4 out of 4."_qs);
-        QVERIFY(results.Label3[0]->isVisible());
-        QVERIFY(results.Text1->isVisible());
-        QVERIFY(!results.Label5->isVisible());
-        QVERIFY(!results.Label6->isVisible());
-    }
-
-    void theResultsButtonsHighlightUnderThePointerAndClearOverTheForm() {
-        TestWorld world(false);
-        finishQuiz(openQuiz(world), {});
-        Welldone &results = form<Welldone>();
-        moveOver(&results);
-        QVERIFY(!results.Label3[0]->isOpaque());
-        QVERIFY(!results.Label3[1]->isOpaque());
-        moveOver(results.Label3[1]);
-        QVERIFY(results.Label3[1]->isOpaque());
-        QVERIFY(!results.Label3[0]->isOpaque());
-    }
-    void theQuizButtonsHighlightUnderThePointerAndClearOverTheFormButNotOverTheQuestion() {
+    void theButtonsHighlightUnderThePointerAndClearOverTheFormButNotOverTheQuestion() {
         TestWorld world(false);
         multiple &quiz = openQuiz(world);
         click(quiz.Label3[1]);
@@ -398,11 +314,17 @@ class QuizScreens : public QObject {
         moveOver(quiz.Option1[1]);
         QVERIFY(quiz.Label3[2]->isOpaque());
         QVERIFY(!quiz.Label3[1]->isOpaque());
-    }
 
-    void theWrongAnswerRowsStandSixHundredTwipsApartAndNeverHighlight() {
-        TestWorld world(false);
-        finishQuiz(openQuiz(world), {});
+        finishQuiz(quiz, {});
+        Welldone &results = form<Welldone>();
+        moveOver(&results);
+        QVERIFY(!results.Label3[0]->isOpaque());
+        QVERIFY(!results.Label3[1]->isOpaque());
+        moveOver(results.Label3[1]);
+        QVERIFY(results.Label3[1]->isOpaque());
+        QVERIFY(!results.Label3[0]->isOpaque());
+
+        // The wrong-answer rows stand 600 twips apart and never highlight.
         Wrong &wrong = form<Wrong>();
         for (int r = 0; r < 10; ++r)
             QCOMPARE(wrong.Label2[r]->geometry(), QRect(8, 112 + 40 * r, 800, 36));
@@ -410,27 +332,16 @@ class QuizScreens : public QObject {
         QVERIFY(wrong.Label3[1]->isOpaque());
     }
 
-    void theGeneratedTopicSetMakesAWholeQuiz() {
+    // The generated set's fields are checked by the content tests; here it opens with its picture.
+    void theGeneratedTopicSetOpensWithItsPicture() {
         if (qEnvironmentVariableIsEmpty("HELLAS_TEST_CONTENT"))
             QSKIP("run through ctest for the generated content");
         TestWorld world;
         form<phidias>().showScreen();
         QTest::mouseClick(form<phidias>().label3[0], Qt::LeftButton);
         QVERIFY(world.messages.shown.isEmpty());
-        multiple &quiz = form<multiple>();
-        QVERIFY(!quiz.Label6->text().isEmpty());
-        QVERIFY(!quiz.Picture1->picture().isNull());
-        for (int q = 1; q <= 10; ++q) {
-            QVERIFY(!Module1.Question[q].isEmpty());
-            QVERIFY(!Module1.AnswerD[q].isEmpty());
-            const int right = Module1.CorrectAnswer[q].toInt();
-            QVERIFY(right >= 1 && right <= 4);
-            quiz.Option1[right]->click();
-            QTest::mouseClick(quiz.Label3[1], Qt::LeftButton);
-        }
-        settle();
-        QCOMPARE(Module1.Score, 10);
-        QCOMPARE(form<Welldone>().Label1->text(), u"Excellent work. You have scored 10 out of 10."_qs);
+        QVERIFY(!form<multiple>().Label6->text().isEmpty());
+        QVERIFY(!form<multiple>().Picture1->picture().isNull());
     }
 };
 
