@@ -33,10 +33,24 @@ PageText parsed(const QString &source) {
     return std::holds_alternative<PageText>(result) ? std::get<PageText>(result) : PageText{};
 }
 
+const QString kWords = QStringLiteral("Phidias made statues of the gods in gold and ivory. ");
+
 QImage solidPicture(const QString &) {
     QImage image(120, 90, QImage::Format_RGB32);
     image.fill(Qt::darkGreen);
     return image;
+}
+
+// A page titled "Page" with the given body, laid out, or the layout's refusal.
+std::variant<LaidOutPage, QString> layout(const QString &body, const PageStyle &style = paperStyle(),
+                                          const PictureSource &pictures = solidPicture) {
+    return layoutPage(parsed(QStringLiteral("= Page\n") + body), style, pictures);
+}
+wmf::DisplayList displayList(const std::variant<LaidOutPage, QString> &result) {
+    if (const auto *problem = std::get_if<QString>(&result)) ADD_FAILURE() << qPrintable(*problem);
+    return std::holds_alternative<LaidOutPage>(result)
+               ? wmf::readMetafile(std::get<LaidOutPage>(result).metafile).list
+               : wmf::DisplayList{};
 }
 
 class PageFiles : public ::testing::Test {
@@ -50,9 +64,8 @@ class PageFiles : public ::testing::Test {
     static wmf::ReadResult page(const QString &sub, const QString &name) {
         return wmf::readMetafileFile(folder_->filePath(sub + u'/' + name + QStringLiteral(".wmf")));
     }
-    static std::unique_ptr<QTemporaryDir> folder_;
+    static inline std::unique_ptr<QTemporaryDir> folder_;
 };
-std::unique_ptr<QTemporaryDir> PageFiles::folder_;
 
 // Every page is a readable metafile of text that fits where it is shown, and
 // no line runs past the page or into a picture.
@@ -79,7 +92,8 @@ TEST_F(PageFiles, EveryPageFitsWhereItIsShownAndNoLineRunsPastThePageOrIntoAPict
             EXPECT_GT(textRuns(list).size(), 10u);
             std::vector<wmf::RectF> pictures;
             for (const wmf::Item &item : list.items)
-                if (const auto *picture = std::get_if<wmf::Picture>(&item.what)) pictures.push_back(picture->target);
+                if (const auto *picture = std::get_if<wmf::Picture>(&item.what))
+                    pictures.push_back(picture->target);
             for (const wmf::TextRun &run : textRuns(list)) {
                 EXPECT_LE(runRight(run), list.widthTwips) << qPrintable(run.text);
                 for (const wmf::RectF &picture : pictures)
@@ -116,56 +130,40 @@ TEST(PageText, JoinsTheLinesOfAParagraphAndKeepsLinesOfTheirOwn) {
     EXPECT_EQ(page.blocks[5].kind, PageBlock::Kind::Heading);
 }
 
-TEST(PageText, RefusesAPageWithoutItsTitleFirst) {
-    EXPECT_TRUE(std::holds_alternative<QString>(parsePageText(QStringLiteral("Words first.\n= Title\n"))));
-    EXPECT_TRUE(std::holds_alternative<QString>(parsePageText(QStringLiteral("= One\n= Two\n"))));
-    EXPECT_TRUE(std::holds_alternative<QString>(parsePageText(QStringLiteral("# only a note\n"))));
+// No title first, a picture it does not know, text a metafile cannot hold,
+// text that cannot fit at the smallest size: each is refused.
+TEST(PageLayout, RefusesAPageItCannotMake) {
+    for (const char *source : {"Words first.\n= Title\n", "= One\n= Two\n", "# only a note\n"})
+        EXPECT_TRUE(std::holds_alternative<QString>(parsePageText(QString::fromUtf8(source)))) << source;
+    EXPECT_TRUE(std::holds_alternative<QString>(layout(QStringLiteral("[picture nothing]\n"), paperStyle(),
+                                                       [](const QString &) { return QImage(); })));
+    EXPECT_TRUE(std::holds_alternative<QString>(
+        layout(QStringLiteral("The name \u03A6\u03B5\u03B9\u03B4\u03AF\u03B1\u03C2.\n"))));
+    const auto tooLong = layout(kWords.repeated(200), screenStyle(kScreenPageWidth));
+    ASSERT_TRUE(std::holds_alternative<QString>(tooLong));
+    EXPECT_TRUE(std::get<QString>(tooLong).contains(QStringLiteral("does not fit")));
 }
 
-TEST(PageLayout, SetsALongerTextSmallerSoThePageStillFitsAndRefusesTextThatCannotFit) {
-    const QString words = QStringLiteral("Phidias made statues of the gods in gold and ivory. ");
+TEST(PageLayout, SetsALongerTextSmallerSoThePageStillFits) {
     const PageStyle style = screenStyle(kScreenPageWidth);
-    const auto bodyPoints = [&](int repeats) {
-        const auto result = layoutPage(parsed(QStringLiteral("= Page\n") + words.repeated(repeats)), style,
-                                       solidPicture);
-        if (const auto *problem = std::get_if<QString>(&result)) {
-            EXPECT_TRUE(problem->contains(QStringLiteral("does not fit"))) << qPrintable(*problem);
-            return -1.0;
-        }
-        return double(std::get<LaidOutPage>(result).bodyPoints);
-    };
-    EXPECT_EQ(bodyPoints(1), style.largestBody);
-    EXPECT_GT(bodyPoints(40), 0);
-    EXPECT_LT(bodyPoints(40), bodyPoints(1));
-    EXPECT_EQ(bodyPoints(200), -1.0);
-}
-
-TEST(PageLayout, RefusesAPictureItDoesNotKnowAndTextAMetafileCannotHold) {
-    const auto noPicture = [](const QString &) { return QImage(); };
-    EXPECT_TRUE(std::holds_alternative<QString>(
-        layoutPage(parsed(QStringLiteral("= Page\n[picture nothing]\n")), paperStyle(), noPicture)));
-    EXPECT_TRUE(std::holds_alternative<QString>(
-        layoutPage(parsed(QStringLiteral("= Page\nThe name \u03A6\u03B5\u03B9\u03B4\u03AF\u03B1\u03C2.\n")),
-                   paperStyle(), solidPicture)));
+    const auto shortPage = layout(kWords, style), longPage = layout(kWords.repeated(40), style);
+    ASSERT_TRUE(std::holds_alternative<LaidOutPage>(shortPage));
+    ASSERT_TRUE(std::holds_alternative<LaidOutPage>(longPage));
+    EXPECT_EQ(std::get<LaidOutPage>(shortPage).bodyPoints, style.largestBody);
+    EXPECT_LT(std::get<LaidOutPage>(longPage).bodyPoints, std::get<LaidOutPage>(shortPage).bodyPoints);
 }
 
 TEST(PageLayout, NeverBreaksALineInsideAButtonsCaption) {
-    const QString words = QStringLiteral("Click \"Next Question >>\" to go on. ").repeated(30);
-    const auto result = layoutPage(parsed(QStringLiteral("= Page\n") + words), paperStyle(), solidPicture);
-    ASSERT_TRUE(std::holds_alternative<LaidOutPage>(result));
-    const auto runs = textRuns(wmf::readMetafile(std::get<LaidOutPage>(result).metafile).list);
+    const auto runs =
+        textRuns(displayList(layout(QStringLiteral("Click \"Next Question >>\" to go on. ").repeated(30))));
     ASSERT_GT(runs.size(), 3u);
     for (const wmf::TextRun &run : runs)
         EXPECT_EQ(run.text.count(u'"') % 2, 0) << qPrintable(run.text);
 }
 
 TEST(PageLayout, TextBesideAPictureWrapsLeftOfItAndUsesTheFullWidthBelowIt) {
-    const QString words = QStringLiteral("Phidias made statues of the gods in gold and ivory. ").repeated(12);
-    const PageStyle style = screenStyle(kScreenPageWidth);
-    const auto result =
-        layoutPage(parsed(QStringLiteral("= Page\n[picture any]\n") + words), style, solidPicture);
-    ASSERT_TRUE(std::holds_alternative<LaidOutPage>(result));
-    const wmf::DisplayList list = wmf::readMetafile(std::get<LaidOutPage>(result).metafile).list;
+    const wmf::DisplayList list = displayList(
+        layout(QStringLiteral("[picture any]\n") + kWords.repeated(12), screenStyle(kScreenPageWidth)));
     wmf::RectF picture;
     for (const wmf::Item &item : list.items)
         if (const auto *p = std::get_if<wmf::Picture>(&item.what)) picture = p->target;

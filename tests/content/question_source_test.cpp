@@ -35,7 +35,7 @@ TEST(QuestionSource, ReadsTitleQuestionsAnswersAndTheMarkedRightAnswer) {
 TEST(QuestionSource, RefusesWhatTheProgramCouldNotReadBackUnchanged) {
     struct Case {
         const char *name;
-        QString from, to; // one replacement in the valid source; an empty `from` appends
+        QString from, to;    // one replacement in the valid source; an empty `from` appends
         const char *problem; // a part of the message, or "" for any
     };
     const Case cases[] = {
@@ -62,7 +62,8 @@ TEST(QuestionSource, RefusesWhatTheProgramCouldNotReadBackUnchanged) {
         EXPECT_TRUE(problem.contains(QLatin1String(c.problem))) << c.name << ": " << qPrintable(problem);
     }
     const QString source = validSource();
-    EXPECT_FALSE(problemOf(source.left(source.lastIndexOf(QStringLiteral("\n?")))).isEmpty()) << "nine questions";
+    EXPECT_FALSE(problemOf(source.left(source.lastIndexOf(QStringLiteral("\n?")))).isEmpty())
+        << "nine questions";
     QString fullLengths = validSource();
     fullLengths.replace(QStringLiteral("? Question 4"), QStringLiteral("? ") + QString(60, u'q'));
     fullLengths.replace(QStringLiteral("- Answer 2\n"), QStringLiteral("- ") + QString(30, u'a') + u'\n');

@@ -8,7 +8,9 @@
 class MetafileBuilder {
   public:
     // Word parameters as the record stores them.
-    MetafileBuilder &record(quint16 function, std::initializer_list<int> words) { return raw(function, words_(words)); }
+    MetafileBuilder &record(quint16 function, std::initializer_list<int> values) {
+        return raw(function, words(values));
+    }
     MetafileBuilder &raw(quint16 function, const QByteArray &parameters) {
         QByteArray p = parameters;
         if (p.size() % 2) p.append('\0');
@@ -23,7 +25,7 @@ class MetafileBuilder {
     QByteArray placeable(int left, int top, int right, int bottom, int inch, int objects = 8) const {
         QByteArray out;
         longWord(out, 0x9AC6CDD7);
-        out += words_({0, left, top, right, bottom, inch, 0, 0});
+        out += words({0, left, top, right, bottom, inch, 0, 0});
         quint16 sum = 0;
         for (int i = 0; i < 20; i += 2)
             sum ^= quint16(quint8(out[i]) | quint8(out[i + 1]) << 8);
@@ -40,9 +42,9 @@ class MetafileBuilder {
         word(out, quint16(value & 0xFFFF));
         word(out, quint16(value >> 16));
     }
-    static QByteArray words_(std::initializer_list<int> words) {
+    static QByteArray words(std::initializer_list<int> values) {
         QByteArray p;
-        for (int w : words)
+        for (int w : values)
             word(p, quint16(w));
         return p;
     }
@@ -52,15 +54,15 @@ class MetafileBuilder {
     }
     // The parameters of CREATEPENINDIRECT and CREATEBRUSHINDIRECT.
     static QByteArray pen(int style, int width, int r, int g, int b) {
-        return words_({style, width, 0}) + colour(r, g, b);
+        return words({style, width, 0}) + colour(r, g, b);
     }
     static QByteArray brush(int style, int r, int g, int b, int hatch = 0) {
-        return words_({style}) + colour(r, g, b) + words_({hatch});
+        return words({style}) + colour(r, g, b) + words({hatch});
     }
     // A LOGFONT cut after the face name's NUL when `full` is false, as Inkscape writes it.
     static QByteArray font(int height, int weight, bool italic, bool underline, const QByteArray &face,
                            bool full = true, int escapement = 0) {
-        QByteArray p = words_({height, 0, escapement, escapement, weight});
+        QByteArray p = words({height, 0, escapement, escapement, weight});
         p += QByteArray(1, char(italic)) + QByteArray(1, char(underline)) + QByteArray(6, '\0');
         QByteArray name = face + '\0';
         if (full) name.resize(32, '\0');
@@ -68,7 +70,7 @@ class MetafileBuilder {
     }
     // A counted, padded Latin-1 string as TEXTOUT stores it.
     static QByteArray text(const QByteArray &latin1) {
-        QByteArray p = words_({int(latin1.size())}) + latin1;
+        QByteArray p = words({int(latin1.size())}) + latin1;
         if (p.size() % 2) p.append('\0');
         return p;
     }
@@ -77,7 +79,7 @@ class MetafileBuilder {
 
   private:
     QByteArray header(int objects) const {
-        QByteArray out = words_({1, 9, 0x0300});
+        QByteArray out = words({1, 9, 0x0300});
         longWord(out, quint32(9 + records.size() / 2));
         word(out, quint16(objects));
         longWord(out, 0);

@@ -16,19 +16,15 @@ using namespace wmf;
 namespace {
 
 // Fonts need the application object; one lives for the whole run.
-class GuiEnvironment : public testing::Environment {
-  public:
+struct GuiEnvironment : testing::Environment {
     void SetUp() override {
         static int argc = 1;
-        static char name[] = "wmf_painter_test";
-        static char *argv[] = {name, nullptr};
-        app_ = std::make_unique<QGuiApplication>(argc, argv);
+        static char name[] = "wmf_painter_test", *argv[] = {name, nullptr};
+        app = std::make_unique<QGuiApplication>(argc, argv);
         registerFonts();
     }
-    void TearDown() override { app_.reset(); }
-
-  private:
-    std::unique_ptr<QGuiApplication> app_;
+    void TearDown() override { app.reset(); }
+    std::unique_ptr<QGuiApplication> app;
 };
 [[maybe_unused]] testing::Environment *const kGui = testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
@@ -90,8 +86,8 @@ TEST(WmfPainter, NothingOutsideTheClipRectangleShows) {
     b.record(0x020B, {0, 0}).record(0x020C, {100, 100});
     b.raw(0x02FC, MetafileBuilder::brush(0, 0, 128, 0)).record(0x012D, {0});
     b.raw(0x02FA, MetafileBuilder::pen(5, 0, 0, 0, 0)).record(0x012D, {1}); // no outline
-    b.record(0x0416, {50, 50, 0, 0});                      // keep the top-left quarter
-    b.record(0x041B, {100, 100, 0, 0});                    // a rectangle over everything
+    b.record(0x0416, {50, 50, 0, 0});                                       // keep the top-left quarter
+    b.record(0x041B, {100, 100, 0, 0});                                     // a rectangle over everything
     b.eof();
     const QImage image = renderDisplayList(readMetafile(b.placeable(0, 0, 100, 100, 96)).list);
     ASSERT_EQ(image.size(), QSize(100, 100));
@@ -126,7 +122,7 @@ TEST(WmfPainter, EscapementTurnsTheTextAnticlockwise) {
     b.record(0x020B, {0, 0}).record(0x020C, {200, 200});
     b.raw(0x02FB, MetafileBuilder::font(-20, 400, false, false, "Arial", false, 900));
     b.record(0x012D, {0}).record(0x0102, {1});
-    b.raw(0x0521, MetafileBuilder::text("HHHHHHHH") + MetafileBuilder::words_({150, 100})).eof();
+    b.raw(0x0521, MetafileBuilder::text("HHHHHHHH") + MetafileBuilder::words({150, 100})).eof();
     const QImage image = renderDisplayList(readMetafile(b.placeable(0, 0, 200, 200, 96)).list);
     const QRect ink = inkOf(image, Qt::black, 200);
     ASSERT_FALSE(ink.isEmpty());

@@ -20,7 +20,9 @@ QByteArray finish(MetafileBuilder &b, int objects = 8) {
     return b.placeable(0, 0, 1000, 500, 1000, objects);
 }
 // MOVETO (0,0), LINETO (1,1): one line item.
-MetafileBuilder &line(MetafileBuilder &b) { return b.record(0x0214, {0, 0}).record(0x0213, {1, 1}); }
+MetafileBuilder &line(MetafileBuilder &b) {
+    return b.record(0x0214, {0, 0}).record(0x0213, {1, 1});
+}
 
 template <typename T> const T &nth(const ReadResult &r, std::size_t i) {
     return std::get<T>(r.list.items.at(i).what);
@@ -38,15 +40,22 @@ TEST(WmfMapping, WindowAndMapModeRecordsMapALineOntoThePictureFrame) {
         std::vector<PointF> expected;
     };
     const Case cases[] = {
-        {"origin and extent", {{0x020B, 100, 200}, {0x020C, 500, 1000}, {0x0214, 100, 200}, {0x0213, 600, 1200}},
-         true, {{0, 0}, {1440, 720}}},
+        {"origin and extent",
+         {{0x020B, 100, 200}, {0x020C, 500, 1000}, {0x0214, 100, 200}, {0x0213, 600, 1200}},
+         true,
+         {{0, 0}, {1440, 720}}},
         {"Inkscape order: extent first, anisotropic",
-         {{0x020C, 500, 1000}, {0x020B, 0, 0}, {0x0103, 8}, {0x0214, 250, 500}, {0x0213, 500, 1000}}, true,
+         {{0x020C, 500, 1000}, {0x020B, 0, 0}, {0x0103, 8}, {0x0214, 250, 500}, {0x0213, 500, 1000}},
+         true,
          {{720, 360}, {1440, 720}}},
         {"isotropic keeps the aspect ratio",
-         {{0x0103, 7}, {0x020C, 100, 100}, {0x0214, 0, 0}, {0x0213, 100, 100}}, true, {{0, 0}, {720, 720}}},
+         {{0x0103, 7}, {0x020C, 100, 100}, {0x0214, 0, 0}, {0x0213, 100, 100}},
+         true,
+         {{0, 0}, {720, 720}}},
         {"no placeable header: the extent is pixels",
-         {{0x020C, 600, 800}, {0x0214, 20, 10}, {0x0213, 600, 800}}, false, {{150, 300}, {12000, 9000}}},
+         {{0x020C, 600, 800}, {0x0214, 20, 10}, {0x0213, 600, 800}},
+         false,
+         {{150, 300}, {12000, 9000}}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -77,8 +86,8 @@ TEST(WmfObjects, TheObjectTableFillsTheLowestFreeSlot) {
     b.raw(0x02FA, B::pen(0, 0, 0, 0, 255));    // slot 0 again
     b.record(0x012D, {0}).record(0x012D, {1}); // blue pen, green brush
     b.record(0x041B, {100, 100, 0, 0});
-    b.record(0x00F7, {0x300, 0});                       // palette: slot 2
-    b.raw(0x02FA, B::pen(0, 0, 1, 2, 3)).record(0x012D, {3}); // slot 3
+    b.record(0x00F7, {0x300, 0});                                                // palette: slot 2
+    b.raw(0x02FA, B::pen(0, 0, 1, 2, 3)).record(0x012D, {3});                    // slot 3
     b.raw(0x02FC, B::brush(0, 9, 9, 9)).record(0x012D, {4}).record(0x01F0, {4}); // slot 4, then deleted
     b.record(0x0418, {10, 10, 0, 0});
     const ReadResult r = readMetafile(finish(b));
@@ -137,11 +146,11 @@ TEST(WmfState, RestoreDcBringsBackPenClipAndTextColourRelativeOrAbsolute) {
 TEST(WmfText, TextRecordsCarryFontColourAlignmentPositionAdvancesAndClipRectangle) {
     MetafileBuilder b = page();
     b.raw(0x02FB, B::font(-50, 400, false, false, "Tahoma", false)).record(0x012D, {0});
-    b.raw(0x0A32, B::words_({10, 20, 3, 0x0006, 0, 0, 100, 50}) + "abc" + '\0' + B::words_({10, 20, 30}));
+    b.raw(0x0A32, B::words({10, 20, 3, 0x0006, 0, 0, 100, 50}) + "abc" + '\0' + B::words({10, 20, 30}));
     b.raw(0x02FB, B::font(-100, 700, true, true, "Times New Roman")).record(0x012D, {1});
     b.raw(0x0209, B::colour(139, 26, 26));
     b.record(0x012E, {24 | 6}).record(0x0102, {1});
-    b.raw(0x0521, B::text("caf\xe9 \x80\x93") + B::words_({200, 100}));
+    b.raw(0x0521, B::text("caf\xe9 \x80\x93") + B::words({200, 100}));
     const ReadResult r = readMetafile(finish(b));
     ASSERT_TRUE(r.ok()) << problemName(r.problem);
     const TextRun &ext = nth<TextRun>(r, 0);
@@ -195,10 +204,10 @@ QByteArray stretchDib(int srcW, int srcH, int width, int height, int bits, const
                       int used = 0) {
     QByteArray p;
     B::longWord(p, 0x00CC0020);
-    p += B::words_({0, srcH, srcW, 0, 0, 100, 100, 0, 0});
+    p += B::words({0, srcH, srcW, 0, 0, 100, 100, 0, 0});
     for (quint32 v : {40u, quint32(width), quint32(height)})
         B::longWord(p, v);
-    p += B::words_({1, bits});
+    p += B::words({1, bits});
     for (quint32 v : {0u, 0u, 0u, 0u, quint32(used), 0u})
         B::longWord(p, v);
     return p + data;
@@ -234,7 +243,7 @@ TEST(WmfBitmaps, BitBltWithoutBitmapFillsWithTheBrush) {
     b.raw(0x02FC, B::brush(0, 7, 8, 9)).record(0x012D, {0});
     QByteArray p;
     B::longWord(p, 0x00F00021);
-    b.raw(0x0940, p + B::words_({0, 0, 0, 50, 100, 0, 0}));
+    b.raw(0x0940, p + B::words({0, 0, 0, 50, 100, 0, 0}));
     const ReadResult r = readMetafile(finish(b));
     ASSERT_EQ(r.list.items.size(), 1u);
     EXPECT_EQ(nth<Fill>(r, 0).colour, (Rgb{7, 8, 9}));
@@ -258,8 +267,8 @@ TEST(WmfHostile, BrokenRecordsAndObjectsEndWithAProblemAndKeepWhatCameBefore) {
         std::function<void(MetafileBuilder &)> add; // after page(), before EOF
         Problem problem;
         std::size_t items;
-        int objects = 8;    // the header's object count
-        int penRed = -1;    // the first item's pen, where it matters
+        int objects = 8; // the header's object count
+        int penRed = -1; // the first item's pen, where it matters
         bool withEof = true;
     };
     const auto badSize = [](quint32 size) {
@@ -337,8 +346,8 @@ TEST(WmfHostile, BrokenRecordsAndObjectsEndWithAProblemAndKeepWhatCameBefore) {
 }
 
 TEST(WmfHostile, TooShortOrForeignBytesAreNotAMetafile) {
-    for (const QByteArray &bytes : {QByteArray(), QByteArray("GIF89a"), QByteArray::fromHex("d7cdc69a0000"),
-                                    QByteArray(64, '\xff')})
+    for (const QByteArray &bytes :
+         {QByteArray(), QByteArray("GIF89a"), QByteArray::fromHex("d7cdc69a0000"), QByteArray(64, '\xff')})
         EXPECT_EQ(readMetafile(bytes).problem, Problem::NotAMetafile) << bytes.toHex().constData();
 }
 

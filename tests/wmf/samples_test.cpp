@@ -59,13 +59,7 @@ class WmfSampleDetails : public testing::Test {
     }
 };
 
-class WmfSamples : public WmfSampleDetails, public testing::WithParamInterface<const char *> {
-  protected:
-    QString name() const { return QString::fromLatin1(GetParam()); }
-    ReadResult read() const {
-        return readMetafileFile(kSamples + QLatin1Char('/') + name() + QStringLiteral(".wmf"));
-    }
-};
+class WmfSamples : public WmfSampleDetails, public testing::WithParamInterface<const char *> {};
 
 QString hex(Rgb c) {
     return QStringLiteral("#%1")
@@ -78,8 +72,8 @@ QString hex(Rgb c) {
 // Text runs in order, their fonts and colours, and the pictures' pixel sizes
 // are what the record listing beside the sample says.
 TEST_P(WmfSamples, DisplayListHoldsTheRecordsTextsFontsColoursAndPictures) {
-    const ReadResult r = read();
-    const Expected e = expectedFor(name());
+    const ReadResult r = readMetafileFile(kSamples + QLatin1Char('/') + GetParam() + QStringLiteral(".wmf"));
+    const Expected e = expectedFor(QString::fromLatin1(GetParam()));
     ASSERT_TRUE(r.ok()) << problemName(r.problem) << " at " << r.problemOffset;
     EXPECT_TRUE(r.list.placeable);
     QStringList texts, colours, bitmaps;

@@ -78,9 +78,14 @@ TEST(WmfWriterFile, WhatTheWriterWritesTheReaderReadsBackAsTheSameDisplayList) {
     expected.placeable = true;
     expected.unitsPerInch = 1440;
     const Font font{QStringLiteral("Times New Roman"), -400, 0, 0, 700, true, false, false, 0};
-    const TextRun title{.at = {1000, 100}, .text = QStringLiteral("Phidias é – “Zeus”"), .font = font,
-                        .colour = {128, 0, 0}, .horizontal = HAlign::Centre, .vertical = VAlign::Top,
-                        .dx = {}, .box = {}};
+    const TextRun title{.at = {1000, 100},
+                        .text = QStringLiteral("Phidias é – “Zeus”"),
+                        .font = font,
+                        .colour = {128, 0, 0},
+                        .horizontal = HAlign::Centre,
+                        .vertical = VAlign::Top,
+                        .dx = {},
+                        .box = {}};
     TextRun spaced = title;
     spaced.at = {900, 300};
     spaced.text = QStringLiteral("abc");
@@ -98,13 +103,15 @@ TEST(WmfWriterFile, WhatTheWriterWritesTheReaderReadsBackAsTheSameDisplayList) {
         s.brush = drawn ? brush : Brush{Brush::Style::Null, {}, 0};
         return s;
     };
-    const Picture picture{.target = {500, 500, 800, 700},
-                          .bitmap = {3, 2, {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF102030, 0xFF405060, 0xFF708090}},
-                          .sourceWidth = 3,
-                          .sourceHeight = 2};
+    const Picture picture{
+        .target = {500, 500, 800, 700},
+        .bitmap = {3, 2, {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF102030, 0xFF405060, 0xFF708090}},
+        .sourceWidth = 3,
+        .sourceHeight = 2};
     for (const auto &d : std::initializer_list<decltype(Item::what)>{
              title, spaced, shape(Shape::Kind::Polyline, {{0, 0}, {100, 200}}),
-             shape(Shape::Kind::Rectangle, {}, {10, 20, 300, 400}), shape(Shape::Kind::Ellipse, {}, {5, 6, 7, 8}),
+             shape(Shape::Kind::Rectangle, {}, {10, 20, 300, 400}),
+             shape(Shape::Kind::Ellipse, {}, {5, 6, 7, 8}),
              shape(Shape::Kind::Polygon, {{0, 0}, {100, 0}, {50, 80}}),
              shape(Shape::Kind::Polyline, {{1, 2}, {3, 4}}, {}, false), picture})
         expected.items.push_back({d, {}});
