@@ -123,28 +123,24 @@ TEST(CertificateLayout, PrintsTheTwentyTwoTextStepsWithTheirPositionsColoursAndS
 
 TEST(CertificateLayout, DrawsThirtyTwoBlackFrameLinesTwoPixelsWideAfterTheText) {
     const auto job = drawn(fullMarks());
-    struct Margins {
-        double a, b;
-        bool inner;
-    };
-    const Margins frames[] = {
-        {45, 270, true}, {90, 315, true}, {135, 360, true}, {180, 405, false}, {225, 450, false}};
+    // Five frames of (a, b) margins, the first three with an inner frame; each rectangle
+    // is drawn top, left, right, bottom.
+    const double frames[][3] = {{45, 270, 1}, {90, 315, 1}, {135, 360, 1}, {180, 405, 0}, {225, 450, 0}};
     QList<QList<double>> expected;
     auto rectangle = [&expected](double l, double t, double r, double b) {
         expected << QList<double>{l, t, r, t} << QList<double>{l, t, l, b} << QList<double>{r, t, r, b}
                  << QList<double>{l, b, r, b};
     };
-    for (const Margins &m : frames) {
-        rectangle(m.a, m.b, W - m.a, H - m.b);
-        if (m.inner) rectangle(m.a + 600, m.b + 7050, W - m.a - 600, H - m.b - 3750);
+    for (const auto &[a, b, inner] : frames) {
+        rectangle(a, b, W - a, H - b);
+        if (inner) rectangle(a + 600, b + 7050, W - a - 600, H - b - 3750);
     }
     ASSERT_EQ(job->lines.size(), 32);
     for (qsizetype i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE(testing::Message() << "line " << i + 1);
         const PrintedLine &got = job->lines[i];
-        EXPECT_EQ((QList<double>{got.x1, got.y1, got.x2, got.y2}), expected[i]);
-        EXPECT_EQ(got.colour, kBlack);
-        EXPECT_EQ(got.width, 2);
+        EXPECT_EQ((QList<double>{got.x1, got.y1, got.x2, got.y2}), expected[i]) << "line " << i + 1;
+        EXPECT_EQ(got.colour, kBlack) << "line " << i + 1;
+        EXPECT_EQ(got.width, 2) << "line " << i + 1;
     }
     EXPECT_GT(job->log.indexOf(QStringLiteral("line")), job->log.lastIndexOf(QStringLiteral("text")));
 }

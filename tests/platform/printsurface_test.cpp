@@ -2,38 +2,9 @@
 
 #include <gtest/gtest.h>
 
-TEST(PrintSurfaceText, TextTakesTheFontColourAndPositionSetAndALineBreakMovesDownOneLineOfItsFont) {
-    auto job = std::make_shared<PrintJob>();
-    RecordingPrinter out(job);
-    out.setFontName(QStringLiteral("Times New Roman"));
-    out.setFontSize(25);
-    out.setForeColour({255, 0, 0});
-    out.setCurrentX(1000);
-    out.print(QStringLiteral("a"));
-    EXPECT_EQ(out.currentX(), 0);
-    EXPECT_EQ(out.currentY(), RecordingPrinter::lineOf(25));
-    // Without a line break the position moves on past the text, on the same line.
-    out.setFontSize(12);
-    out.setCurrentX(500);
-    out.print(QStringLiteral("abc"), false);
-    const double after = 500 + 3 * RecordingPrinter::charWidth(12);
-    EXPECT_EQ(out.currentX(), after);
-    EXPECT_EQ(out.currentY(), RecordingPrinter::lineOf(25));
-    out.print(QStringLiteral("d"));
-    EXPECT_EQ(out.currentX(), 0);
-    EXPECT_EQ(out.currentY(), RecordingPrinter::lineOf(25) + RecordingPrinter::lineOf(12));
-
-    ASSERT_EQ(job->texts.size(), 3);
-    EXPECT_EQ(job->texts[0].font, (PrintFont{QStringLiteral("Times New Roman"), 25}));
-    EXPECT_EQ(job->texts[0].colour, (Rgb{255, 0, 0}));
-    EXPECT_EQ((QList<double>{job->texts[0].x, job->texts[0].y}), (QList<double>{1000, 0}));
-    EXPECT_EQ((QList<double>{job->texts[1].x, job->texts[1].y}),
-              (QList<double>{500, RecordingPrinter::lineOf(25)}));
-    EXPECT_EQ((QList<double>{job->texts[2].x, job->texts[2].y}),
-              (QList<double>{after, RecordingPrinter::lineOf(25)}));
-    EXPECT_EQ(job->texts[2].font.points, 12);
-}
-
+// Where text goes, in which font and colour, and how a line break moves down one
+// line of the current font are checked step by step by the certificate and
+// worksheet layout tests.
 TEST(PrintSurfaceText, ALineThatWouldPassTheFootOfThePageGoesToTheTopOfANewPage) {
     auto job = std::make_shared<PrintJob>();
     RecordingPrinter out(job);

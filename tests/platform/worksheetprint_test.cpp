@@ -1,6 +1,5 @@
 #include "print/recordingprinter.h"
 #include "quiz/worksheetprint.h"
-#include "shell/module1.h"
 
 #include <gtest/gtest.h>
 
@@ -86,18 +85,6 @@ TEST(WorksheetLayout, PrintsTheHeaderTheTitleAndTenQuestionsAsDesigned) {
     // No page break and no end of its own.
     EXPECT_EQ(job->pages, 1);
     EXPECT_FALSE(job->log.contains(QStringLiteral("end")));
-}
-
-TEST(WorksheetLayout, TakesTheQuestionsAndAnswersFromTheSharedSet) {
-    SharedState set;
-    set.Question[10] = QStringLiteral("Who carved Athena?");
-    set.AnswerD[10] = QStringLiteral("Phidias");
-    const WorksheetText text =
-        worksheetprint::fromSet(set, QStringLiteral("Heading"), QStringLiteral("Title"));
-    EXPECT_EQ(text.heading, QStringLiteral("Heading"));
-    EXPECT_EQ(text.title, QStringLiteral("Title"));
-    EXPECT_EQ(text.question[10], set.Question[10]);
-    EXPECT_EQ(text.answerD[10], set.AnswerD[10]);
 }
 
 TEST(WorksheetPrint, EndsTheDocumentOrAbandonsItOnAnyFailureAndSaysWhatHappened) {

@@ -12,8 +12,7 @@
 #include <optional>
 
 struct PrintedText {
-    double x = 0;
-    double y = 0;
+    double x = 0, y = 0;
     QString text;
     PrintFont font;
     Rgb colour;
@@ -21,17 +20,13 @@ struct PrintedText {
 };
 
 struct PrintedLine {
-    double x1 = 0;
-    double y1 = 0;
-    double x2 = 0;
-    double y2 = 0;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     Rgb colour;
     int width = 0;
 };
 
 struct PrintedPicture {
-    double left = 0;
-    double top = 0;
+    double left = 0, top = 0;
     QSizeF size;
 };
 
@@ -44,8 +39,7 @@ struct PrintJob {
     int pages = 1;
     // Every operation in order: "text", "line", "picture", "page", "end".
     QStringList log;
-    bool ended = false;
-    bool abandoned = false;
+    bool ended = false, abandoned = false;
     // Drawing operations (texts, lines, pictures, the end) done before the
     // failure; the next one throws.
     std::optional<int> failAfter;

@@ -32,11 +32,6 @@ int rightOption(int question) {
     return (question - 1) % 4 + 1;
 }
 
-void writeSampleSet(TestWorld &world, const QString &title = u"Phidias the sculptor"_qs,
-                    const std::array<QuestionSetEntry, 10> &entries = sampleSet()) {
-    world.writeFile(u"multiple/phidias.txt"_qs, questionSetBytes(title, entries));
-}
-
 void click(LabelButton *button) {
     QVERIFY(button->isVisible());
     QTest::mouseClick(button, Qt::LeftButton);
@@ -45,7 +40,7 @@ void click(LabelButton *button) {
 // The topic menu's "Multiple Choice", on the sample set written to disc.
 multiple &openQuiz(TestWorld &world, const QString &title = u"Phidias the sculptor"_qs,
                    const std::array<QuestionSetEntry, 10> &entries = sampleSet()) {
-    writeSampleSet(world, title, entries);
+    world.writeFile(u"multiple/phidias.txt"_qs, questionSetBytes(title, entries));
     form<phidias>().showScreen();
     QTest::mouseClick(form<phidias>().label3[0], Qt::LeftButton);
     return form<multiple>();
@@ -136,7 +131,7 @@ class QuizScreens : public QObject {
         QCOMPARE(world.messages.shown.size(), 2);
         QCOMPARE(Stage::current().frontScreen(), &form<phidias>());
         // The file was closed: it can be replaced and read at once.
-        writeSampleSet(world);
+        world.writeFile(u"multiple/phidias.txt"_qs, questionSetBytes(u"Phidias"_qs, sampleSet()));
         QTest::mouseClick(form<phidias>().label3[0], Qt::LeftButton);
         QVERIFY(isLoaded<multiple>());
     }
@@ -189,7 +184,7 @@ class QuizScreens : public QObject {
         QCOMPARE(Module1.QuestionScore[2], 0);
     }
 
-    void theScoreBandsAndTheWrongAnswerRows_data() {
+    void theResultsAndTheWrongAnswerRowsAfterAQuiz_data() {
         QTest::addColumn<QList<int>>("right");
         QTest::addColumn<QString>("sentence");
         QTest::newRow("10") << questionsUpTo(10) << u"Excellent work. You have scored 10 out of 10."_qs;
@@ -199,7 +194,7 @@ class QuizScreens : public QObject {
         QTest::newRow("7") << questionsUpTo(7) << u"You have scored 7 out of 10."_qs;
         QTest::newRow("0, ten Next clicks") << QList<int>{} << u"You have scored 0 out of 10."_qs;
     }
-    void theScoreBandsAndTheWrongAnswerRows() {
+    void theResultsAndTheWrongAnswerRowsAfterAQuiz() {
         QFETCH(QList<int>, right);
         QFETCH(QString, sentence);
         TestWorld world(false);
@@ -227,44 +222,34 @@ class QuizScreens : public QObject {
             QVERIFY(results.Label5->isVisible());
             QVERIFY(results.Label5->text().isEmpty());
             QCOMPARE(Module1.QuizHeading, u"Lives of Hellas"_qs);
+            // The timers: on view, then the picture, then the name's focus and highlighted buttons.
+            moveOver(&results);
+            QVERIFY(!results.Label3[0]->isOpaque());
+            QVERIFY(results.Picture1->source().isEmpty());
+            QTRY_VERIFY(!results.Timer1->isActive() && !results.Timer2->isActive() &&
+                        !results.Timer3->isActive());
+            QCOMPARE(results.Picture1->source(), u"images\\homersm.jpg"_qs);
+            QVERIFY(results.Text1->hasFocus());
+            QVERIFY(results.Label3[0]->isOpaque());
+            QVERIFY(results.Label3[1]->isOpaque());
+            QTest::keyClicks(results.Text1, u"Alexandros Pericleous Papadopoulos"_qs);
+            QCOMPARE(results.Text1->text(), u"Alexandros Pericleous Pap"_qs);
         } else {
             QCOMPARE(results.Label3[0]->caption(), u"Check Wrong Answers"_qs);
             QCOMPARE(results.Label5->text(),
                      u"Click the button above to check which questions you answered incorrectly."_qs);
             QVERIFY(results.Label5->isVisible());
             QVERIFY(!results.Text1->isVisible());
+            // "Check Wrong Answers" shows the rows; their "Exit" returns past the results.
+            click(results.Label3[0]);
+            QCOMPARE(Stage::current().frontScreen(), &wrong);
+            QVERIFY(wrong.Label2[9 - right.size()]->isVisible());
+            click(wrong.Label3[1]);
+            settle();
+            QVERIFY(!isLoaded<Welldone>());
+            QVERIFY(!isLoaded<Wrong>());
+            QCOMPARE(Stage::current().frontScreen(), &form<phidias>());
         }
-    }
-
-    void theResultsTimersLoadThePictureThenFocusTheNameOfAtMostTwentyFiveCharacters() {
-        TestWorld world(false);
-        finishQuiz(openQuiz(world), questionsUpTo(10));
-        Welldone &results = form<Welldone>();
-        moveOver(&results);
-        QVERIFY(!results.Label3[0]->isOpaque());
-        QVERIFY(results.Picture1->source().isEmpty());
-        QTRY_VERIFY(!results.Timer1->isActive() && !results.Timer2->isActive() &&
-                    !results.Timer3->isActive());
-        QCOMPARE(results.Picture1->source(), u"images\\homersm.jpg"_qs);
-        QVERIFY(results.Text1->hasFocus());
-        QVERIFY(results.Label3[0]->isOpaque());
-        QVERIFY(results.Label3[1]->isOpaque());
-        QTest::keyClicks(results.Text1, u"Alexandros Pericleous Papadopoulos"_qs);
-        QCOMPARE(results.Text1->text(), u"Alexandros Pericleous Pap"_qs);
-    }
-
-    void checkWrongAnswersShowsTheRowsAndItsExitReturnsPastTheResults() {
-        TestWorld world(false);
-        finishQuiz(openQuiz(world), {});
-        click(form<Welldone>().Label3[0]);
-        QCOMPARE(Stage::current().frontScreen(), &form<Wrong>());
-        QCOMPARE(visibleRows(), 10);
-        QVERIFY(form<Wrong>().Label2[9]->isVisible());
-        click(form<Wrong>().Label3[1]);
-        settle();
-        QVERIFY(!isLoaded<Welldone>());
-        QVERIFY(!isLoaded<Wrong>());
-        QCOMPARE(Stage::current().frontScreen(), &form<phidias>());
     }
 
     void exitOnTheResultsClosesTheWrongAnswersTooAndASecondQuizShowsOnlyItsOwnRows() {
