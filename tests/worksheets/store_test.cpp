@@ -84,20 +84,21 @@ TEST_F(WorksheetStoreTest, ASavedWorksheetIsSeventyTwoCrLfLinesThatReadBackAsWri
 }
 
 TEST_F(WorksheetStoreTest, SavingWritesTheFileAndEntersANewTitleOnceIntoTheCatalogue) {
-    struct Case {
-        const char *catalogueName; QByteArray before; const char *title;
-        bool saved; QByteArray after; const char *fileName; int count;
-    };
+    struct Case { const char *catalogueName; QByteArray before; const char *title; bool saved; QByteArray after;
+                  const char *fileName; };
     const Case cases[] = {
-        {"track.txt", kTwo, "Corinth", true, " 3 \r\nTroy\r\nDelphi\r\nCorinth\r\n", "Corinth.txt", 3},
-        {"track.txt", kTwo, "Troy", true, kTwo, "Troy.txt", 2}, // replaced, no second entry
-        {"track.txt", kTwo, "troy", true, " 3 \r\nTroy\r\nDelphi\r\ntroy\r\n", "troy.txt", 3}, // case counts
-        {"track.txt", " 0 \r\n", "Gods, heroes", true, " 1 \r\nGods& heroes\r\n", "Gods& heroes.txt", 1},
-        {"track.txt", QByteArray(), "Olympia", true, " 1 \r\nOlympia\r\n", "Olympia.txt", 1}, // no catalogue yet
-        {"Track.txt", " 1 \r\nTroy\r\n", "Delphi", true, " 2 \r\nTroy\r\nDelphi\r\n", "Delphi.txt", 2},
-        {"track.txt", " 3 \r\nTroy\r\nDelphi\r\n", "Corinth", false, " 3 \r\nTroy\r\nDelphi\r\n", nullptr, 0},
-        {"track.txt", thousandTitles(), "One more", false, thousandTitles(), "One more.txt", 0},
-        {"track.txt", thousandTitles(), "Title 1000", true, thousandTitles(), "Title 1000.txt", 1000}};
+        {"track.txt", kTwo, "Corinth", true, " 3 \r\nTroy\r\nDelphi\r\nCorinth\r\n", "Corinth.txt"},
+        {"track.txt", kTwo, "Troy", true, kTwo, "Troy.txt"}, // replaced, no second entry
+        {"track.txt", kTwo, "troy", true, " 3 \r\nTroy\r\nDelphi\r\ntroy\r\n", "troy.txt"}, // case counts
+        {"track.txt", " 0 \r\n", "Gods, heroes", true, " 1 \r\nGods& heroes\r\n", "Gods& heroes.txt"},
+        {"track.txt", QByteArray(), "Olympia", true, " 1 \r\nOlympia\r\n", "Olympia.txt"}, // no catalogue yet
+        {"Track.txt", " 1 \r\nTroy\r\n", "Delphi", true, " 2 \r\nTroy\r\nDelphi\r\n", "Delphi.txt"},
+        {"track.txt", " 3 \r\nTroy\r\nDelphi\r\n", "Corinth", false, " 3 \r\nTroy\r\nDelphi\r\n", "Corinth.txt"}, // damaged: written, not entered
+        {"track.txt", kTwo, "track", false, kTwo, nullptr}, // refused titles write nothing
+        {"track.txt", kTwo, "PHIDIAS", false, kTwo, nullptr},
+        {"track.txt", kTwo, "../escape", false, kTwo, nullptr},
+        {"track.txt", thousandTitles(), "One more", false, thousandTitles(), "One more.txt"},
+        {"track.txt", thousandTitles(), "Title 1000", true, thousandTitles(), "Title 1000.txt"}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.title);
         QDir(folder()).removeRecursively();
@@ -117,9 +118,12 @@ TEST_F(WorksheetStoreTest, SavingWritesTheFileAndEntersANewTitleOnceIntoTheCatal
         if (c.fileName) {
             EXPECT_EQ(read(QString::fromUtf8(c.fileName)), QByteArray("new\r\n"));
             EXPECT_EQ(store.worksheetPath(title), path(QString::fromUtf8(c.fileName)));
+        } else {
+            EXPECT_EQ(filesInFolder(), QStringList({u"Troy.txt"_qs, u"track.txt"_qs}));
+            EXPECT_EQ(read(QStringLiteral("Troy.txt")), QByteArray("old\r\n"));
         }
         if (c.saved) {
-            EXPECT_EQ(state_->WorksheetCount, c.count);
+            EXPECT_EQ(catalogueBytes(*state_), c.after); // the count and titles follow at once
         }
         EXPECT_EQ(QDir(folder()).entryList({QStringLiteral("*rack.txt")}, QDir::Files).size(), 1);
     }
@@ -161,37 +165,26 @@ TEST_F(WorksheetStoreTest, AnInterruptedWorksheetWriteLeavesTheOldWorksheetAndCa
     EXPECT_EQ(filesInFolder(), QStringList({QStringLiteral("Troy.txt"), QStringLiteral("track.txt")}));
 }
 
-TEST_F(WorksheetStoreTest, AnInterruptedCatalogueWriteLeavesTheOldCatalogueWhole) {
-    write(QStringLiteral("track.txt"), kTwo);
-    WorksheetStore store(folder());
-    store.beforeCommit = [](QSaveFile &file) { return !file.fileName().endsWith(u"track.txt"); };
-    EXPECT_FALSE(store.saveWorksheet(QStringLiteral("Corinth"), "x\r\n", *state_));
-    EXPECT_FALSE(store.deleteWorksheet(QStringLiteral("Troy"), *state_));
-    EXPECT_EQ(read(QStringLiteral("track.txt")), kTwo);
-    EXPECT_EQ(read(QStringLiteral("Corinth.txt")), QByteArray("x\r\n"));
-}
-
-TEST_F(WorksheetStoreTest, ACatalogueLockedByAnotherCopyFailsAfterTheWaitWithoutWriting) {
-    const QByteArray catalogue = " 1 \r\nTroy\r\n";
-    write(QStringLiteral("track.txt"), catalogue);
-    QLockFile other(path(QStringLiteral("track.txt.lock")));
-    ASSERT_TRUE(other.tryLock(0));
-    WorksheetStore store(folder());
-    store.lockWaitMs = 50;
-    EXPECT_FALSE(store.saveWorksheet(QStringLiteral("Corinth"), "x\r\n", *state_));
-    EXPECT_FALSE(store.deleteWorksheet(QStringLiteral("Troy"), *state_));
-    EXPECT_EQ(read(QStringLiteral("track.txt")), catalogue);
-    other.unlock();
-    EXPECT_TRUE(store.saveWorksheet(QStringLiteral("Corinth"), "x\r\n", *state_));
-}
-
-TEST_F(WorksheetStoreTest, ARefusedTitleWritesNothing) {
-    write(QStringLiteral("track.txt"), " 0 \r\n");
-    WorksheetStore store(folder());
-    for (const QString &title : {QStringLiteral("track"), QStringLiteral("../escape"), QStringLiteral("PHIDIAS")})
-        EXPECT_FALSE(store.saveWorksheet(title, "x\r\n", *state_)) << title.toStdString();
-    EXPECT_EQ(read(QStringLiteral("track.txt")), QByteArray(" 0 \r\n"));
-    EXPECT_EQ(filesInFolder(), QStringList({QStringLiteral("track.txt")}));
+TEST_F(WorksheetStoreTest, ACatalogueThatCannotBeRewrittenOrIsLockedByAnotherCopyIsLeftWhole) {
+    for (bool locked : {false, true}) {
+        SCOPED_TRACE(locked ? "locked" : "interrupted");
+        write(QStringLiteral("track.txt"), kTwo);
+        QLockFile other(path(QStringLiteral("track.txt.lock")));
+        WorksheetStore store(folder());
+        store.lockWaitMs = 50;
+        if (locked) {
+            ASSERT_TRUE(other.tryLock(0));
+        } else {
+            store.beforeCommit = [](QSaveFile &file) { return !file.fileName().endsWith(u"track.txt"); };
+        }
+        EXPECT_FALSE(store.saveWorksheet(QStringLiteral("Corinth"), "x\r\n", *state_));
+        EXPECT_FALSE(store.deleteWorksheet(QStringLiteral("Troy"), *state_));
+        EXPECT_EQ(read(QStringLiteral("track.txt")), kTwo);
+        if (!locked) {
+            EXPECT_EQ(read(QStringLiteral("Corinth.txt")), QByteArray("x\r\n"));
+        }
+    }
+    EXPECT_TRUE(WorksheetStore(folder()).saveWorksheet(QStringLiteral("Corinth"), "x\r\n", *state_)); // lock freed
 }
 
 TEST_F(WorksheetStoreTest, TwoProcessesSavingAtOnceLoseNoTitle) {

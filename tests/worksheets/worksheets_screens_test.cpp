@@ -47,16 +47,22 @@ void fillWizard(wizard &w, const WorksheetDraft &draft) {
     }
 }
 
-// A catalogue of titles "Worksheet 1" to "Worksheet n"; their files are written apart.
-void writeCatalogue(const TestWorld &world, int count) {
-    QByteArray catalogue = ' ' + QByteArray::number(count) + " \r\n";
-    for (int i = 1; i <= count; ++i)
-        catalogue += "Worksheet " + QByteArray::number(i) + "\r\n";
-    world.writeFile(QStringLiteral("multiple/track.txt"), catalogue);
+QStringList numbered(int count) {
+    QStringList titles;
+    for (int i = 1; i <= count; ++i) titles.append(QStringLiteral("Worksheet %1").arg(i));
+    return titles;
 }
 
-void writeWorksheet(const TestWorld &world, const QString &fileTitle, const QByteArray &bytes) {
-    world.writeFile(QStringLiteral("multiple/") + fileTitle + QStringLiteral(".txt"), bytes);
+// Enters the titles in the catalogue, with a commas-escaped worksheet file for each unless told not to.
+QByteArray writeCatalogue(const TestWorld &world, const QStringList &titles, bool withFiles = true, int correct = 2) {
+    QByteArray catalogue = ' ' + QByteArray::number(titles.size()) + " \r\n";
+    for (const QString &title : titles) {
+        const QString stored = QString(title).replace(u',', u'&');
+        catalogue += stored.toUtf8() + "\r\n";
+        if (withFiles) world.writeFile(u"multiple/"_qs + stored + u".txt"_qs, worksheetBytes(sampleDraft(title, correct)));
+    }
+    world.writeFile(QStringLiteral("multiple/track.txt"), catalogue);
+    return catalogue;
 }
 
 QStringList shownEntries(const worksheets &screen) {
@@ -93,8 +99,7 @@ class WorksheetScreens : public QObject {
 
     void genworkReportsTheFirstProblemAndAFullCatalogueIsNeverWritten() {
         TestWorld world;
-        writeCatalogue(world, 1000);
-        const QByteArray catalogue = world.readFile(QStringLiteral("multiple/track.txt"));
+        const QByteArray catalogue = writeCatalogue(world, numbered(1000), false);
         const QDir folder(world.folder() + QStringLiteral("/multiple"));
         const QStringList files = folder.entryList(QDir::Files);
         wizard &w = form<wizard>();
@@ -187,25 +192,21 @@ class WorksheetScreens : public QObject {
         QCOMPARE(rightEdgeColour(w.Check1[0]), QColor(39, 63, 137));
     }
 
-    void exitUnloadsTheWizardAndForgetsWhatWasTyped() {
-        TestWorld world;
-        form<wizard>().Text1->setText(QStringLiteral("Draft"));
-        click(form<wizard>().Label3[0]);
-        settle();
-        QVERIFY(!isLoaded<wizard>());
-        QCOMPARE(form<wizard>().Text1->text(), QString());
-    }
-
     // The main menu's authoring entries
 
-    void theMenuOpensTheWizardOverItselfAndTheCatalogueInsteadOfItself() {
+    void theMenuOpensTheWizardOverItselfAndTheCatalogueInsteadOfItselfAndExitReturns() {
         TestWorld world;
         intro0 &menu = form<intro0>();
         menu.showScreen();
         click(menu.Label2[17]);
         QVERIFY(isLoaded<wizard>());
         QCOMPARE(world.stage().frontScreen(), &form<wizard>());
-        click(form<wizard>().Label3[0]);
+        form<wizard>().Text1->setText(QStringLiteral("Draft"));
+        click(form<wizard>().Label3[0]); // Exit unloads the wizard, forgetting what was typed
+        settle();
+        QVERIFY(!isLoaded<wizard>());
+        QCOMPARE(form<wizard>().Text1->text(), QString());
+        form<wizard>().unloadScreen();
         settle();
         click(form<intro0>().Label2[18]);
         settle();
@@ -230,7 +231,7 @@ class WorksheetScreens : public QObject {
             {1000, QString(41, u'>'), u"16 [Worksheet 985..Worksheet 1000] < Page 42"_qs}};
         for (const auto &[count, arrows, expected] : cases) {
             TestWorld world;
-            writeCatalogue(world, count);
+            writeCatalogue(world, numbered(count), false);
             worksheets &screen = form<worksheets>();
             for (QChar arrow : arrows)
                 click(screen.Label3[arrow == u'>' ? 1 : 0]);
@@ -240,7 +241,7 @@ class WorksheetScreens : public QObject {
 
     void theTitlesStandInTwoColumnsOfTwelve() {
         TestWorld world;
-        writeCatalogue(world, 24);
+        writeCatalogue(world, numbered(24), false);
         worksheets &screen = form<worksheets>();
         QCOMPARE(screen.Label2[13]->caption(), u"Worksheet 13"_qs);
         QCOMPARE(screen.Label2[13]->geometry(), toPixels(TwipRect{6120, 720, 5715, 375}));
@@ -263,30 +264,21 @@ class WorksheetScreens : public QObject {
         QVERIFY(!screen.Check2->isChecked());
     }
 
-    void aTitleTypedWithACommaIsListedWithItAndOpensItsFile() {
-        TestWorld world;
-        world.writeFile(QStringLiteral("multiple/track.txt"), " 1 \r\nGods& heroes\r\n");
-        writeWorksheet(world, QStringLiteral("Gods& heroes"), worksheetBytes(sampleDraft(u"Gods, heroes"_qs)));
-        worksheets &screen = form<worksheets>();
-        QCOMPARE(screen.Label2[1]->caption(), u"Gods, heroes"_qs);
-        click(screen.Label2[1]);
-        QVERIFY(world.messages.shown.isEmpty());
-        QCOMPARE(Module1.SetTitle, u"Gods, heroes"_qs);
-    }
-
     void aWorksheetTakenAsAQuizShowsTheProgramsTitleAndTheMenusPicture() {
         TestWorld world;
-        world.writeFile(QStringLiteral("multiple/track.txt"), " 1 \r\nSculptors\r\n");
-        writeWorksheet(world, QStringLiteral("Sculptors"), worksheetBytes(sampleDraft(u"Sculptors"_qs)));
+        writeCatalogue(world, {u"Gods, heroes"_qs}); // stored with "&", shown and opened with the comma
         form<intro0>().showScreen();
         click(form<intro0>().Label2[18]);
         settle();
+        QCOMPARE(form<worksheets>().Label2[1]->caption(), u"Gods, heroes"_qs);
         click(form<worksheets>().Label2[1]);
+        QVERIFY(world.messages.shown.isEmpty());
         QVERIFY(isLoaded<multiple>());
         multiple &quiz = form<multiple>();
         QCOMPARE(world.stage().frontScreen(), &quiz);
         QCOMPARE(quiz.Label5->text(), u"Lives of Hellas"_qs);
-        QCOMPARE(quiz.Label6->text(), u"Sculptors"_qs);
+        QCOMPARE(quiz.Label6->text(), u"Gods, heroes"_qs);
+        QCOMPARE(Module1.SetTitle, u"Gods, heroes"_qs);
         QCOMPARE(quiz.Label2->text(), u"Who carved statue 1?"_qs);
         QVERIFY(!quiz.Picture1->source().isEmpty());
         QCOMPARE(quiz.Picture1->source(), form<intro0>().Image1->source());
@@ -297,8 +289,7 @@ class WorksheetScreens : public QObject {
 
     void editModeFillsTheWizardFromTheWorksheet() {
         TestWorld world;
-        world.writeFile(QStringLiteral("multiple/track.txt"), " 1 \r\nSculptors\r\n");
-        writeWorksheet(world, QStringLiteral("Sculptors"), worksheetBytes(sampleDraft(u"Sculptors"_qs, 3)));
+        writeCatalogue(world, {u"Sculptors"_qs}, true, 3);
         worksheets &screen = form<worksheets>();
         click(screen.Check1);
         click(screen.Label2[1]);
@@ -315,12 +306,11 @@ class WorksheetScreens : public QObject {
 
     void aMissingShortOrUnfillableWorksheetIsReportedInEveryModeAndChangesNothing() {
         TestWorld world;
-        const QByteArray catalogue = " 3 \r\nGone\r\nShort\r\nBad tick\r\n";
-        world.writeFile(QStringLiteral("multiple/track.txt"), catalogue);
-        writeWorksheet(world, QStringLiteral("Short"), worksheetBytes(sampleDraft(u"Short"_qs)).left(300));
+        const QByteArray catalogue = writeCatalogue(world, {u"Gone"_qs, u"Short"_qs, u"Bad tick"_qs}, false);
+        world.writeFile(u"multiple/Short.txt"_qs, worksheetBytes(sampleDraft(u"Short"_qs)).left(300));
         QByteArray badTick = worksheetBytes(sampleDraft(u"Bad tick"_qs));
         badTick.replace(badTick.indexOf("\r\n2\r\n"), 5, "\r\n7\r\n");
-        writeWorksheet(world, QStringLiteral("Bad tick"), badTick);
+        world.writeFile(u"multiple/Bad tick.txt"_qs, badTick);
         Module1.SetTitle = QStringLiteral("Before");
         worksheets &screen = form<worksheets>();
         click(screen.Label2[1]); // quiz
@@ -339,12 +329,7 @@ class WorksheetScreens : public QObject {
 
     void deletingAsksThenCancelChangesNothingAndOkRedrawsThePage() {
         TestWorld world;
-        writeCatalogue(world, 30);
-        for (int i = 1; i <= 30; ++i) {
-            const QString title = QStringLiteral("Worksheet %1").arg(i);
-            writeWorksheet(world, title, worksheetBytes(sampleDraft(title)));
-        }
-        const QByteArray before = world.readFile(QStringLiteral("multiple/track.txt"));
+        const QByteArray before = writeCatalogue(world, numbered(30));
         worksheets &screen = form<worksheets>();
         click(screen.Check2);
         world.messages.answers = {false, true};
@@ -366,8 +351,7 @@ class WorksheetScreens : public QObject {
 
     void deletingTheOnlyTitleOfTheLastPageLeavesItEmptyWithTheArrowsAsTheyWere() {
         TestWorld world;
-        writeCatalogue(world, 25);
-        writeWorksheet(world, QStringLiteral("Worksheet 25"), worksheetBytes(sampleDraft(u"Worksheet 25"_qs)));
+        writeCatalogue(world, numbered(25));
         worksheets &screen = form<worksheets>();
         click(screen.Label3[1]);
         click(screen.Check2);
