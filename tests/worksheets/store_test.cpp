@@ -93,7 +93,8 @@ TEST_F(WorksheetStoreTest, SavingWritesTheFileAndEntersANewTitleOnceIntoTheCatal
         {"track.txt", " 0 \r\n", "Gods, heroes", true, " 1 \r\nGods& heroes\r\n", "Gods& heroes.txt"},
         {"track.txt", QByteArray(), "Olympia", true, " 1 \r\nOlympia\r\n", "Olympia.txt"}, // no catalogue yet
         {"Track.txt", " 1 \r\nTroy\r\n", "Delphi", true, " 2 \r\nTroy\r\nDelphi\r\n", "Delphi.txt"},
-        {"track.txt", " 3 \r\nTroy\r\nDelphi\r\n", "Corinth", false, " 3 \r\nTroy\r\nDelphi\r\n", "Corinth.txt"}, // damaged: written, not entered
+        // A damaged catalogue, like a full one, gets the worksheet written but not entered.
+        {"track.txt", " 3 \r\nTroy\r\nDelphi\r\n", "Corinth", false, " 3 \r\nTroy\r\nDelphi\r\n", "Corinth.txt"},
         {"track.txt", kTwo, "track", false, kTwo, nullptr}, // refused titles write nothing
         {"track.txt", kTwo, "PHIDIAS", false, kTwo, nullptr},
         {"track.txt", kTwo, "../escape", false, kTwo, nullptr},
@@ -184,7 +185,8 @@ TEST_F(WorksheetStoreTest, ACatalogueThatCannotBeRewrittenOrIsLockedByAnotherCop
             EXPECT_EQ(read(QStringLiteral("Corinth.txt")), QByteArray("x\r\n"));
         }
     }
-    EXPECT_TRUE(WorksheetStore(folder()).saveWorksheet(QStringLiteral("Corinth"), "x\r\n", *state_)); // lock freed
+    // Once the other copy lets go, saving works again.
+    EXPECT_TRUE(WorksheetStore(folder()).saveWorksheet(QStringLiteral("Corinth"), "x\r\n", *state_));
 }
 
 TEST_F(WorksheetStoreTest, TwoProcessesSavingAtOnceLoseNoTitle) {
