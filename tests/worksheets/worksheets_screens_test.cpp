@@ -250,22 +250,6 @@ class WorksheetScreens : public QObject {
         QCOMPARE(screen.Label2[7]->geometry(), toPixels(TwipRect{120, 720 + 3600, 5685, 375}));
     }
 
-    void tickingOneModeUnticksTheOther() {
-        TestWorld world;
-        worksheets &screen = form<worksheets>();
-        QCOMPARE(rightEdgeColour(screen.Check1), QColor(39, 63, 137));
-        QCOMPARE(rightEdgeColour(screen.Check2), QColor(39, 63, 137));
-        click(screen.Check1);
-        click(screen.Check2);
-        QVERIFY(!screen.Check1->isChecked());
-        QVERIFY(screen.Check2->isChecked());
-        click(screen.Check1);
-        QVERIFY(!screen.Check2->isChecked());
-        click(screen.Check1);
-        QVERIFY(!screen.Check1->isChecked());
-        QVERIFY(!screen.Check2->isChecked());
-    }
-
     void aWorksheetTakenAsAQuizShowsTheProgramsTitleAndTheMenusPicture() {
         TestWorld world;
         writeCatalogue(world, {u"Gods, heroes"_qs}); // stored with "&", shown and opened with the comma
@@ -289,12 +273,22 @@ class WorksheetScreens : public QObject {
         QVERIFY(isLoaded<worksheets>());
     }
 
-    void editModeFillsTheWizardFromTheWorksheet() {
+    void theModeTicksExcludeEachOtherAndEditFillsTheWizardFromTheWorksheet() {
         TestWorld world;
         writeCatalogue(world, {u"Sculptors"_qs}, true, 3);
         worksheets &screen = form<worksheets>();
+        QCOMPARE(rightEdgeColour(screen.Check1), QColor(39, 63, 137));
+        QCOMPARE(rightEdgeColour(screen.Check2), QColor(39, 63, 137));
         click(screen.Check1);
+        click(screen.Check1);
+        QVERIFY(!screen.Check1->isChecked());
+        click(screen.Check1);
+        click(screen.Check2);
+        QVERIFY(!screen.Check1->isChecked());
+        click(screen.Check1);
+        QVERIFY(!screen.Check2->isChecked());
         click(screen.Label2[1]);
+        QVERIFY(world.messages.asked.isEmpty());
         QVERIFY(isLoaded<wizard>());
         wizard &w = form<wizard>();
         QCOMPARE(world.stage().frontScreen(), &w);
