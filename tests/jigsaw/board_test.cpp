@@ -46,10 +46,11 @@ class JigsawTest : public ::testing::Test {
 
 } // namespace
 
-// The tray seats are checked where the tray fills, the picture offsets by the pieces on screen.
+// The tray seats are checked where the tray fills.
 TEST_F(JigsawTest, HomesAndCellsLieExactlyToTheTwipAndTheMaximumIsTwelve) {
     EXPECT_EQ(JigsawBoard::home(0), QPoint(3720, 1320));
     EXPECT_EQ(JigsawBoard::home(11), QPoint(9480, 5160));
+    EXPECT_EQ(JigsawBoard::pictureOffset(6), QPoint(-3600, -1800));
     const TwipRect cell = board.slot(5);
     EXPECT_EQ(QRect(cell.left, cell.top, cell.width, cell.height), QRect(5640, 3180, 1800, 1860));
     EXPECT_EQ(board.seat(5), JigsawBoard::home(5));
@@ -158,8 +159,8 @@ TEST_F(JigsawTest, AnswerThenCheckScoreGivesTwelveAndAnswerKeepsTheStacking) {
     for (int m = 2; m <= 12; ++m) {
         SCOPED_TRACE(m);
         shuffleWith(stepDraw(m));
-        dropAt(11, {-5000, 12000});
         dropAt(0, board.position(0) + QPoint(10, 10));
+        dropAt(11, {-5000, 12000});
         board.checkScore();
         const auto before = board.stacking();
         board.answer();
@@ -191,6 +192,7 @@ TEST_F(JigsawTest, EveryStepFillsEachCellOnceWithPieceElevenOnCellZeroAndNeverSo
     const std::map<int, std::set<int>> homesFor = {{2, {9}}, {5, {2, 4}}, {10, {}}, {11, {}}, {12, {}}};
     for (int m = 2; m <= 13; ++m) {
         SCOPED_TRACE(m);
+        board.mouseMove(m % 11, 0, {0, 0});
         shuffleWith(m == 13 ? 1.0 : stepDraw(m));
         const int step = std::min(m, 12);
         std::set<int> cells;

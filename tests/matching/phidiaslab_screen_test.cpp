@@ -91,9 +91,7 @@ class MatchingScreen : public QObject {
         Welldone &results = form<Welldone>();
         QCOMPARE(world.stage().frontScreen(), &results);
         QCOMPARE(Module1.Score, 4);
-        QCOMPARE(Module1.MaxScore, 4);
         QCOMPARE(results.Label1->text(), u"Excellent work. You have scored 4 out of 4."_qs);
-        QVERIFY(!results.Label5->isVisible());
 
         QTest::mouseClick(results.Label3[1], Qt::LeftButton);
         settle();
