@@ -228,9 +228,9 @@ int main(int argc, char **argv) {
 
     const double toTopic = tripMilliseconds(true, 31);
     const double toMenu = tripMilliseconds(false, 31);
-    std::printf("startup: program %.1f ms, minimal %.1f ms, blank window %.1f ms\n", median(programTimes),
+    std::printf("note startup: program %.1f ms, minimal %.1f ms, blank window %.1f ms\n", median(programTimes),
                 median(minimalTimes), median(blankTimes));
-    std::printf("memory: program %.0f kB, minimal %.0f kB, blank window %.0f kB\n", median(programRss),
+    std::printf("note memory: program %.0f kB, minimal %.0f kB, blank window %.0f kB\n", median(programRss),
                 median(minimalRss), median(blankRss));
     printFigure("startup_ratio", median(programTimes) / median(minimalTimes), "x", "<=", 1.5);
     printFigure("rss_ratio", median(programRss) / median(minimalRss), "x", "<=", 1.5);
