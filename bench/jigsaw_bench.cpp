@@ -2,6 +2,7 @@
 // mouse event to the screen repainted, as a share of a 60 Hz frame; and how
 // many decoded copies of the painting the twelve pieces hold.
 
+#include "benchworld.h"
 #include "figure.h"
 
 #include "jigsaw/jigsaw.h"
@@ -26,12 +27,6 @@
 namespace {
 
 constexpr double kFrameMilliseconds = 1000.0 / 60.0;
-
-class SilentMessages final : public Messages {
-  public:
-    void info(const QString &) override {}
-    bool confirm(const QString &) override { return false; }
-};
 
 class PaintCounter : public QObject {
   public:
@@ -147,14 +142,9 @@ double milliseconds(std::chrono::steady_clock::time_point since) {
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
-    registerFonts();
-    SilentMessages messages;
-    ClockRandom random;
-    services().messages = &messages;
-    services().random = &random;
+    BenchServices benchServices;
     Stage stage;
-    stage.resize(1024, 768);
-    stage.show();
+    showStage(stage);
     jigsaw &screen = form<jigsaw>();
     screen.showScreen();
     screen.repaint();

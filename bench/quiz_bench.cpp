@@ -1,6 +1,7 @@
 // Quiz figures: the time to read a question set file into the shared set,
 // and the time from a click on "Next Question >>" to the next question painted.
 
+#include "benchworld.h"
 #include "figure.h"
 
 #include "platform/messages.h"
@@ -25,12 +26,6 @@
 #include <vector>
 
 namespace {
-
-class SilentMessages final : public Messages {
-  public:
-    void info(const QString &) override {}
-    bool confirm(const QString &) override { return false; }
-};
 
 const QString kSetPath = QStringLiteral("multiple\\phidias.txt");
 
@@ -105,11 +100,7 @@ BENCHMARK(BM_NextQuestion)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
-    registerFonts();
-    SilentMessages messages;
-    ClockRandom random;
-    services().messages = &messages;
-    services().random = &random;
+    BenchServices benchServices;
 
     // bench/run starts in the generated content; elsewhere a folder of our own holds the set.
     QTemporaryDir own;
@@ -121,11 +112,7 @@ int main(int argc, char **argv) {
     }
 
     Stage stage;
-    stage.resize(1024, 768);
-    stage.show();
-    // Painting only happens once the window system has exposed the stage.
-    for (int i = 0; i < 1000 && !(stage.windowHandle() && stage.windowHandle()->isExposed()); ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    showStage(stage);
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

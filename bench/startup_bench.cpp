@@ -3,6 +3,7 @@
 // minimal Qt Widgets program measured the same way; and the time of main menu
 // to topic menu and back.
 
+#include "benchworld.h"
 #include "figure.h"
 
 #include "platform/messages.h"
@@ -32,12 +33,6 @@
 extern char **environ;
 
 namespace {
-
-class SilentMessages final : public Messages {
-  public:
-    void info(const QString &) override {}
-    bool confirm(const QString &) override { return false; }
-};
 
 long residentKilobytes() {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -214,22 +209,17 @@ int main(int argc, char **argv) {
     }
 
     QApplication app(argc, argv);
-    registerFonts();
-    SilentMessages messages;
-    ClockRandom random;
-    services().messages = &messages;
-    services().random = &random;
+    BenchServices benchServices;
     Stage stage;
-    stage.resize(1024, 768);
-    stage.show();
+    showStage(stage);
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
 
     const double toTopic = tripMilliseconds(true, 31);
     const double toMenu = tripMilliseconds(false, 31);
-    std::printf("note startup: program %.1f ms, minimal %.1f ms, blank window %.1f ms\n", median(programTimes),
-                median(minimalTimes), median(blankTimes));
+    std::printf("note startup: program %.1f ms, minimal %.1f ms, blank window %.1f ms\n",
+                median(programTimes), median(minimalTimes), median(blankTimes));
     std::printf("note memory: program %.0f kB, minimal %.0f kB, blank window %.0f kB\n", median(programRss),
                 median(minimalRss), median(blankRss));
     printFigure("startup_ratio", median(programTimes) / median(minimalTimes), "x", "<=", 1.5);

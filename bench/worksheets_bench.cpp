@@ -3,6 +3,7 @@
 // both written whole under the catalogue lock), and to turn a catalogue page
 // until it is painted.
 
+#include "benchworld.h"
 #include "figure.h"
 
 #include "platform/messages.h"
@@ -28,12 +29,6 @@
 #include <vector>
 
 namespace {
-
-class SilentMessages final : public Messages {
-  public:
-    void info(const QString &) override {}
-    bool confirm(const QString &) override { return false; }
-};
 
 // Titles as long as the wizard allows.
 QByteArray catalogueOf(int count) {
@@ -126,11 +121,7 @@ BENCHMARK(BM_CataloguePage)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
-    registerFonts();
-    SilentMessages messages;
-    ClockRandom random;
-    services().messages = &messages;
-    services().random = &random;
+    BenchServices benchServices;
 
     // The catalogue is rewritten over and over: never in the content bench/run made.
     QTemporaryDir own;
@@ -138,11 +129,7 @@ int main(int argc, char **argv) {
     QDir().mkpath(QStringLiteral("multiple"));
 
     Stage stage;
-    stage.resize(1024, 768);
-    stage.show();
-    // Painting only happens once the window system has exposed the stage.
-    for (int i = 0; i < 1000 && !(stage.windowHandle() && stage.windowHandle()->isExposed()); ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    showStage(stage);
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
