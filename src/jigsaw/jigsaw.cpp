@@ -18,10 +18,6 @@ namespace {
 
 enum Button { Exit = 0, StartAgain = 1, CheckScore = 2, NewPicture = 3, Answer = 4 };
 
-struct ButtonLayout {
-    const char *caption;
-    TwipRect place;
-};
 constexpr ButtonLayout kButtons[5] = {
     {"Exit", {10560, 7920, 1245, 495}},       {"Start Again", {3960, 7920, 2565, 495}},
     {"Check Score", {6600, 7920, 2565, 495}}, {"New Picture", {120, 7920, 2325, 495}},
@@ -63,13 +59,9 @@ jigsaw::jigsaw(QWidget *parent) : Screen(parent) {
     Label7->setWordWrap(false);
     Label7->hide();
     const QFont buttonFont = designFont(QStringLiteral("Tahoma"), 15.75, true);
-    QList<LabelButton *> buttons;
-    for (int i = 0; i < 5; ++i) {
-        Label3[i] = addLabelButton(QStringLiteral("Label3_%1").arg(i),
-                                   QString::fromLatin1(kButtons[i].caption), kButtons[i].place, buttonFont);
-        connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
-        buttons.append(Label3[i]);
-    }
+    const QList<LabelButton *> buttons =
+        addLabelButtons(QStringLiteral("Label3"), kButtons, buttonFont, [this](int i) { Label3_Click(i); });
+    std::copy(buttons.begin(), buttons.end(), Label3.begin());
     Label3[CheckScore]->hide();
     Label3[Answer]->hide();
     setHoverButtons(buttons, true, true);

@@ -49,10 +49,6 @@ constexpr Painting kPaintings[4] = {
 constexpr const char *kPainters[4] = {"Jan Vermeer", "Leonardo da Vinci", "Vincent Van Gogh",
                                       "John Constable"};
 
-struct ButtonLayout {
-    const char *caption;
-    TwipRect place;
-};
 constexpr ButtonLayout kButtons[3] = {
     {"Exit", {10560, 7920, 1245, 495}},
     {"Start Again", {3360, 7920, 2565, 495}},
@@ -94,13 +90,9 @@ phidiaslab::phidiaslab(QWidget *parent) : Screen(parent) {
         Label1[i]->setStyleSheet(kBoxStyle);
     }
     const QFont buttonFont = designFont(QStringLiteral("Tahoma"), 15.75, true);
-    QList<LabelButton *> buttons;
-    for (int i = 0; i < 3; ++i) {
-        Label3[i] = addLabelButton(QStringLiteral("Label3_%1").arg(i),
-                                   QString::fromLatin1(kButtons[i].caption), kButtons[i].place, buttonFont);
-        connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
-        buttons.append(Label3[i]);
-    }
+    const QList<LabelButton *> buttons =
+        addLabelButtons(QStringLiteral("Label3"), kButtons, buttonFont, [this](int i) { Label3_Click(i); });
+    std::copy(buttons.begin(), buttons.end(), Label3.begin());
     Label3[CheckScore]->hide();
     setHoverButtons(buttons, true, true);
     // The names lie above everything else, so a name dragged anywhere stays in sight.

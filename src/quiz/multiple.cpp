@@ -18,10 +18,6 @@ namespace {
 enum Button { Previous = 0, Next = 1, Exit = 2, PrintWorksheet = 3 };
 constexpr int kNoAnswer = 5;
 
-struct ButtonLayout {
-    const char *caption;
-    TwipRect place;
-};
 constexpr ButtonLayout kButtons[4] = {
     {"<< Previous Question", {2040, 7920, 3765, 495}},
     {"Next Question >>", {6000, 7920, 3765, 495}},
@@ -80,13 +76,9 @@ multiple::multiple(QWidget *parent) : Screen(parent) {
     }
 
     const QFont buttonFont = designFont(QStringLiteral("Tahoma"), 15.75, true);
-    QList<LabelButton *> hover;
-    for (int i = 0; i < 4; ++i) {
-        Label3[i] = addLabelButton(QStringLiteral("Label3_%1").arg(i),
-                                   QString::fromLatin1(kButtons[i].caption), kButtons[i].place, buttonFont);
-        connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
-        hover.append(Label3[i]);
-    }
+    const QList<LabelButton *> hover =
+        addLabelButtons(QStringLiteral("Label3"), kButtons, buttonFont, [this](int i) { Label3_Click(i); });
+    std::copy(hover.begin(), hover.end(), Label3.begin());
     Label3[PrintWorksheet]->hide();
     setHoverButtons(hover, true, true);
 }

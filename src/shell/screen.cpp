@@ -29,9 +29,13 @@ void Screen::setBackgroundPicture(const QImage &picture) {
     update();
 }
 
-void Screen::showScreen() { Stage::current().bringToFront(this); }
+void Screen::showScreen() {
+    Stage::current().bringToFront(this);
+}
 
-void Screen::unloadScreen() { Stage::current().unload(this); }
+void Screen::unloadScreen() {
+    Stage::current().unload(this);
+}
 
 void Screen::fitScreen() {
     setBackColour(StandardBack);
@@ -66,6 +70,18 @@ LabelButton *Screen::addLabelButton(const QString &name, const QString &caption,
     return button;
 }
 
+QList<LabelButton *> Screen::addLabelButtons(const QString &name, std::span<const ButtonLayout> layout,
+                                             const QFont &font, const std::function<void(int)> &onClick) {
+    QList<LabelButton *> buttons;
+    for (int i = 0; i < static_cast<int>(layout.size()); ++i) {
+        LabelButton *button = addLabelButton(name + QStringLiteral("_%1").arg(i),
+                                             QString::fromLatin1(layout[i].caption), layout[i].place, font);
+        connect(button, &LabelButton::clicked, this, [onClick, i] { onClick(i); });
+        buttons.append(button);
+    }
+    return buttons;
+}
+
 QLabel *Screen::addLabel(const QString &name, const QString &text, const TwipRect &where, const QFont &font,
                          const QColor &colour, Qt::Alignment alignment, QWidget *parent) {
     auto *label = new QLabel(text, parent ? parent : this);
@@ -91,7 +107,9 @@ PictureBox *Screen::addPicture(const QString &name, const TwipRect &where, QWidg
     return picture;
 }
 
-void Screen::place(QWidget *control, const TwipRect &where) { control->setGeometry(toPixels(where)); }
+void Screen::place(QWidget *control, const TwipRect &where) {
+    control->setGeometry(toPixels(where));
+}
 
 void Screen::setHoverButtons(const QList<LabelButton *> &buttons, bool opaqueOverButton,
                              bool transparentOverBackground) {
@@ -107,7 +125,8 @@ void Screen::mouseMoveEvent(QMouseEvent *event) {
     // Disabled buttons pass their mouse movement on to here, so they count as
     // background, as they should.
     if (transparentOverBackground_) {
-        for (LabelButton *button : std::as_const(hoverButtons_)) button->setOpaque(false);
+        for (LabelButton *button : std::as_const(hoverButtons_))
+            button->setOpaque(false);
     }
     backgroundMouseMove(toTwips(event->position().toPoint()));
     QWidget::mouseMoveEvent(event);

@@ -8,11 +8,19 @@
 #include <QImage>
 #include <QList>
 #include <QWidget>
+#include <functional>
+#include <span>
 
 class LabelButton;
 class PictureBox;
 class QLabel;
 class Stage;
+
+// One entry of a control array of label buttons: its caption and place.
+struct ButtonLayout {
+    const char *caption;
+    TwipRect place;
+};
 
 class Screen : public QWidget {
     Q_OBJECT
@@ -53,13 +61,19 @@ class Screen : public QWidget {
 
     LabelButton *addLabelButton(const QString &name, const QString &caption, const TwipRect &place,
                                 const QFont &font, QWidget *parent = nullptr);
+    // A control array of label buttons named "<name>_<index>" from a layout
+    // table; a click reports the button's index.
+    QList<LabelButton *> addLabelButtons(const QString &name, std::span<const ButtonLayout> layout,
+                                         const QFont &font, const std::function<void(int)> &onClick);
     QLabel *addLabel(const QString &name, const QString &text, const TwipRect &place, const QFont &font,
-                     const QColor &colour, Qt::Alignment alignment = Qt::AlignCenter, QWidget *parent = nullptr);
+                     const QColor &colour, Qt::Alignment alignment = Qt::AlignCenter,
+                     QWidget *parent = nullptr);
     PictureBox *addPicture(const QString &name, const TwipRect &place, QWidget *parent = nullptr);
     static void place(QWidget *control, const TwipRect &place);
 
     // Which label buttons take part in the hover highlight and how.
-    void setHoverButtons(const QList<LabelButton *> &buttons, bool opaqueOverButton, bool transparentOverBackground);
+    void setHoverButtons(const QList<LabelButton *> &buttons, bool opaqueOverButton,
+                         bool transparentOverBackground);
 
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

@@ -22,13 +22,9 @@ guide::guide(QWidget *parent) : Screen(parent) {
     Label1 =
         addLabel(QStringLiteral("Label1"), pages::label(1, Pages), {4200, 7920, 2295, 495}, font, Qt::black);
     pageviewer::styleAsPageLabel(Label1);
-    QList<LabelButton *> buttons;
-    for (int i = 0; i < 4; ++i) {
-        Label3[i] = addLabelButton(QStringLiteral("Label3_%1").arg(i),
-                                   QString::fromLatin1(kButtons[i].caption), kButtons[i].place, font);
-        connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
-        buttons.append(Label3[i]);
-    }
+    const QList<LabelButton *> buttons =
+        addLabelButtons(QStringLiteral("Label3"), kButtons, font, [this](int i) { Label3_Click(i); });
+    std::copy(buttons.begin(), buttons.end(), Label3.begin());
     Label3[PreviousPage]->setEnabled(false);
     setHoverButtons(buttons, false, true);
 }

@@ -2,7 +2,7 @@
 // What the two page viewers share: the page label's look, the page image
 // taking its picture's size, and the print of the page shown.
 
-#include "shell/twips.h"
+#include "shell/screen.h"
 
 class PictureBox;
 class QLabel;
@@ -12,10 +12,6 @@ namespace pageviewer {
 // Both viewers have the same four buttons in the same places.
 enum Button { Print = 0, Exit = 1, NextPage = 2, PreviousPage = 3 };
 
-struct ButtonLayout {
-    const char *caption;
-    TwipRect place;
-};
 inline constexpr ButtonLayout kButtons[4] = {
     {"Print", {10680, 120, 1125, 495}},
     {"Exit", {10680, 7920, 1125, 495}},

@@ -21,11 +21,7 @@
 namespace {
 enum Entry { MultipleChoice = 0, FamousPaintings = 1, Exit = 2, Jigsaw = 3, KeyFacts = 4, TeachersNotes = 5 };
 
-struct EntryLayout {
-    const char *caption;
-    TwipRect place;
-};
-constexpr EntryLayout kEntries[6] = {
+constexpr ButtonLayout kEntries[6] = {
     {"Multiple Choice", {120, 7920, 3195, 495}}, {"Famous Paintings", {3600, 7920, 3195, 495}},
     {"Exit", {10560, 7920, 1245, 495}},          {"Jigsaw", {7080, 7920, 3195, 495}},
     {"Key Facts", {6360, 120, 1995, 495}},       {"Teacher's Notes", {8640, 120, 3195, 495}},
@@ -50,13 +46,9 @@ phidias::phidias(QWidget *parent) : Screen(parent) {
                       designFont(QStringLiteral("Times New Roman"), 27.75, true), LabelButton::Yellow,
                       Qt::AlignLeft | Qt::AlignVCenter);
     const QFont font = designFont(QStringLiteral("Tahoma"), 15.75, true);
-    QList<LabelButton *> buttons;
-    for (int i = 0; i < 6; ++i) {
-        label3[i] = addLabelButton(QStringLiteral("label3_%1").arg(i),
-                                   QString::fromLatin1(kEntries[i].caption), kEntries[i].place, font);
-        connect(label3[i], &LabelButton::clicked, this, [this, i] { label3_Click(i); });
-        buttons.append(label3[i]);
-    }
+    const QList<LabelButton *> buttons =
+        addLabelButtons(QStringLiteral("label3"), kEntries, font, [this](int i) { label3_Click(i); });
+    std::copy(buttons.begin(), buttons.end(), label3.begin());
     setHoverButtons(buttons, true, false);
 }
 

@@ -33,11 +33,9 @@ teacher::teacher(QWidget *parent) : Screen(parent) {
     const QFont font = designFont(QStringLiteral("Tahoma"), 15.75, true);
     Label1 = addLabel(QStringLiteral("Label1"), QString(), {4200, 7920, 2295, 495}, font, Qt::black);
     pageviewer::styleAsPageLabel(Label1);
-    for (int i = 0; i < 4; ++i) {
-        Label3[i] = addLabelButton(QStringLiteral("Label3_%1").arg(i),
-                                   QString::fromLatin1(kButtons[i].caption), kButtons[i].place, font);
-        connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
-    }
+    const QList<LabelButton *> buttons =
+        addLabelButtons(QStringLiteral("Label3"), kButtons, font, [this](int i) { Label3_Click(i); });
+    std::copy(buttons.begin(), buttons.end(), Label3.begin());
     Label3[PreviousPage]->setEnabled(false);
 
     Timer1 = new QTimer(this);
