@@ -12,6 +12,7 @@ void DialogMessages::info(const QString &text) {
 }
 
 bool DialogMessages::confirm(const QString &text) {
-    return QMessageBox::question(QApplication::activeWindow(), kBoxTitle, text,
+    // The one question the program asks stands in a box without a caption.
+    return QMessageBox::question(QApplication::activeWindow(), QString(), text,
                                  QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel) == QMessageBox::Ok;
 }
