@@ -10,9 +10,6 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
-namespace {
-
-// Rewrites a file whole, and leaves it alone when it already holds these bytes.
 std::optional<QString> writeWhole(const QString &path, const QByteArray &bytes) {
     QFile existing(path);
     if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() && existing.readAll() == bytes)
@@ -22,6 +19,8 @@ std::optional<QString> writeWhole(const QString &path, const QByteArray &bytes) 
         return path + QStringLiteral(": ") + file.errorString();
     return std::nullopt;
 }
+
+namespace {
 
 std::optional<QByteArray> encodePicture(const QImage &image, const QByteArray &format) {
     QByteArray bytes;

@@ -2,8 +2,14 @@
 // Writes the program's default content into a folder: the pictures, the
 // logo and its animation, the topic's question set and an empty catalogue.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+// Rewrites a file whole (a new file, then a rename), and leaves it alone when
+// it already holds these bytes. The problem met, if any.
+std::optional<QString> writeWhole(const QString &path, const QByteArray &bytes);
 
 // What is owned by the teacher is never touched: an existing catalogue
 // track.txt and every worksheet stay as they are; only the topic's own

@@ -1,11 +1,33 @@
-// hellas_content OUTDIR: writes the default pictures, logo, animation and
-// question set into OUTDIR.
+// hellas_content OUTDIR: writes the default pictures, logo, animation,
+// sounds and question set into OUTDIR, and prints for each jigsaw painting
+// the two squares that look most alike.
 
 #include "defaultcontent.h"
+#include "pictures.h"
+#include "sounds.h"
+#include "squares.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 #include <cstdio>
+
+namespace {
+
+void printLeastDistantSquares(const QDir &folder) {
+    for (const ContentPicture &picture : contentPictures()) {
+        if (picture.size != QSize(kSquareColumns * kSquarePixels, kSquareRows * kSquarePixels)) continue;
+        const QImage painting(folder.filePath(picture.path));
+        if (painting.isNull()) continue; // already reported as a problem
+        const SquarePair least = leastDistantSquares(painting);
+        std::printf("squares %s: least distant %d and %d, distance %.1f, floor %.1f%s\n",
+                    qPrintable(picture.path), least.first, least.second, least.distance, kSquareDistanceFloor,
+                    least.distance > kSquareDistanceFloor ? "" : " (too alike)");
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
     QGuiApplication app(argc, argv);
@@ -18,9 +40,11 @@ int main(int argc, char *argv[]) {
         std::fprintf(stderr, "hellas_content: the question source is missing from the build\n");
         return 1;
     }
-    const QStringList problems =
-        writeDefaultContent(QString::fromLocal8Bit(argv[1]), QString::fromUtf8(source.readAll()));
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QStringList problems = writeDefaultContent(folder, QString::fromUtf8(source.readAll()));
+    problems << writeSounds(folder);
     for (const QString &problem : problems)
         std::fprintf(stderr, "hellas_content: %s\n", qPrintable(problem));
+    if (problems.isEmpty()) printLeastDistantSquares(QDir(folder));
     return problems.isEmpty() ? 0 : 1;
 }

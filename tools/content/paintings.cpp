@@ -23,6 +23,59 @@ void fillPolygon(QPainter &p, const QPolygonF &shape, const QColor &colour) {
     p.drawPolygon(shape);
 }
 
+// A horse seen from the side: body, neck and head, four legs and a tail.
+// `hooves` is the ground point under the middle of the body; `rearing` lifts
+// the forelegs and the head.
+void drawHorse(QPainter &p, const QPointF &hooves, double length, const QColor &coat, bool facingLeft,
+               bool rearing = false) {
+    p.save();
+    p.translate(hooves);
+    if (facingLeft) p.scale(-1, 1);
+    const double l = length;
+    const double bodyY = -l * 0.62;
+    p.setPen(QPen(coat.darker(160), std::max(0.4, l / 80)));
+    p.setBrush(coat);
+    // Legs first, so the body covers their tops.
+    p.setPen(QPen(coat.darker(115), l * 0.07, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(-l * 0.32, bodyY), QPointF(-l * 0.36, 0));
+    p.drawLine(QPointF(-l * 0.22, bodyY), QPointF(-l * 0.18, 0));
+    if (rearing) {
+        p.drawLine(QPointF(l * 0.25, bodyY), QPointF(l * 0.45, bodyY - l * 0.12));
+        p.drawLine(QPointF(l * 0.3, bodyY), QPointF(l * 0.5, bodyY + l * 0.05));
+    } else {
+        p.drawLine(QPointF(l * 0.24, bodyY), QPointF(l * 0.26, 0));
+        p.drawLine(QPointF(l * 0.32, bodyY), QPointF(l * 0.36, 0));
+    }
+    p.setPen(QPen(coat.darker(140), l * 0.05, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(-l * 0.42, bodyY - l * 0.08), QPointF(-l * 0.55, bodyY + l * 0.3));
+    p.setPen(Qt::NoPen);
+    p.setBrush(coat);
+    p.save();
+    p.translate(0, bodyY);
+    if (rearing) p.rotate(-18);
+    p.drawEllipse(QRectF(-l * 0.45, -l * 0.17, l * 0.9, l * 0.34));
+    QPainterPath neck;
+    neck.moveTo(l * 0.2, -l * 0.1);
+    neck.lineTo(l * 0.42, -l * 0.5);
+    neck.lineTo(l * 0.62, -l * 0.36);
+    neck.lineTo(l * 0.56, -l * 0.28);
+    neck.lineTo(l * 0.44, -l * 0.3);
+    neck.lineTo(l * 0.4, l * 0.05);
+    neck.closeSubpath();
+    p.drawPath(neck);
+    p.save();
+    p.translate(l * 0.56, -l * 0.42);
+    p.rotate(40);
+    p.drawEllipse(QRectF(-l * 0.06, -l * 0.065, l * 0.28, l * 0.13));
+    p.restore();
+    p.drawPolygon(poly({{l * 0.44, -l * 0.5}, {l * 0.47, -l * 0.6}, {l * 0.5, -l * 0.49}}));
+    p.setBrush(coat.darker(170));
+    p.drawPolygon(
+        poly({{l * 0.22, -l * 0.14}, {l * 0.4, -l * 0.52}, {l * 0.44, -l * 0.46}, {l * 0.28, -l * 0.1}}));
+    p.restore();
+    p.restore();
+}
+
 void ulysses(Brush &b) {
     QPainter &p = b.p;
     QRadialGradient sky(QPointF(335, 165), 380);
@@ -46,6 +99,19 @@ void ulysses(Brush &b) {
     p.drawEllipse(QPointF(335, 165), 20, 20);
     b.cloud(QPointF(430, 50), 90, 30, QColor(230, 190, 150, 180));
     b.cloud(QPointF(250, 40), 100, 28, QColor(215, 170, 130, 160));
+    // The night's storm drawing off to the upper right, gulls in the glow,
+    // and the blue headland of the far shore.
+    b.cloud(QPointF(450, 18), 110, 44, QColor(85, 70, 95, 220));
+    b.cloud(QPointF(470, 55), 60, 30, QColor(110, 85, 105, 200));
+    p.setPen(QPen(QColor(70, 50, 45), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    for (const QPointF gull : {QPointF(265, 88), QPointF(290, 72), QPointF(312, 95)}) {
+        p.drawArc(QRectF(gull.x() - 7, gull.y(), 7, 6), 0, 180 * 16);
+        p.drawArc(QRectF(gull.x(), gull.y(), 7, 6), 0, 180 * 16);
+    }
+    p.setPen(Qt::NoPen);
+    fillPolygon(p, poly({{372, 262}, {400, 215}, {430, 200}, {455, 218}, {480, 212}, {480, 262}}),
+                QColor(95, 105, 140));
 
     // Polyphemus, a giant shape in the smoke above the cliffs.
     p.setBrush(QColor(110, 90, 85, 130));
@@ -318,6 +384,23 @@ void bacchusAndAriadne(Brush &b) {
                    .armLeft = 170,
                    .armRight = 40,
                    .facingLeft = true});
+    // The fallen golden urn and the little dog barking at the revellers.
+    p.setPen(QPen(QColor(120, 80, 20), 1.5));
+    p.setBrush(QColor(225, 180, 70));
+    p.drawEllipse(QRectF(8, 312, 52, 30));
+    p.setBrush(QColor(60, 40, 20));
+    p.drawEllipse(QRectF(52, 315, 14, 24));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(245, 240, 230));
+    p.drawEllipse(QRectF(160, 318, 34, 16));
+    p.drawEllipse(QPointF(198, 318), 8, 7);
+    p.setBrush(QColor(150, 90, 50));
+    p.drawEllipse(QPointF(196, 314), 4, 6);
+    p.drawEllipse(QRectF(166, 320, 12, 9));
+    p.setPen(QPen(QColor(245, 240, 230), 3, Qt::SolidLine, Qt::RoundCap));
+    for (const double x : {166.0, 174.0, 184.0, 190.0})
+        p.drawLine(QPointF(x, 330), QPointF(x, 342));
+    p.drawLine(QPointF(160, 322), QPointF(152, 312));
     // The revellers on the right.
     const QColor bodies[] = {{170, 110, 70}, {150, 95, 60}, {190, 130, 90}};
     for (int i = 0; i < 3; ++i)
@@ -387,7 +470,14 @@ void birthOfVenus(Brush &b) {
                    .hair = QColor(210, 140, 60),
                    .armLeft = 300,
                    .armRight = 250});
-    // The winds blowing from the left, in blue and green.
+    // The winds blowing from the left, in blue and green, on wide dark wings.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(70, 90, 110));
+    p.drawPolygon(poly({{78, 95}, {20, 20}, {60, 30}, {100, 60}}));
+    p.setBrush(QColor(100, 110, 90));
+    p.drawPolygon(poly({{112, 92}, {150, 10}, {175, 40}, {130, 95}}));
+    p.setBrush(QColor(150, 160, 150));
+    p.drawPolygon(poly({{112, 92}, {150, 10}, {140, 55}}));
     drawFigure(b, {.foot = {80, 200},
                    .height = 120,
                    .robe = QColor(60, 120, 150),
@@ -516,6 +606,16 @@ void deathOfSocrates(Brush &b) {
                        .armRight = b.uniform(60, 120),
                        .seated = i == 1,
                        .beard = i % 2 == 0});
+    // The basin and ewer on the floor, and a stool knocked over.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(210, 200, 180));
+    p.drawEllipse(QRectF(232, 335, 46, 16));
+    p.setBrush(QColor(150, 170, 180));
+    p.drawEllipse(QRectF(238, 337, 34, 9));
+    p.setBrush(QColor(200, 150, 80));
+    p.drawEllipse(QRectF(440, 318, 22, 28));
+    p.fillRect(QRectF(446, 308, 10, 12), QColor(200, 150, 80));
+    p.fillRect(QRectF(300, 344, 60, 8), QColor(120, 85, 55));
     // The chain on the floor and the lamp.
     p.setPen(QPen(QColor(40, 35, 30), 2));
     p.setBrush(Qt::NoBrush);
@@ -528,31 +628,76 @@ void deathOfSocrates(Brush &b) {
 
 void phidiasFrieze(Brush &b) {
     QPainter &p = b.p;
-    // Marble wall, entablature and the painted frieze with its riders.
+    // Marble wall and entablature.
     b.gradient(QRectF(0, 0, 480, 360), QColor(215, 200, 175), QColor(150, 130, 105));
     p.fillRect(QRectF(0, 0, 480, 30), QColor(190, 160, 110));
     for (int x = 0; x < 480; x += 14)
         p.fillRect(QRectF(x, 30, 8, 10), QColor(170, 140, 95));
+
+    // The painted frieze, a procession read from left to right: the chariot,
+    // the water carriers on foot, the horsemen, and the gods seated to greet them.
     p.fillRect(QRectF(0, 45, 480, 100), QColor(55, 95, 160));
-    for (int i = 0; i < 9; ++i) {
-        const double x = 25 + i * 52;
+    const QColor marble(235, 225, 205);
+    const QColor red(200, 60, 50);
+    drawHorse(p, {78, 142}, 62, QColor(200, 190, 170), false, true);
+    drawHorse(p, {66, 142}, 62, marble, false, true);
+    p.setPen(QPen(red, 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(24, 126), 13, 13);
+    p.setPen(Qt::NoPen);
+    p.setBrush(red);
+    p.drawChord(QRectF(8, 96, 34, 34), 180 * 16, 180 * 16);
+    drawFigure(
+        b, {.foot = {24, 112}, .height = 50, .robe = marble, .skin = marble, .armLeft = 150, .armRight = 15});
+    const double carriers[] = {135, 160, 185, 210};
+    for (int i = 0; i < 4; ++i) {
+        drawFigure(b, {.foot = {carriers[i], 143},
+                       .height = 70.0 + (i % 2) * 6,
+                       .robe = i % 2 ? red : marble,
+                       .skin = marble,
+                       .armLeft = 250,
+                       .armRight = 75,
+                       .beard = i == 2});
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(235, 225, 205));
-        p.drawEllipse(QRectF(x - 22, 95, 44, 22));
-        p.drawEllipse(QPointF(x + 22, 88), 7, 11);
-        p.setPen(QPen(QColor(235, 225, 205), 4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(x - 14, 112), QPointF(x - 20, 138));
-        p.drawLine(QPointF(x + 14, 112), QPointF(x + 22, 132));
-        drawFigure(b, {.foot = {x - 2, 102},
+        p.setBrush(QColor(190, 120, 60));
+        p.drawEllipse(QRectF(carriers[i] + 2, 62.0 - (i % 2) * 6, 14, 17));
+    }
+    drawFigure(b, {.foot = {232, 143},
+                   .height = 84,
+                   .robe = marble,
+                   .skin = marble,
+                   .armLeft = 240,
+                   .armRight = 95,
+                   .beard = true});
+    p.setPen(QPen(QColor(190, 120, 60), 2));
+    p.drawLine(QPointF(238, 60), QPointF(240, 143));
+    for (int i = 0; i < 3; ++i) {
+        const double x = 270 + i * 38;
+        drawHorse(p, {x, 140}, 50, i == 1 ? QColor(205, 195, 175) : marble, false);
+        drawFigure(b, {.foot = {x - 2, 106},
                        .height = 40,
-                       .robe = i % 3 ? QColor(200, 60, 50) : QColor(235, 225, 205),
-                       .skin = QColor(235, 225, 205),
+                       .robe = i == 1 ? marble : red,
+                       .skin = marble,
                        .armLeft = 150,
                        .armRight = 30});
     }
+    for (int i = 0; i < 3; ++i) {
+        const double x = 392 + i * 34;
+        p.fillRect(QRectF(x - 10, 112, 22, 30), QColor(200, 150, 70));
+        drawFigure(b, {.foot = {x, 112},
+                       .height = 95,
+                       .robe = i == 1 ? QColor(190, 160, 90) : marble,
+                       .skin = marble,
+                       .hair = QColor(150, 110, 70),
+                       .armLeft = i == 0 ? 100.0 : 200.0,
+                       .armRight = 300,
+                       .seated = true,
+                       .facingLeft = true,
+                       .beard = i != 1});
+    }
     p.fillRect(QRectF(0, 145, 480, 8), QColor(180, 150, 105));
 
-    // The scaffold: poles, ropes, the plank platform and a ladder.
+    // The scaffold: poles, a rope, the plank platform, the ladder.
     p.setPen(Qt::NoPen);
     for (const double x : {18.0, 168.0, 338.0, 462.0})
         p.fillRect(QRectF(x - 5, 0, 10, 360), QColor(110, 75, 45));
@@ -561,15 +706,61 @@ void phidiasFrieze(Brush &b) {
     b.strokes(QRectF(0, 238, 480, 14), QColor(120, 80, 45), 80, 20, 15, 1, 0, 0.02);
     p.setPen(QPen(QColor(200, 180, 130), 1.5));
     p.drawLine(QPointF(18, 20), QPointF(168, 238));
-    p.drawLine(QPointF(338, 20), QPointF(462, 238));
-    p.setPen(QPen(QColor(100, 70, 40), 3));
+
+    // Below the platform: the temple's shadowed interior.
+    p.setPen(Qt::NoPen);
+    p.fillRect(QRectF(0, 258, 480, 102), QColor(70, 55, 45));
+    b.strokes(QRectF(0, 258, 480, 102), QColor(95, 75, 55), 160, 18, 15, 3, 1.5, 0.2);
+    // A column's capital standing up into the scaffold.
+    b.column(62, 272, 360, 48, QColor(230, 215, 185));
+    // The paint grinder at his colours, by the glow of a brazier.
+    QRadialGradient glow(QPointF(150, 340), 55);
+    glow.setColorAt(0, QColor(255, 170, 60, 200));
+    glow.setColorAt(1, QColor(255, 140, 40, 0));
+    p.fillRect(QRectF(100, 285, 110, 75), glow);
+    p.setBrush(QColor(40, 30, 25));
+    p.drawRect(QRectF(138, 338, 24, 18));
+    p.setBrush(QColor(255, 190, 80));
+    p.drawEllipse(QRectF(140, 332, 20, 8));
+    p.fillRect(QRectF(112, 312, 128, 8), QColor(130, 95, 55));
+    const QColor pots[] = {{200, 40, 35}, {40, 80, 180}, {230, 190, 50}, {60, 140, 70}};
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(pots[i]);
+        p.drawChord(QRectF(118 + i * 24, 298, 20, 16), 180 * 16, 180 * 16);
+    }
+    drawFigure(b, {.foot = {215, 330},
+                   .height = 60,
+                   .robe = QColor(120, 110, 100),
+                   .armLeft = 170,
+                   .armRight = 230,
+                   .seated = true,
+                   .facingLeft = true});
+    // Daylight falling through the unfinished roof, a basket hauled up on its rope.
+    p.setBrush(QColor(255, 245, 215, 70));
+    p.drawPolygon(poly({{395, 0}, {480, 0}, {345, 360}, {235, 360}}));
+    p.setPen(QPen(QColor(200, 180, 130), 1.5));
+    p.drawLine(QPointF(300, 153), QPointF(300, 290));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(160, 120, 60));
+    p.drawPolygon(poly({{284, 290}, {316, 290}, {310, 318}, {290, 318}}));
+    drawFigure(
+        b, {.foot = {262, 350}, .height = 60, .robe = QColor(140, 120, 95), .armLeft = 100, .armRight = 60});
+    // A workman climbing the ladder with a bundle of brushes.
+    p.fillRect(QRectF(372, 258, 108, 102), QColor(50, 45, 50));
+    p.setPen(QPen(QColor(70, 62, 65), 1.5));
+    for (int row = 0; row < 5; ++row) {
+        const double y = 262 + row * 20;
+        p.drawLine(QPointF(372, y), QPointF(480, y));
+        for (double x = 372 + (row % 2) * 18; x < 480; x += 36)
+            p.drawLine(QPointF(x, y), QPointF(x, y + 20));
+    }
+    p.setPen(QPen(QColor(150, 110, 60), 3));
     p.drawLine(QPointF(420, 360), QPointF(440, 175));
     p.drawLine(QPointF(450, 360), QPointF(470, 175));
     for (int i = 0; i < 9; ++i)
         p.drawLine(QPointF(422 + i * 2, 340 - i * 20), QPointF(452 + i * 2, 340 - i * 20));
-    p.fillRect(QRectF(0, 258, 480, 102), QColor(70, 55, 45));
-    b.strokes(QRectF(0, 258, 480, 102), QColor(95, 75, 55), 160, 18, 15, 3, 1.5, 0.2);
-    p.fillRect(QRectF(40, 310, 300, 10), QColor(130, 95, 55));
+    drawFigure(
+        b, {.foot = {445, 345}, .height = 70, .robe = QColor(60, 100, 170), .armLeft = 70, .armRight = 80});
 
     // Phidias pointing to the frieze, his visitors beside him.
     drawFigure(b, {.foot = {105, 240},
@@ -604,10 +795,6 @@ void phidiasFrieze(Brush &b) {
     drawFigure(
         b,
         {.foot = {380, 240}, .height = 70, .robe = QColor(200, 170, 110), .armLeft = 240, .armRight = 320});
-    drawFigure(
-        b, {.foot = {60, 345}, .height = 60, .robe = QColor(120, 110, 100), .armLeft = 100, .armRight = 80});
-    drawFigure(
-        b, {.foot = {250, 350}, .height = 55, .robe = QColor(140, 120, 95), .armLeft = 120, .armRight = 60});
 }
 
 void solonAndCroesus(Brush &b) {
@@ -626,7 +813,63 @@ void solonAndCroesus(Brush &b) {
     p.setBrush(QColor(130, 25, 25));
     p.drawPath(curtain);
     b.strokes(QRectF(320, 0, 160, 220), QColor(160, 40, 35), 90, 30, 20, 2, 1.2, 0.15);
+    // Light catching its folds, and the gold fringe along its edge and cord.
+    p.save();
+    p.setClipPath(curtain);
+    p.setPen(QPen(QColor(225, 90, 70), 7, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 4; ++i)
+        p.drawLine(QPointF(390 + i * 26, 0), QPointF(410 + i * 22, 230));
+    p.restore();
+    p.setPen(QPen(QColor(230, 190, 80), 4));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath fringe;
+    fringe.moveTo(300, 0);
+    fringe.cubicTo(380, 110, 430, 200, 480, 240);
+    p.drawPath(fringe);
+    p.setPen(QPen(QColor(230, 190, 80), 3));
+    p.drawLine(QPointF(480, 60), QPointF(400, 75));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 200, 90));
+    p.drawEllipse(QRectF(390, 72, 14, 22));
     p.fillRect(QRectF(8, 0, 34, 360), QColor(55, 40, 28));
+    // An arched window on the dusk sky with the new moon.
+    QPainterPath window;
+    window.moveTo(58, 108);
+    window.lineTo(58, 45);
+    window.arcTo(QRectF(58, 15, 56, 60), 180, -180);
+    window.lineTo(114, 108);
+    window.closeSubpath();
+    QLinearGradient evening(0, 15, 0, 108);
+    evening.setColorAt(0, QColor(60, 80, 130));
+    evening.setColorAt(1, QColor(210, 150, 100));
+    p.setBrush(evening);
+    p.setPen(QPen(QColor(35, 25, 18), 4));
+    p.drawPath(window);
+    p.drawLine(QPointF(86, 20), QPointF(86, 108));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(250, 240, 200));
+    p.drawEllipse(QPointF(100, 40), 7, 7);
+    p.setBrush(QColor(66, 84, 130));
+    p.drawEllipse(QPointF(103, 38), 6, 6);
+    // A bronze lamp hanging from the ceiling, and a gold platter on the wall.
+    QRadialGradient lamp(QPointF(190, 42), 70);
+    lamp.setColorAt(0, QColor(255, 210, 130, 170));
+    lamp.setColorAt(1, QColor(255, 180, 90, 0));
+    p.setBrush(lamp);
+    p.drawEllipse(QPointF(190, 42), 70, 70);
+    p.setPen(QPen(QColor(120, 90, 40), 1.5));
+    p.drawLine(QPointF(190, 0), QPointF(190, 34));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(170, 120, 50));
+    p.drawChord(QRectF(174, 26, 32, 20), 180 * 16, 180 * 16);
+    p.setBrush(QColor(255, 240, 170));
+    p.drawEllipse(QPointF(190, 30), 3, 6);
+    p.setBrush(QColor(215, 170, 60));
+    p.drawEllipse(QPointF(268, 42), 24, 24);
+    p.setBrush(QColor(180, 130, 40));
+    p.drawEllipse(QPointF(268, 42), 15, 15);
+    p.setBrush(QColor(240, 210, 120));
+    p.drawEllipse(QPointF(262, 36), 5, 5);
 
     // Croesus on his throne in gold and fur, a feathered turban.
     p.setBrush(QColor(90, 60, 25));
@@ -642,9 +885,9 @@ void solonAndCroesus(Brush &b) {
                    .facingLeft = true,
                    .beard = true});
     p.setBrush(QColor(240, 235, 220));
-    p.drawEllipse(QPointF(387, 122), 16, 11);
+    p.drawEllipse(QPointF(388, 168), 16, 10);
     p.setPen(QPen(QColor(230, 60, 40), 2));
-    p.drawLine(QPointF(390, 112), QPointF(400, 90));
+    p.drawLine(QPointF(391, 159), QPointF(401, 137));
     // The table of treasure.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 80, 50));
@@ -686,6 +929,43 @@ void solonAndCroesus(Brush &b) {
         b, {.foot = {250, 350}, .height = 90, .robe = QColor(170, 110, 60), .armLeft = 250, .armRight = 40});
     p.setBrush(QColor(230, 190, 70));
     p.drawEllipse(QPointF(280, 298), 6, 8);
+    // His riches on the floor: an open chest of gold, a bronze shield and a
+    // helmet, a gilded footstool, and a candle burning at his side.
+    p.setBrush(QColor(90, 55, 30));
+    p.drawRect(QRectF(6, 300, 54, 42));
+    p.setBrush(QColor(110, 70, 35));
+    p.drawPolygon(poly({{6, 300}, {60, 300}, {54, 272}, {12, 272}}));
+    p.setBrush(QColor(235, 195, 70));
+    p.drawChord(QRectF(8, 288, 50, 26), 0, 180 * 16);
+    for (int i = 0; i < 12; ++i) {
+        p.setBrush(b.vary(QColor(245, 210, 90), 25));
+        p.drawEllipse(QPointF(b.uniform(12, 56), b.uniform(292, 302)), 3, 2);
+    }
+    QRadialGradient bronze(QPointF(158, 312), 26);
+    bronze.setColorAt(0, QColor(240, 190, 110));
+    bronze.setColorAt(1, QColor(130, 80, 30));
+    p.setBrush(bronze);
+    p.drawEllipse(QPointF(162, 318), 24, 24);
+    p.setBrush(QColor(110, 70, 30));
+    p.drawEllipse(QPointF(162, 318), 6, 6);
+    p.setBrush(QColor(220, 180, 70));
+    p.drawChord(QRectF(198, 318, 30, 30), 0, 180 * 16);
+    p.fillRect(QRectF(196, 331, 34, 4), QColor(220, 180, 70));
+    p.setBrush(QColor(200, 40, 40));
+    p.drawEllipse(QRectF(207, 306, 12, 12));
+    p.setBrush(QColor(220, 175, 70));
+    p.drawRoundedRect(QRectF(355, 312, 80, 18), 4, 4);
+    p.fillRect(QRectF(360, 330, 8, 14), QColor(180, 130, 50));
+    p.fillRect(QRectF(422, 330, 8, 14), QColor(180, 130, 50));
+    QRadialGradient candle(QPointF(462, 255), 45);
+    candle.setColorAt(0, QColor(255, 220, 150, 180));
+    candle.setColorAt(1, QColor(255, 190, 100, 0));
+    p.setBrush(candle);
+    p.drawEllipse(QPointF(462, 255), 45, 45);
+    p.fillRect(QRectF(458, 262, 8, 80), QColor(235, 225, 200));
+    p.fillRect(QRectF(448, 338, 28, 7), QColor(200, 160, 60));
+    p.setBrush(QColor(255, 230, 150));
+    p.drawEllipse(QPointF(462, 255), 3, 7);
     // The patterned carpet.
     for (int x = 0; x < 480; x += 24) {
         p.setBrush(QColor(120, 40, 30));
@@ -719,6 +999,15 @@ void alcibiades(Brush &b) {
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(250, 40, 70, 50), 180 * 16, 180 * 16);
     p.drawArc(QRectF(390, 40, 80, 40), 180 * 16, 180 * 16);
+    // A window on the Acropolis in the evening light.
+    b.gradient(QRectF(135, 62, 60, 76), QColor(90, 140, 200), QColor(240, 200, 150));
+    fillPolygon(p, poly({{135, 128}, {150, 112}, {185, 110}, {195, 124}, {195, 138}, {135, 138}}),
+                QColor(150, 120, 90));
+    p.fillRect(QRectF(152, 100, 30, 12), QColor(235, 225, 200));
+    p.setPen(QPen(QColor(90, 60, 40), 4));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(135, 62, 60, 76));
+    p.drawLine(QPointF(165, 62), QPointF(165, 138));
     // The doorway on the left where Socrates draws the curtain aside.
     p.setPen(Qt::NoPen);
     p.fillRect(QRectF(20, 60, 100, 220), QColor(45, 35, 30));
@@ -906,6 +1195,21 @@ void penelope(Brush &b) {
                    .armLeft = 170,
                    .armRight = 230,
                    .facingLeft = true});
+    // Baskets of wool on a shelf beside the loom.
+    p.setPen(Qt::NoPen);
+    p.fillRect(QRectF(185, 88, 80, 7), QColor(110, 75, 40));
+    p.setBrush(QColor(170, 130, 70));
+    p.drawChord(QRectF(190, 62, 36, 40), 180 * 16, 180 * 16);
+    p.drawChord(QRectF(230, 62, 32, 40), 180 * 16, 180 * 16);
+    const QColor balls[] = {{170, 40, 40}, {50, 80, 140}, {220, 180, 80}, {60, 110, 70}, {240, 235, 225}};
+    for (int i = 0; i < 5; ++i) {
+        p.setBrush(balls[i]);
+        p.drawEllipse(QPointF(198 + i * 14, 78 - (i % 2) * 4), 7, 7);
+    }
+    p.setPen(QPen(QColor(110, 75, 40), 2));
+    p.drawLine(QPointF(215, 20), QPointF(215, 50));
+    p.setBrush(QColor(230, 220, 200));
+    p.drawEllipse(QPointF(215, 52), 5, 8);
     // The lyre of one suitor and the flowers another holds out.
     p.setPen(QPen(QColor(200, 160, 60), 2.5));
     p.drawArc(QRectF(400, 95, 26, 30), 0, 180 * 16);
@@ -1075,17 +1379,11 @@ void sunflowers(Brush &b) {
     b.strokes(QRectF(0, 140, 154, 64), QColor(215, 150, 55), 100, 10, 15, 2, 0, 0.3);
     p.setPen(QPen(QColor(60, 80, 160), 2));
     p.drawLine(QPointF(0, 140), QPointF(154, 140));
-    // The vase with its blue band and the signature.
+    // The vase with its blue band.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(215, 170, 80));
     p.drawRoundedRect(QRectF(55, 120, 48, 60), 12, 12);
     p.fillRect(QRectF(55, 140, 48, 5), QColor(60, 80, 160));
-    p.setPen(QColor(50, 70, 150));
-    QFont signature(QStringLiteral("Liberation Serif"));
-    signature.setPixelSize(8);
-    signature.setItalic(true);
-    p.setFont(signature);
-    p.drawText(QRectF(55, 150, 48, 12), Qt::AlignCenter, QStringLiteral("Vincent"));
     // The flowers, some full, some wilting.
     const QPointF heads[] = {{45, 40},   {80, 25},  {112, 45}, {30, 80},  {70, 70},  {105, 85},
                              {130, 110}, {25, 120}, {50, 105}, {88, 105}, {132, 65}, {65, 12}};
@@ -1131,23 +1429,82 @@ void haywain(Brush &b) {
     p.fillRect(QRectF(30, 38, 5, 10), QColor(120, 60, 40));
     p.setBrush(QColor(60, 85, 45));
     p.drawEllipse(QPointF(12, 50), 14, 20);
-    // The river and the wagon crossing it.
-    b.gradient(QRectF(0, 105, 204, 49), QColor(110, 120, 110), QColor(60, 70, 60));
-    b.strokes(QRectF(0, 108, 204, 30), QColor(190, 195, 185), 60, 8, 15, 1, 0, 0.05);
-    fillPolygon(p, poly({{0, 95}, {50, 100}, {70, 154}, {0, 154}}), QColor(90, 90, 50));
-    p.setBrush(QColor(120, 80, 45));
-    p.drawRect(QRectF(80, 100, 44, 16));
-    p.setBrush(QColor(150, 60, 40));
-    p.drawEllipse(QPointF(88, 120), 8, 8);
-    p.drawEllipse(QPointF(118, 120), 8, 8);
-    p.setBrush(QColor(90, 60, 40));
-    p.drawEllipse(QRectF(125, 104, 22, 10));
-    p.drawEllipse(QRectF(138, 108, 20, 10));
-    drawFigure(b, {.foot = {100, 100}, .height = 16, .robe = QColor(180, 60, 40)});
-    // The little dog on the bank.
-    p.setBrush(QColor(230, 225, 215));
-    p.drawEllipse(QRectF(50, 112, 12, 6));
-    p.drawEllipse(QPointF(62, 112), 3, 3);
+    // The river, shallow at the ford, and the near bank on the left.
+    b.gradient(QRectF(0, 104, 204, 50), QColor(120, 130, 115), QColor(55, 65, 55));
+    b.strokes(QRectF(0, 108, 204, 40), QColor(185, 190, 175), 70, 8, 15, 1, 0, 0.05);
+    fillPolygon(p, poly({{0, 112}, {30, 116}, {48, 154}, {0, 154}}), QColor(95, 90, 50));
+    b.strokes(QRectF(0, 116, 40, 38), QColor(120, 110, 55), 30, 6, 20, 1.2, -1.2, 0.4);
+
+    // The hay wain: a long wooden body with slatted sides and a raised front
+    // board, on two large spoked wheels, the water up to their hubs.
+    const auto wheel = [&](const QPointF &hub, double radius) {
+        p.setPen(QPen(QColor(120, 55, 30), 1.2));
+        for (int k = 0; k < 12; ++k) {
+            const double a = k * std::numbers::pi / 6;
+            p.drawLine(hub, hub + QPointF(std::cos(a), std::sin(a)) * radius);
+        }
+        p.setPen(QPen(QColor(95, 45, 25), 2.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(hub, radius, radius);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 35, 20));
+        p.drawEllipse(hub, 2.5, 2.5);
+    };
+    // Their reflections, broken by the ripples.
+    b.strokes(QRectF(40, 136, 130, 12), QColor(60, 50, 35), 40, 8, 10, 1.5, 0, 0.05);
+    wheel({146, 117}, 17);
+    QPainterPath body;
+    body.moveTo(96, 92);
+    body.lineTo(162, 98);
+    body.lineTo(160, 114);
+    body.lineTo(100, 114);
+    body.closeSubpath();
+    p.setPen(QPen(QColor(70, 40, 20), 1));
+    p.setBrush(QColor(150, 100, 55));
+    p.drawPath(body);
+    p.setPen(QPen(QColor(95, 60, 30), 1));
+    for (int i = 1; i < 4; ++i)
+        p.drawLine(QPointF(97 + i * 0.8, 92 + i * 5.5), QPointF(161, 98 + i * 4.5));
+    for (double x = 108; x < 160; x += 9)
+        p.drawLine(QPointF(x, 93 + (x - 96) * 0.09), QPointF(x, 114));
+    p.setPen(QPen(QColor(120, 75, 40), 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(96, 92), QPointF(90, 80));
+    p.drawLine(QPointF(162, 98), QPointF(168, 86));
+    wheel({110, 120}, 14);
+    // The carter on the front of the wain, his mate beside him.
+    drawFigure(b, {.foot = {104, 94},
+                   .height = 24,
+                   .robe = QColor(180, 50, 35),
+                   .armLeft = 200,
+                   .armRight = 190,
+                   .seated = true,
+                   .facingLeft = true});
+    drawFigure(
+        b, {.foot = {124, 97}, .height = 20, .robe = QColor(90, 100, 130), .armLeft = 250, .armRight = 300});
+    // Three horses in the water, drinking at the ford, harnessed in line.
+    p.setPen(QPen(QColor(60, 40, 25), 1));
+    p.drawLine(QPointF(98, 108), QPointF(70, 112));
+    drawHorse(p, {84, 130}, 30, QColor(90, 60, 40), true);
+    drawHorse(p, {62, 131}, 30, QColor(140, 95, 55), true);
+    drawHorse(p, {40, 133}, 28, QColor(230, 225, 210), true);
+    QLinearGradient water(0, 122, 0, 136);
+    water.setColorAt(0, QColor(95, 105, 92, 0));
+    water.setColorAt(0.5, QColor(95, 105, 92, 210));
+    water.setColorAt(1, QColor(88, 98, 85, 230));
+    p.fillRect(QRectF(26, 122, 152, 14), water);
+    p.setPen(QPen(QColor(200, 205, 195), 0.8));
+    for (int i = 0; i < 10; ++i) {
+        const double x = 30 + i * 14 + b.uniform(-3, 3);
+        p.drawLine(QPointF(x, 127 + (i % 3)), QPointF(x + 7, 127 + (i % 3)));
+    }
+    // The little dog on the bank, watching them cross.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(235, 230, 220));
+    p.drawEllipse(QRectF(10, 126, 14, 7));
+    p.drawEllipse(QPointF(25, 125), 3.5, 3);
+    p.setPen(QPen(QColor(235, 230, 220), 1.4));
+    p.drawLine(QPointF(13, 132), QPointF(13, 137));
+    p.drawLine(QPointF(21, 132), QPointF(21, 137));
 }
 
 void homer(Brush &b) {
