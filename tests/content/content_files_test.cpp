@@ -1,4 +1,5 @@
 #include "contenttools.h"
+#include "squares.h"
 
 #include "quiz/questionset.h"
 #include "shell/module1.h"
@@ -7,8 +8,10 @@
 #include <QImage>
 #include <QImageReader>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 #include <memory>
+#include <random>
 
 namespace {
 
@@ -40,11 +43,13 @@ class ContentFiles : public ::testing::Test {
         folder_ = std::make_unique<QTemporaryDir>();
         const ToolRun run = runTool(QStringLiteral(HELLAS_CONTENT_TOOL), folder_->path());
         ASSERT_EQ(run.exitCode, 0) << run.errors.constData();
+        output_ = run.output;
     }
     static void TearDownTestSuite() { folder_.reset(); }
     static QString path(const QString &relative) { return folder_->filePath(relative); }
 
     static inline std::unique_ptr<QTemporaryDir> folder_;
+    static inline QByteArray output_;
 };
 
 TEST_F(ContentFiles, EveryPictureIsWrittenAtTheSizeOfTheControlThatShowsIt) {
@@ -102,29 +107,178 @@ TEST_F(ContentFiles, TheQuestionSetIsSeventyTwoCrLfLinesOfTenQuestionsWithAnswer
     EXPECT_TRUE(sawComma) << "commas survive the \"&\" escape of the file";
 }
 
-TEST_F(ContentFiles, TheTwelveJigsawSquaresOfEachPaintingCanBeToldApart) {
+TEST_F(ContentFiles, EveryPairOfJigsawSquaresOfEveryPaintingLooksApartAboveTheFloor) {
     for (const ExpectedPicture &jigsaw : kPictures) {
         if (jigsaw.widthTwips != 7200) continue; // the ten paintings of the jigsaw
         const char *name = jigsaw.path;
-        const QImage painting = QImage(path(QString::fromLatin1(name))).convertToFormat(QImage::Format_RGB32);
+        const QImage painting(path(QString::fromLatin1(name)));
         ASSERT_EQ(painting.size(), QSize(480, 360)) << name;
-        QList<QImage> squares;
-        for (int i = 0; i < 12; ++i)
-            squares << painting.copy((i % 4) * 120, (i / 4) * 120, 120, 120);
         for (int a = 0; a < 12; ++a)
-            for (int b = a + 1; b < 12; ++b) {
-                double difference = 0;
-                for (int y = 0; y < 120; ++y)
-                    for (int x = 0; x < 120; ++x) {
-                        const QRgb p = squares[a].pixel(x, y);
-                        const QRgb q = squares[b].pixel(x, y);
-                        difference += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                                      std::abs(qBlue(p) - qBlue(q));
-                    }
-                // Squares that show the same plain wall or sky come out near 1.
-                EXPECT_GT(difference / (120 * 120 * 3), 6) << name << ": squares " << a << " and " << b;
-            }
+            for (int b = a + 1; b < 12; ++b)
+                EXPECT_GT(squareDistance(jigsawSquare(painting, a), jigsawSquare(painting, b)),
+                          kSquareDistanceFloor)
+                    << name << ": squares " << a << " and " << b;
     }
+}
+
+// The tool names, for each of the ten paintings, its two most alike squares.
+TEST_F(ContentFiles, TheToolPrintsTheLeastDistantSquaresOfEachJigsawPaintingAboveTheFloor) {
+    QStringList paintings;
+    for (const QByteArray &line : output_.split('\n')) {
+        if (!line.startsWith("squares ")) continue;
+        const QString text = QString::fromUtf8(line);
+        paintings << text.section(u':', 0, 0).mid(8);
+        EXPECT_TRUE(text.contains(QStringLiteral(", floor %1").arg(kSquareDistanceFloor, 0, 'f', 1)))
+            << qPrintable(text);
+        EXPECT_FALSE(text.contains(QStringLiteral("too alike"))) << qPrintable(text);
+        const double distance = text.section(QStringLiteral("distance "), 1).section(u',', 0, 0).toDouble();
+        EXPECT_GT(distance, kSquareDistanceFloor) << qPrintable(text);
+    }
+    QStringList expected;
+    for (const ExpectedPicture &picture : kPictures)
+        if (picture.widthTwips == 7200) expected << QString::fromLatin1(picture.path);
+    EXPECT_EQ(paintings, expected);
+}
+
+// The measure is blind to grain and JPEG noise but sees light against dark.
+TEST(SquareDistance, IsZeroForTheSameSquareSmallForGrainAndFullForBlackAgainstWhite) {
+    QImage grey(120, 120, QImage::Format_RGB32);
+    grey.fill(qRgb(128, 128, 128));
+    QImage grain = grey;
+    std::mt19937 random(7);
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 120; ++x) {
+            const int v = 128 + static_cast<int>(random() % 41) - 20;
+            grain.setPixel(x, y, qRgb(v, v, v));
+        }
+    QImage black(120, 120, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    QImage white(120, 120, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    QImage halfLit = black;
+    for (int y = 0; y < 120; ++y)
+        for (int x = 60; x < 120; ++x)
+            halfLit.setPixel(x, y, qRgb(255, 255, 255));
+    EXPECT_EQ(squareDistance(grey, grey), 0);
+    EXPECT_LT(squareDistance(grey, grain), 3);
+    EXPECT_DOUBLE_EQ(squareDistance(black, white), 255);
+    EXPECT_DOUBLE_EQ(squareDistance(black, halfLit), 127.5);
+    EXPECT_DOUBLE_EQ(squareDistance(halfLit, black), 127.5);
+}
+
+// The signature would name the painter the pupil is asked to find.
+TEST_F(ContentFiles, TheSunflowersVaseCarriesNoSignature) {
+    const QImage sunflowers =
+        QImage(path(QStringLiteral("Images/sunflowers.jpg"))).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(sunflowers.size(), QSize(154, 204));
+    // The vase below its blue band, where the signature was written.
+    int darkest = 255;
+    for (int y = 148; y < 170; ++y)
+        for (int x = 62; x < 96; ++x)
+            darkest = std::min(darkest, qGray(sunflowers.pixel(x, y)));
+    EXPECT_GT(darkest, 130) << "dark strokes of writing on the vase";
+}
+
+// What a WAV file's header says and its samples, read without trusting any length field.
+struct WavSound {
+    QString problem; // empty when the file is a valid 16-bit PCM mono WAV
+    int rate = 0;
+    QList<qint16> samples;
+};
+
+WavSound readWav(const QByteArray &bytes) {
+    WavSound sound;
+    const auto failed = [](const QString &problem) {
+        WavSound refused;
+        refused.problem = problem;
+        return refused;
+    };
+    const auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(bytes.constData() + at); };
+    const auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return failed(QStringLiteral("no RIFF WAVE header"));
+    if (u32(4) != static_cast<quint32>(bytes.size() - 8))
+        return failed(QStringLiteral("RIFF size is not the file's"));
+    bool format = false;
+    for (qsizetype at = 12; at + 8 <= bytes.size();) {
+        const QByteArray id = bytes.mid(at, 4);
+        const quint32 size = u32(at + 4);
+        if (size > static_cast<quint32>(bytes.size() - at - 8))
+            return failed(id + QStringLiteral(" runs past the end"));
+        if (id == "fmt ") {
+            if (size < 16) return failed(QStringLiteral("short fmt chunk"));
+            if (u16(at + 8) != 1 || u16(at + 10) != 1 || u16(at + 22) != 16)
+                return failed(QStringLiteral("not 16-bit PCM mono"));
+            sound.rate = static_cast<int>(u32(at + 12));
+            if (u32(at + 16) != static_cast<quint32>(sound.rate) * 2 || u16(at + 20) != 2)
+                return failed(QStringLiteral("byte rate or block size wrong"));
+            format = true;
+        } else if (id == "data") {
+            if (!format) return failed(QStringLiteral("data before fmt"));
+            for (quint32 i = 0; i + 1 < size; i += 2)
+                sound.samples << static_cast<qint16>(u16(at + 8 + i));
+            return sound;
+        }
+        at += 8 + size + (size & 1);
+    }
+    return failed(QStringLiteral("no data chunk"));
+}
+
+// Each sound decodes, lasts under a second, peaks at -6 dBFS or less, is heard
+// at all, and starts and ends silent so the loudspeaker does not click.
+TEST_F(ContentFiles, TheFiveSoundsAreShortQuietWavFilesThatFadeInAndOut) {
+    for (const char *name : {"click", "chime", "fanfare", "tone", "page"}) {
+        const QString file = QStringLiteral("sounds/%1.wav").arg(QLatin1String(name));
+        const WavSound sound = readWav(fileBytes(path(file)));
+        ASSERT_TRUE(sound.problem.isEmpty()) << name << ": " << qPrintable(sound.problem);
+        EXPECT_TRUE(sound.rate == 44100 || sound.rate == 22050) << name << ": " << sound.rate;
+        ASSERT_FALSE(sound.samples.isEmpty()) << name;
+        EXPECT_LT(sound.samples.size(), sound.rate) << name << " lasts a second or more";
+        int peak = 0;
+        for (const qint16 s : sound.samples)
+            peak = std::max(peak, std::abs(static_cast<int>(s)));
+        EXPECT_LE(peak, 32767 / 2) << name << " is louder than -6 dBFS";
+        EXPECT_GT(peak, 32767 / 100) << name << " is silent";
+        EXPECT_LE(std::abs(sound.samples.front()), 100) << name << " starts with a click";
+        EXPECT_LE(std::abs(sound.samples.back()), 100) << name << " ends with a click";
+    }
+}
+
+TEST(WavReader, RefusesTruncatedAndNonPcmFiles) {
+    QByteArray good("RIFF....WAVEfmt ");
+    const auto put32 = [](QByteArray &b, quint32 v) {
+        char le[4];
+        qToLittleEndian(v, le);
+        b.append(le, 4);
+    };
+    const auto put16 = [](QByteArray &b, quint16 v) {
+        char le[2];
+        qToLittleEndian(v, le);
+        b.append(le, 2);
+    };
+    put32(good, 16);
+    put16(good, 1);
+    put16(good, 1);
+    put32(good, 22050);
+    put32(good, 44100);
+    put16(good, 2);
+    put16(good, 16);
+    good.append("data");
+    put32(good, 4);
+    put16(good, 5);
+    put16(good, static_cast<quint16>(-7));
+    qToLittleEndian(static_cast<quint32>(good.size() - 8), good.data() + 4);
+    const WavSound read = readWav(good);
+    ASSERT_TRUE(read.problem.isEmpty()) << qPrintable(read.problem);
+    EXPECT_EQ(read.rate, 22050);
+    EXPECT_EQ(read.samples, QList<qint16>({5, -7}));
+
+    QByteArray stereo = good;
+    stereo[22] = 2;
+    QByteArray longData = good;
+    qToLittleEndian(static_cast<quint32>(400), longData.data() + 40);
+    for (const QByteArray &bad : {good.left(good.size() - 2), stereo, longData, QByteArray("RIFX")})
+        EXPECT_FALSE(readWav(bad).problem.isEmpty());
 }
 
 // A fresh folder gets an empty catalogue; running again keeps the teacher's
