@@ -141,7 +141,7 @@ Samples tone() {
     Samples out = silence(0.6);
     addNote(out, 0, 392.0, 0.03, {{1, 1.0, 0.35}, {2, 0.2, 0.2}, {3, 0.05, 0.1}});
     fadeEnds(out, 0.005, 0.15);
-    setPeak(out, -12);
+    setPeak(out, -14);
     return out;
 }
 
@@ -151,14 +151,16 @@ Samples pageTurn() {
     Samples out = silence(0.45);
     std::mt19937 random(1802); // the same rustle on every run
     const auto noise = [&] { return static_cast<double>(random()) / 4294967295.0 * 2 - 1; };
-    // One-pole filters: low-pass near 5 kHz, high-pass near 700 Hz.
-    const double lowPass = 1 - std::exp(-2 * std::numbers::pi * 5000.0 / kSoundRate);
+    // Two one-pole low-passes near 4 kHz take the harsh top off the hiss; a
+    // one-pole high-pass near 700 Hz takes away the rumble.
+    const double lowPass = 1 - std::exp(-2 * std::numbers::pi * 4000.0 / kSoundRate);
     const double highPass = std::exp(-2 * std::numbers::pi * 700.0 / kSoundRate);
-    double low = 0, previousLow = 0, band = 0, flutter = 0.5;
+    double soft = 0, low = 0, previousLow = 0, band = 0, flutter = 0.5;
     const double flutterRate = 1 - std::exp(-2 * std::numbers::pi * 60.0 / kSoundRate);
     for (std::size_t n = 0; n < out.size(); ++n) {
         const double t = static_cast<double>(n) / kSoundRate;
-        low += lowPass * (noise() - low);
+        soft += lowPass * (noise() - soft);
+        low += lowPass * (soft - low);
         band = highPass * (band + low - previousLow);
         previousLow = low;
         flutter += flutterRate * ((noise() + 1) / 2 - flutter);
