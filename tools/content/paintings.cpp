@@ -176,6 +176,22 @@ void ulysses(Brush &b) {
     for (int i = 0; i < 7; ++i)
         drawFigure(b, {.foot = {150.0 + i * 24, 256}, .height = 18, .robe = b.vary(QColor(140, 60, 40), 50)});
 
+    // The Nereids swimming before the galley, lights on their brows, and the
+    // surf breaking white on the foot of the rocks.
+    for (int i = 0; i < 4; ++i) {
+        const QPointF at(140.0 + i * 24, 318.0 + (i % 2) * 14);
+        QRadialGradient light(at, 16);
+        light.setColorAt(0, QColor(255, 250, 220, 230));
+        light.setColorAt(1, QColor(255, 240, 180, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(light);
+        p.drawEllipse(at, 16, 16);
+        p.setBrush(QColor(240, 225, 200));
+        p.drawEllipse(QRectF(at.x() - 4, at.y() - 2, 8, 12));
+        p.setBrush(QColor(255, 255, 240));
+        p.drawEllipse(at + QPointF(0, -6), 3, 3);
+    }
+    b.strokes(QRectF(0, 290, 100, 30), QColor(235, 235, 225, 170), 45, 9, 10, 1.5, 0, 0.25);
     // Dark boats and the far shore to the right.
     fillPolygon(p, poly({{380, 300}, {460, 296}, {450, 312}, {392, 314}}), QColor(60, 45, 40));
     fillPolygon(p, poly({{400, 255}, {480, 250}, {480, 262}, {405, 262}}), QColor(120, 100, 95));
@@ -204,6 +220,19 @@ void schoolOfAthens(Brush &b) {
                        c + QPointF(std::cos(a) * (w / 2 - 16), -std::sin(a) * (w * 0.45 - 14)));
         }
     }
+    // Sunlight from a round window high in the left of the vault.
+    QRadialGradient sun(QPointF(150, 40), 70);
+    sun.setColorAt(0, QColor(255, 250, 220, 200));
+    sun.setColorAt(1, QColor(255, 240, 200, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sun);
+    p.drawEllipse(QPointF(150, 40), 70, 70);
+    p.setPen(QPen(QColor(140, 110, 75), 4));
+    p.setBrush(QColor(200, 225, 240));
+    p.drawEllipse(QPointF(150, 40), 15, 15);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 250, 225, 60));
+    p.drawPolygon(poly({{140, 50}, {160, 50}, {240, 225}, {170, 225}}));
     // Walls and the statues in their niches: Apollo left, Athena right.
     for (const double x : {40.0, 440.0}) {
         p.setPen(Qt::NoPen);
@@ -305,6 +334,17 @@ void schoolOfAthens(Brush &b) {
                        .facingLeft = true});
     p.setPen(QPen(QColor(240, 240, 230), 2));
     p.drawEllipse(QPointF(390, 345), 16, 5);
+    // A young man in red reading on the floor, his scroll open on his knees.
+    drawFigure(b, {.foot = {292, 322},
+                   .height = 58,
+                   .robe = QColor(170, 45, 40),
+                   .hair = QColor(60, 40, 25),
+                   .armLeft = 300,
+                   .armRight = 330,
+                   .seated = true});
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(245, 240, 220));
+    p.drawRect(QRectF(300, 316, 22, 7));
 }
 
 void bacchusAndAriadne(Brush &b) {
@@ -402,7 +442,7 @@ void bacchusAndAriadne(Brush &b) {
         p.drawLine(QPointF(x, 330), QPointF(x, 342));
     p.drawLine(QPointF(160, 322), QPointF(152, 312));
     // The revellers on the right.
-    const QColor bodies[] = {{170, 110, 70}, {150, 95, 60}, {190, 130, 90}};
+    const QColor bodies[] = {{170, 110, 70}, {240, 232, 215}, {190, 130, 90}};
     for (int i = 0; i < 3; ++i)
         drawFigure(b, {.foot = {395.0 + i * 30, 345},
                        .height = 95.0 + i * 8,
@@ -499,6 +539,12 @@ void birthOfVenus(Brush &b) {
         p.setBrush(QColor(235, 150, 170));
         p.drawEllipse(QPointF(b.uniform(40, 200), b.uniform(20, 280)), 3.5, 3);
     }
+    // The sand of the shore at the nymph's feet, with cornflowers.
+    fillPolygon(p, poly({{330, 360}, {400, 318}, {480, 300}, {480, 360}}), QColor(225, 210, 170));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(70, 100, 190));
+    for (int i = 0; i < 7; ++i)
+        p.drawEllipse(QPointF(b.uniform(410, 475), b.uniform(318, 355)), 2.5, 2.5);
     // The nymph on the shore holding out the flowered cloak.
     QPainterPath cloak;
     cloak.moveTo(350, 140);
@@ -597,7 +643,7 @@ void deathOfSocrates(Brush &b) {
                    .facingLeft = true,
                    .beard = true});
     // The grieving friends on the right.
-    const QColor robes[] = {{200, 120, 40}, {60, 120, 70}, {180, 60, 40}, {60, 80, 140}, {150, 120, 90}};
+    const QColor robes[] = {{200, 120, 40}, {60, 120, 70}, {180, 60, 40}, {235, 230, 215}, {150, 120, 90}};
     for (int i = 0; i < 5; ++i)
         drawFigure(b, {.foot = {345.0 + i * 30, 340.0 - (i % 2) * 12},
                        .height = 140.0 - (i % 3) * 12,
@@ -919,7 +965,9 @@ void solonAndCroesus(Brush &b) {
     for (int i = 0; i < 5; ++i)
         drawFigure(b, {.foot = {150.0 + i * 38, 250.0 - (i % 2) * 10},
                        .height = 150,
-                       .robe = b.vary(QColor(80, 55, 40), 25),
+                       .robe = i == 3   ? QColor(215, 205, 185)
+                               : i == 1 ? QColor(45, 85, 60)
+                                        : b.vary(QColor(80, 55, 40), 25),
                        .skin = QColor(230, 180, 130),
                        .armLeft = 250,
                        .armRight = 290,
@@ -986,6 +1034,17 @@ void alcibiades(Brush &b) {
         p.drawLine(QPointF(x, 46), QPointF(x + 10, 46));
     }
     b.strokes(QRectF(0, 0, 480, 150), QColor(195, 155, 100), 160, 14, 12, 2);
+    // A painted panel on the wall: black figures on red.
+    p.fillRect(QRectF(262, 58, 56, 62), QColor(215, 175, 80));
+    p.fillRect(QRectF(267, 63, 46, 52), QColor(225, 130, 70));
+    for (int i = 0; i < 2; ++i)
+        drawFigure(b, {.foot = {280.0 + i * 20, 112},
+                       .height = 40,
+                       .robe = QColor(30, 22, 18),
+                       .skin = QColor(30, 22, 18),
+                       .hair = QColor(30, 22, 18),
+                       .armLeft = 160,
+                       .armRight = 20});
     // A shelf of painted vases and a garland on the wall behind the couch.
     p.setPen(Qt::NoPen);
     p.fillRect(QRectF(330, 100, 140, 6), QColor(110, 75, 45));
@@ -1070,6 +1129,20 @@ void alcibiades(Brush &b) {
     p.drawEllipse(QPointF(170, 258), 12, 6);
     p.setPen(QPen(QColor(230, 230, 230, 120), 2));
     p.drawLine(QPointF(170, 250), QPointF(160, 200));
+    // A little table with a bowl of fruit and a wine jug.
+    p.setPen(Qt::NoPen);
+    p.fillRect(QRectF(185, 282, 60, 6), QColor(100, 65, 35));
+    p.fillRect(QRectF(190, 288, 5, 30), QColor(100, 65, 35));
+    p.fillRect(QRectF(235, 288, 5, 30), QColor(100, 65, 35));
+    p.setBrush(QColor(235, 230, 220));
+    p.drawChord(QRectF(190, 266, 34, 26), 180 * 16, 180 * 16);
+    const QColor fruit[] = {{200, 40, 40}, {230, 170, 40}, {110, 60, 120}, {120, 170, 60}};
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(fruit[i]);
+        p.drawEllipse(QPointF(197 + i * 7, 276 - (i % 2) * 3), 4.5, 4.5);
+    }
+    p.setBrush(QColor(60, 40, 30));
+    p.drawEllipse(QRectF(226, 262, 14, 20));
     // Marble floor and the tiger skin.
     p.setPen(Qt::NoPen);
     for (int x = 0; x < 480; x += 40)
@@ -1089,6 +1162,7 @@ void trojanHorse(Brush &b) {
     b.cloud(QPointF(120, 50), 140, 40, QColor(250, 240, 235, 230));
     b.cloud(QPointF(330, 40), 120, 35, QColor(245, 225, 220, 210));
     b.cloud(QPointF(420, 120), 70, 25, QColor(240, 230, 225, 200));
+    b.cloud(QPointF(185, 95), 90, 34, QColor(120, 115, 130, 220));
     // The walls and towers of Troy with the gate.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(200, 185, 160));

@@ -11,9 +11,11 @@ inline constexpr int kSquareRows = 3;
 inline constexpr int kSquarePixels = 120;
 
 // Every pair of squares of every jigsaw painting must lie further apart than
-// this. Two squares of the same plain wall, sky or floor measure about 2 to 5;
-// squares a pupil tells apart at a glance measure 15 and more.
-inline constexpr double kSquareDistanceFloor = 12.0;
+// this. Squares that pupils mistook for one another measured 6 to 12 (four
+// squares of one dark floor, corners of plain brown, two of one sunset sky);
+// squares with a figure, an object or a change of light of their own measure
+// 20 and more.
+inline constexpr double kSquareDistanceFloor = 18.0;
 
 // Square i of a jigsaw painting (column i % 4, row i / 4).
 QImage jigsawSquare(const QImage &painting, int index);
