@@ -33,8 +33,6 @@ void drawHorse(QPainter &p, const QPointF &hooves, double length, const QColor &
     if (facingLeft) p.scale(-1, 1);
     const double l = length;
     const double bodyY = -l * 0.62;
-    p.setPen(QPen(coat.darker(160), std::max(0.4, l / 80)));
-    p.setBrush(coat);
     // Legs first, so the body covers their tops.
     p.setPen(QPen(coat.darker(115), l * 0.07, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(-l * 0.32, bodyY), QPointF(-l * 0.36, 0));
@@ -54,24 +52,22 @@ void drawHorse(QPainter &p, const QPointF &hooves, double length, const QColor &
     p.translate(0, bodyY);
     if (rearing) p.rotate(-18);
     p.drawEllipse(QRectF(-l * 0.45, -l * 0.17, l * 0.9, l * 0.34));
+    // Neck and head in one outline: up the crest to the poll, down the face
+    // to the muzzle, back along the jaw and down the throat to the chest.
     QPainterPath neck;
-    neck.moveTo(l * 0.2, -l * 0.1);
-    neck.lineTo(l * 0.42, -l * 0.5);
-    neck.lineTo(l * 0.62, -l * 0.36);
-    neck.lineTo(l * 0.56, -l * 0.28);
-    neck.lineTo(l * 0.44, -l * 0.3);
-    neck.lineTo(l * 0.4, l * 0.05);
+    neck.moveTo(l * 0.18, -l * 0.12);
+    neck.lineTo(l * 0.38, -l * 0.52);
+    neck.lineTo(l * 0.5, -l * 0.5);
+    neck.lineTo(l * 0.74, -l * 0.28);
+    neck.lineTo(l * 0.69, -l * 0.19);
+    neck.lineTo(l * 0.52, -l * 0.28);
+    neck.lineTo(l * 0.44, l * 0.06);
     neck.closeSubpath();
     p.drawPath(neck);
-    p.save();
-    p.translate(l * 0.56, -l * 0.42);
-    p.rotate(40);
-    p.drawEllipse(QRectF(-l * 0.06, -l * 0.065, l * 0.28, l * 0.13));
-    p.restore();
-    p.drawPolygon(poly({{l * 0.44, -l * 0.5}, {l * 0.47, -l * 0.6}, {l * 0.5, -l * 0.49}}));
+    p.drawPolygon(poly({{l * 0.38, -l * 0.52}, {l * 0.41, -l * 0.61}, {l * 0.45, -l * 0.51}}));
     p.setBrush(coat.darker(170));
     p.drawPolygon(
-        poly({{l * 0.22, -l * 0.14}, {l * 0.4, -l * 0.52}, {l * 0.44, -l * 0.46}, {l * 0.28, -l * 0.1}}));
+        poly({{l * 0.16, -l * 0.16}, {l * 0.36, -l * 0.54}, {l * 0.4, -l * 0.5}, {l * 0.24, -l * 0.1}}));
     p.restore();
     p.restore();
 }
@@ -720,12 +716,13 @@ void phidiasFrieze(Brush &b) {
     for (int i = 0; i < 3; ++i) {
         const double x = 270 + i * 38;
         drawHorse(p, {x, 140}, 50, i == 1 ? QColor(205, 195, 175) : marble, false);
-        drawFigure(b, {.foot = {x - 2, 106},
-                       .height = 40,
+        drawFigure(b, {.foot = {x - 4, 104},
+                       .height = 44,
                        .robe = i == 1 ? marble : red,
                        .skin = marble,
                        .armLeft = 150,
-                       .armRight = 30});
+                       .armRight = 10,
+                       .seated = true});
     }
     for (int i = 0; i < 3; ++i) {
         const double x = 392 + i * 34;
