@@ -1422,11 +1422,24 @@ void monaLisa(Brush &b) {
     p.drawEllipse(QRectF(65, 165, 45, 26));
     p.setBrush(QColor(225, 190, 130));
     p.drawEllipse(QRectF(55, 168, 40, 20));
-    p.setBrush(QColor(215, 175, 120));
-    p.drawRect(QRectF(57, 112, 20, 22));
-    // The face, the dark hair and the thin veil.
+    // The dark hair parted in the middle and falling to the shoulders, the
+    // neck and the low neckline of the dress.
     p.setBrush(QColor(60, 40, 25));
-    p.drawEllipse(QRectF(38, 35, 58, 100));
+    QPainterPath hair;
+    hair.moveTo(67, 40);
+    hair.cubicTo(44, 40, 39, 70, 39, 100);
+    hair.cubicTo(39, 118, 43, 128, 49, 133);
+    hair.lineTo(58, 128);
+    hair.cubicTo(54, 110, 52, 80, 67, 60);
+    hair.cubicTo(82, 80, 80, 110, 76, 128);
+    hair.lineTo(85, 133);
+    hair.cubicTo(91, 128, 95, 118, 95, 100);
+    hair.cubicTo(95, 70, 90, 40, 67, 40);
+    p.drawPath(hair);
+    p.setBrush(QColor(215, 175, 120));
+    p.drawRect(QRectF(58, 95, 18, 14));
+    p.drawChord(QRectF(49, 90, 36, 30), 180 * 16, 180 * 16);
+    // The face, her smile and the thin veil over her hair.
     QRadialGradient face(QPointF(67, 72), 30);
     face.setColorAt(0, QColor(235, 200, 140));
     face.setColorAt(1, QColor(190, 150, 95));
@@ -1439,7 +1452,7 @@ void monaLisa(Brush &b) {
     p.drawArc(QRectF(60, 82, 16, 6), 200 * 16, 140 * 16);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 35, 25, 90));
-    p.drawChord(QRectF(44, 38, 46, 30), 0, 180 * 16);
+    p.drawChord(QRectF(47, 42, 40, 26), 0, 180 * 16);
 }
 
 void sunflowers(Brush &b) {
