@@ -1,5 +1,6 @@
 #include "matching/phidiaslab.h"
 
+#include "platform/sound.h"
 #include "quiz/welldone.h"
 #include "shell/dragcontrols.h"
 #include "shell/fonts.h"
@@ -59,6 +60,13 @@ const QString kBoxStyle = QStringLiteral(
     "QLabel { color: rgb(255, 255, 0); background: transparent; border: 1px solid rgb(0, 0, 0); }");
 const QString kNameStyle = QStringLiteral(
     "QLabel { color: rgb(255, 255, 0); background: rgb(0, 0, 0); border: 1px solid rgb(0, 0, 0); }");
+
+bool inDropBox(const MatchingBoard &board, int name) {
+    for (int box = 0; box < MatchingBoard::Pairs; ++box) {
+        if (board.name(name) == MatchingBoard::dropBox(box)) return true;
+    }
+    return false;
+}
 
 TwipRect twipRect(QPointF at, const TwipRect &size) {
     return {static_cast<int>(std::lround(at.x())), static_cast<int>(std::lround(at.y())), size.width,
@@ -144,6 +152,7 @@ void phidiaslab::Label2_MouseMove(int index, int buttons, QPointF pointer) {
 
 void phidiaslab::Label2_MouseUp(int index) {
     board_->drop(index);
+    if (inDropBox(*board_, index)) playSound(Sound::Click);
     showNames();
 }
 
