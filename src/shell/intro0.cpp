@@ -117,8 +117,9 @@ void intro0::load() {
     QPalette palette = Frame1->palette();
     palette.setColor(QPalette::Window, StandardBack);
     Frame1->setPalette(palette);
-    Option2->setChecked(true);
-    Module1.SoundOn = 1;
+    // The option shown is the sound the pupil has: off at the first start,
+    // and whatever was chosen when the menu comes back.
+    (Module1.SoundOn != 0 ? Option1 : Option2)->setChecked(true);
     Timer1->start();
 }
 

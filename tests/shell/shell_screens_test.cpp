@@ -6,6 +6,7 @@
 #include "shell/titlefrm.h"
 #include "support/testsupport.h"
 #include "topic/phidias.h"
+#include "worksheets/worksheets.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -171,15 +172,28 @@ class ShellScreens : public QObject {
         QVERIFY(topic.label3[0]->isOpaque());
     }
 
-    void soundOptionsSetTheSharedValueAndReloadingSelectsSoundOff() {
+    void soundStartsOffAndAMenuReloadedThroughTheCatalogueShowsTheChoiceMade() {
         TestWorld world;
-        intro0 &menu = openMainMenu();
-        QVERIFY(menu.Option2->isChecked());
-        QCOMPARE(Module1.SoundOn, 1);
-        QTest::mouseClick(menu.Option2, Qt::LeftButton, {}, {5, 5});
+        Module1 = SharedState{};
+        QPointer<intro0> menu(&openMainMenu());
+        QVERIFY(menu->Option2->isChecked());
         QCOMPARE(Module1.SoundOn, 0);
-        QTest::mouseClick(menu.Option1, Qt::LeftButton, {}, {5, 5});
-        QCOMPARE(Module1.SoundOn, 1);
+        // choice -> SoundOn, then the option the reloaded menu shows
+        for (const auto &[choose, soundOn] :
+             {std::pair{&intro0::Option1, 1}, std::pair{&intro0::Option2, 0}}) {
+            QTest::mouseClick((*menu).*choose, Qt::LeftButton, {}, {5, 5});
+            QCOMPARE(Module1.SoundOn, soundOn);
+            QTest::mouseClick(menu->Label2[18], Qt::LeftButton);
+            settle();
+            QVERIFY(menu.isNull());
+            QTest::mouseClick(form<worksheets>().Label2[0], Qt::LeftButton);
+            settle();
+            menu = &form<intro0>();
+            QCOMPARE(world.stage().frontScreen(), menu.data());
+            QCOMPARE(Module1.SoundOn, soundOn);
+            QCOMPARE(menu->Option1->isChecked(), soundOn == 1);
+            QCOMPARE(menu->Option2->isChecked(), soundOn == 0);
+        }
     }
 
     void webAddressAndLogoOpenThePublishersSite() {
