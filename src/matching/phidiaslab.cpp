@@ -58,8 +58,9 @@ constexpr ButtonLayout kButtons[3] = {
 
 const QString kBoxStyle = QStringLiteral(
     "QLabel { color: rgb(255, 255, 0); background: transparent; border: 1px solid rgb(0, 0, 0); }");
+// A name's border is drawn in its yellow: black would vanish into its back.
 const QString kNameStyle = QStringLiteral(
-    "QLabel { color: rgb(255, 255, 0); background: rgb(0, 0, 0); border: 1px solid rgb(0, 0, 0); }");
+    "QLabel { color: rgb(255, 255, 0); background: rgb(0, 0, 0); border: 1px solid rgb(255, 255, 0); }");
 
 bool inDropBox(const MatchingBoard &board, int name) {
     for (int box = 0; box < MatchingBoard::Pairs; ++box) {

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 
@@ -93,6 +94,11 @@ class ShellScreens : public QObject {
         QVERIFY(title.usedFallback());
         QCOMPARE(title.size(), QSize(800, 600));
         QCOMPARE(title.backColour(), QColor(39, 63, 137));
+        // The empty picture box inside the frame is coloured too.
+        title.showScreen();
+        const QImage shown = title.grab().toImage();
+        const QPoint middle = title.Picture1->mapTo(&title, title.Picture1->rect().center());
+        QCOMPARE(shown.pixelColor(middle), QColor(49, 135, 214));
     }
 
     void exitThenCancelReturnsToTheSameMenuAndExitThenExitEnds() {
@@ -194,6 +200,31 @@ class ShellScreens : public QObject {
             QCOMPARE(menu->Option1->isChecked(), soundOn == 1);
             QCOMPARE(menu->Option2->isChecked(), soundOn == 0);
         }
+    }
+
+    // A light ring on the menu's blue, with a yellow dot in the chosen one only.
+    void soundOptionsShowALightRingAndAYellowDotForTheChoice() {
+        TestWorld world;
+        intro0 &menu = openMainMenu();
+        const auto isYellow = [](QColor c) { return c.red() > 200 && c.green() > 200 && c.blue() < 80; };
+        const auto isLight = [](QColor c) { return c.red() > 180 && c.green() > 180 && c.blue() > 180; };
+        for (QRadioButton *option : {menu.Option1, menu.Option2}) {
+            QStyleOptionButton style;
+            style.initFrom(option);
+            const QRect indicator =
+                option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
+            QVERIFY(indicator.width() >= 8);
+            const QImage shown = option->grab().toImage();
+            int light = 0;
+            for (int x = indicator.left(); x <= indicator.right(); ++x) {
+                for (int y = indicator.top(); y <= indicator.bottom(); ++y)
+                    light += isLight(shown.pixelColor(x, y));
+            }
+            QVERIFY2(light >= 12, qPrintable(QString::number(light)));
+            QCOMPARE(isYellow(shown.pixelColor(indicator.center())), option->isChecked());
+            QCOMPARE(shown.pixelColor(indicator.right() + 2, 1), QColor(39, 63, 137));
+        }
+        QVERIFY(menu.Option2->isChecked());
     }
 
     void webAddressAndLogoOpenThePublishersSite() {
