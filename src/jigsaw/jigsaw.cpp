@@ -42,7 +42,10 @@ QFrame *makeFrame(const QString &name, QWidget *parent) {
 // A piece let go on its own cell chimes, on another board cell it clicks.
 void playDropSound(const JigsawBoard &board, int piece) {
     for (int cell = 0; cell < JigsawBoard::Pieces; ++cell) {
-        if (board.liesOn(piece, cell)) playSound(cell == piece ? Sound::Chime : Sound::Click);
+        if (board.liesOn(piece, cell)) {
+            playSound(cell == piece ? Sound::Chime : Sound::Click);
+            return;
+        }
     }
 }
 

@@ -11,7 +11,7 @@ enum class Sound {
     Chime,   // a jigsaw piece lands on its own cell
     Fanfare, // results with full marks
     Tone,    // any other results
-    Page,    // a page turns in a page viewer
+    Page,    // a page turns in a page viewer; the last
 };
 
 // The content file that holds the sound.
@@ -36,7 +36,7 @@ class EffectPlayer final : public SoundPlayer {
     void play(Sound sound) override;
 
   private:
-    std::array<std::unique_ptr<QSoundEffect>, 5> effects_;
+    std::array<std::unique_ptr<QSoundEffect>, static_cast<std::size_t>(Sound::Page) + 1> effects_;
 };
 
 // Plays the sound through the program's player when the pupil has chosen
