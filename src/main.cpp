@@ -2,6 +2,7 @@
 #include "platform/printer.h"
 #include "platform/random.h"
 #include "platform/services.h"
+#include "platform/sound.h"
 #include "shell/fonts.h"
 #include "shell/stage.h"
 #include "shell/titlefrm.h"
@@ -16,8 +17,10 @@ int main(int argc, char *argv[]) {
 
     DialogMessages messages;
     ClockRandom random;
+    EffectPlayer sound;
     services().messages = &messages;
     services().random = &random;
+    services().sound = &sound;
     services().printer = [] { return openDefaultPrinter(); };
 
     Stage stage;

@@ -2,6 +2,7 @@
 
 #include "platform/pictures.h"
 #include "platform/services.h"
+#include "platform/sound.h"
 #include "shell/dragcontrols.h"
 #include "shell/fonts.h"
 #include "shell/labelbutton.h"
@@ -36,6 +37,16 @@ QFrame *makeFrame(const QString &name, QWidget *parent) {
     // A frame is a control: moving over it is not moving over the background.
     frame->setAttribute(Qt::WA_NoMousePropagation);
     return frame;
+}
+
+// A piece let go on its own cell chimes, on another board cell it clicks.
+void playDropSound(const JigsawBoard &board, int piece) {
+    for (int cell = 0; cell < JigsawBoard::Pieces; ++cell) {
+        if (board.liesOn(piece, cell)) {
+            playSound(cell == piece ? Sound::Chime : Sound::Click);
+            return;
+        }
+    }
 }
 
 QPoint pixelPlace(QPoint twips) {
@@ -150,6 +161,7 @@ void jigsaw::Frame1_MouseMove(int index, int buttons, QPoint pointer) {
 
 void jigsaw::Frame1_MouseUp(int index) {
     board_->drop(index);
+    playDropSound(*board_, index);
     showBoard();
 }
 

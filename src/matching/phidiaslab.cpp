@@ -1,5 +1,6 @@
 #include "matching/phidiaslab.h"
 
+#include "platform/sound.h"
 #include "quiz/welldone.h"
 #include "shell/dragcontrols.h"
 #include "shell/fonts.h"
@@ -57,8 +58,16 @@ constexpr ButtonLayout kButtons[3] = {
 
 const QString kBoxStyle = QStringLiteral(
     "QLabel { color: rgb(255, 255, 0); background: transparent; border: 1px solid rgb(0, 0, 0); }");
+// A name's border is drawn in its yellow: black would vanish into its back.
 const QString kNameStyle = QStringLiteral(
-    "QLabel { color: rgb(255, 255, 0); background: rgb(0, 0, 0); border: 1px solid rgb(0, 0, 0); }");
+    "QLabel { color: rgb(255, 255, 0); background: rgb(0, 0, 0); border: 1px solid rgb(255, 255, 0); }");
+
+bool inDropBox(const MatchingBoard &board, int name) {
+    for (int box = 0; box < MatchingBoard::Pairs; ++box) {
+        if (board.name(name) == MatchingBoard::dropBox(box)) return true;
+    }
+    return false;
+}
 
 TwipRect twipRect(QPointF at, const TwipRect &size) {
     return {static_cast<int>(std::lround(at.x())), static_cast<int>(std::lround(at.y())), size.width,
@@ -144,6 +153,7 @@ void phidiaslab::Label2_MouseMove(int index, int buttons, QPointF pointer) {
 
 void phidiaslab::Label2_MouseUp(int index) {
     board_->drop(index);
+    if (inDropBox(*board_, index)) playSound(Sound::Click);
     showNames();
 }
 

@@ -5,10 +5,12 @@
 
 class Messages;
 class RandomSource;
+class SoundPlayer;
 
 struct Services {
     Messages *messages = nullptr;
     RandomSource *random = nullptr;
+    SoundPlayer *sound = nullptr;
     // Opens a document on the system's default printer.
     PrinterFactory printer;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/messages.h"
 #include "platform/services.h"
+#include "platform/sound.h"
 #include "quiz/certificate.h"
 #include "quiz/marking.h"
 #include "quiz/wrong.h"
@@ -90,6 +91,7 @@ void Welldone::load() {
         break;
     }
     Label1->setText(quizmarks::scoreSentence(score, maxScore));
+    playSound(quizmarks::band(score, maxScore) == quizmarks::Band::FullMarks ? Sound::Fanfare : Sound::Tone);
     Timer1->start();
 }
 

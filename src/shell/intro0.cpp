@@ -42,8 +42,16 @@ QRadioButton *makeOption(const QString &name, const QString &caption, const Twip
     option->setObjectName(name);
     option->setFont(designFont(QStringLiteral("Tahoma"), 9.75, true));
     // Styles paint the option's back from the button colours; a style sheet
-    // gives the designed yellow on the window's blue whatever the style.
-    option->setStyleSheet(QStringLiteral("QRadioButton { color: rgb(255,255,0); background: rgb(39,63,137); }"));
+    // gives the designed yellow on the window's blue whatever the style. A
+    // style's own indicator is a dark ring that vanishes on that blue, so the
+    // sheet draws a light ring with a yellow dot for the chosen option.
+    option->setStyleSheet(QStringLiteral(
+        "QRadioButton { color: rgb(255,255,0); background: rgb(39,63,137); }"
+        "QRadioButton::indicator { width: 10px; height: 10px; border: 2px solid rgb(235,235,235);"
+        " border-radius: 7px; background: rgb(39,63,137); }"
+        "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5,"
+        " fx:0.5, fy:0.5, stop:0 rgb(255,255,0), stop:0.6 rgb(255,255,0), stop:0.7 rgb(39,63,137),"
+        " stop:1 rgb(39,63,137)); }"));
     option->setGeometry(toPixels(where));
     option->setAttribute(Qt::WA_NoMousePropagation);
     return option;
@@ -117,8 +125,9 @@ void intro0::load() {
     QPalette palette = Frame1->palette();
     palette.setColor(QPalette::Window, StandardBack);
     Frame1->setPalette(palette);
-    Option2->setChecked(true);
-    Module1.SoundOn = 1;
+    // The option shown is the sound the pupil has: off at the first start,
+    // and whatever was chosen when the menu comes back.
+    (Module1.SoundOn != 0 ? Option1 : Option2)->setChecked(true);
     Timer1->start();
 }
 

@@ -41,7 +41,8 @@ void Screen::fitScreen() {
     setBackColour(StandardBack);
     setCaption(StandardCaption);
     // From here on a step that cannot be done is skipped.
-    if (auto *picture = findChild<PictureBox *>(QStringLiteral("Picture1"), Qt::FindDirectChildrenOnly))
+    // Wherever it sits: the title screen's picture box is inside its frame.
+    if (auto *picture = findChild<PictureBox *>(QStringLiteral("Picture1")))
         picture->setBackColour(QColor(49, 135, 214));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     centreOnStage(QSizeF(kScreenWidthTwips, kScreenHeightTwips));

@@ -1,5 +1,6 @@
 #include "topic/guide.h"
 
+#include "platform/sound.h"
 #include "shell/fonts.h"
 #include "shell/labelbutton.h"
 #include "shell/module1.h"
@@ -55,6 +56,7 @@ void guide::Label3_Click(int index) {
     default:
         return;
     }
+    playSound(Sound::Page);
     const int page = Module1.PageNumber;
     if (page >= 1 && page <= Pages) {
         Image1->load(pages::guideFile(QStringLiteral("wmf"), page));

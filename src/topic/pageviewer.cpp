@@ -13,6 +13,8 @@
 namespace {
 
 constexpr double kPageMargin = 1000;
+// The printer is not to blame when the page itself is missing.
+const QString kPageMissing = QStringLiteral("This page could not be found.");
 
 class MetafilePrintPicture final : public PrintPicture {
   public:
@@ -58,7 +60,7 @@ void printPage(const PictureBox &printed) {
     Messages &messages = *services().messages;
     std::shared_ptr<const PrintPicture> picture = paperCopy(printed);
     if (!picture) {
-        messages.info(kPrintProblem);
+        messages.info(kPageMissing);
         return;
     }
     try {

@@ -29,8 +29,8 @@ void fitToPicture(PictureBox *image);
 // Prints the picture the box holds, in a document of its own, at its own size
 // 1000 twips from the left and the top of the page; a metafile is drawn from
 // its file so the paper gets the full detail. Nothing is said on success; a
-// missing or failing printer, or a page that cannot be read, gets the
-// problem message.
+// missing or failing printer gets the printer's problem message, a page that
+// cannot be found or read a message of its own.
 void printPage(const PictureBox &printed);
 
 } // namespace pageviewer

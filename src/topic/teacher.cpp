@@ -1,5 +1,6 @@
 #include "topic/teacher.h"
 
+#include "platform/sound.h"
 #include "shell/fonts.h"
 #include "shell/labelbutton.h"
 #include "shell/module1.h"
@@ -82,6 +83,7 @@ void teacher::Label3_Click(int index) {
     default:
         return;
     }
+    playSound(Sound::Page);
     if (Module1.PageNumber == Module1.PageCount) Label3[NextPage]->setEnabled(false);
     if (Module1.PageNumber == 1) Label3[PreviousPage]->setEnabled(false);
 

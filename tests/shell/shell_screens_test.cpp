@@ -6,11 +6,13 @@
 #include "shell/titlefrm.h"
 #include "support/testsupport.h"
 #include "topic/phidias.h"
+#include "worksheets/worksheets.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 
@@ -92,6 +94,11 @@ class ShellScreens : public QObject {
         QVERIFY(title.usedFallback());
         QCOMPARE(title.size(), QSize(800, 600));
         QCOMPARE(title.backColour(), QColor(39, 63, 137));
+        // The empty picture box inside the frame is coloured too.
+        title.showScreen();
+        const QImage shown = title.grab().toImage();
+        const QPoint middle = title.Picture1->mapTo(&title, title.Picture1->rect().center());
+        QCOMPARE(shown.pixelColor(middle), QColor(49, 135, 214));
     }
 
     void exitThenCancelReturnsToTheSameMenuAndExitThenExitEnds() {
@@ -153,10 +160,13 @@ class ShellScreens : public QObject {
         QVERIFY(menu.Label2[4]->isOpaque());
         moveOver(&menu, {5, 300});
         QVERIFY(!menu.Label2[4]->isOpaque());
+        // A disabled entry counts as background: "Phidias" clears again.
         moveOver(menu.Label2[4]);
+        QVERIFY(menu.Label2[4]->isOpaque());
         QVERIFY(!menu.Label2[0]->isEnabled());
         QTest::mouseMove(menu.Label2[0]);
         moveOver(menu.Label2[0]);
+        QVERIFY(!menu.Label2[4]->isOpaque());
         QVERIFY(!menu.Label2[0]->isOpaque());
     }
 
@@ -171,15 +181,53 @@ class ShellScreens : public QObject {
         QVERIFY(topic.label3[0]->isOpaque());
     }
 
-    void soundOptionsSetTheSharedValueAndReloadingSelectsSoundOff() {
+    void soundStartsOffAndAMenuReloadedThroughTheCatalogueShowsTheChoiceMade() {
+        TestWorld world;
+        Module1 = SharedState{};
+        QPointer<intro0> menu(&openMainMenu());
+        QVERIFY(menu->Option2->isChecked());
+        QCOMPARE(Module1.SoundOn, 0);
+        // choice -> SoundOn, then the option the reloaded menu shows
+        for (const auto &[choose, soundOn] :
+             {std::pair{&intro0::Option1, 1}, std::pair{&intro0::Option2, 0}}) {
+            QTest::mouseClick((*menu).*choose, Qt::LeftButton, {}, {5, 5});
+            QCOMPARE(Module1.SoundOn, soundOn);
+            QTest::mouseClick(menu->Label2[18], Qt::LeftButton);
+            settle();
+            QVERIFY(menu.isNull());
+            QTest::mouseClick(form<worksheets>().Label2[0], Qt::LeftButton);
+            settle();
+            menu = &form<intro0>();
+            QCOMPARE(world.stage().frontScreen(), menu.data());
+            QCOMPARE(Module1.SoundOn, soundOn);
+            QCOMPARE(menu->Option1->isChecked(), soundOn == 1);
+            QCOMPARE(menu->Option2->isChecked(), soundOn == 0);
+        }
+    }
+
+    // A light ring on the menu's blue, with a yellow dot in the chosen one only.
+    void soundOptionsShowALightRingAndAYellowDotForTheChoice() {
         TestWorld world;
         intro0 &menu = openMainMenu();
+        const auto isYellow = [](QColor c) { return c.red() > 200 && c.green() > 200 && c.blue() < 80; };
+        const auto isLight = [](QColor c) { return c.red() > 180 && c.green() > 180 && c.blue() > 180; };
+        for (QRadioButton *option : {menu.Option1, menu.Option2}) {
+            QStyleOptionButton style;
+            style.initFrom(option);
+            const QRect indicator =
+                option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
+            QVERIFY(indicator.width() >= 8);
+            const QImage shown = option->grab().toImage();
+            int light = 0;
+            for (int x = indicator.left(); x <= indicator.right(); ++x) {
+                for (int y = indicator.top(); y <= indicator.bottom(); ++y)
+                    light += isLight(shown.pixelColor(x, y));
+            }
+            QVERIFY2(light >= 12, qPrintable(QString::number(light)));
+            QCOMPARE(isYellow(shown.pixelColor(indicator.center())), option->isChecked());
+            QCOMPARE(shown.pixelColor(indicator.right() + 2, 1), QColor(39, 63, 137));
+        }
         QVERIFY(menu.Option2->isChecked());
-        QCOMPARE(Module1.SoundOn, 1);
-        QTest::mouseClick(menu.Option2, Qt::LeftButton, {}, {5, 5});
-        QCOMPARE(Module1.SoundOn, 0);
-        QTest::mouseClick(menu.Option1, Qt::LeftButton, {}, {5, 5});
-        QCOMPARE(Module1.SoundOn, 1);
     }
 
     void webAddressAndLogoOpenThePublishersSite() {

@@ -66,6 +66,7 @@ TestWorld::TestWorld(bool withContent) {
     QDir::setCurrent(dir_.path());
     services().messages = &messages;
     services().random = &random;
+    services().sound = &sound;
     delete g_catcher;
     g_catcher = new UrlCatcher(&openedUrls);
     for (const char *scheme : {"http", "https"})

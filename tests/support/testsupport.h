@@ -1,9 +1,10 @@
 #pragma once
-// Doubles and fixtures for screen tests: recorded message boxes, a scripted
-// random source, a fresh stage in a folder of its own.
+// Doubles and fixtures for screen tests: recorded message boxes and sounds, a
+// scripted random source, a fresh stage in a folder of its own.
 
 #include "platform/messages.h"
 #include "platform/random.h"
+#include "platform/sound.h"
 #include "shell/stage.h"
 
 #include <QDir>
@@ -42,6 +43,12 @@ class ScriptedRandom final : public RandomSource {
     int seeds = 0;
 };
 
+class RecordingSound final : public SoundPlayer {
+  public:
+    void play(Sound sound) override { played.append(sound); }
+    QList<Sound> played;
+};
+
 // Everything a screen test needs: a working folder of its own (optionally
 // filled with a copy of the generated content), the doubles in place, a
 // stage of 1024 x 768 pixels, and the web addresses asked for.
@@ -58,6 +65,7 @@ class TestWorld {
     Stage &stage() { return *stage_; }
     RecordingMessages messages;
     ScriptedRandom random;
+    RecordingSound sound;
     QList<QUrl> openedUrls;
 
   private:

@@ -140,15 +140,18 @@ class Viewers : public QObject {
         QVERIFY(form<phidias>().isVisible());
     }
 
+    // A missing page is named as such, not blamed on the printer.
     void withoutAPrinterOrPagePrintIsReportedNotSentAndTheViewerCarriesOn_data() {
         QTest::addColumn<bool>("noPrinter");
         QTest::addColumn<bool>("pageMissing");
-        QTest::newRow("no printer") << true << false;
-        QTest::newRow("page missing") << false << true;
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no printer") << true << false << kPrintProblem;
+        QTest::newRow("page missing") << false << true << u"This page could not be found."_qs;
     }
     void withoutAPrinterOrPagePrintIsReportedNotSentAndTheViewerCarriesOn() {
         QFETCH(bool, noPrinter);
         QFETCH(bool, pageMissing);
+        QFETCH(QString, message);
         TestWorld world;
         RecordingPrinters printers;
         printers.noPrinter = noPrinter;
@@ -162,7 +165,7 @@ class Viewers : public QObject {
         QCOMPARE(viewer.Image1->picture().isNull(), pageMissing);
         click(viewer.Label3[Print]);
         QVERIFY(printers.jobs.isEmpty());
-        QCOMPARE(world.messages.shown, QStringList({kPrintProblem}));
+        QCOMPARE(world.messages.shown, QStringList({message}));
         QVERIFY(viewer.isVisible());
     }
 
