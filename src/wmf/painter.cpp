@@ -22,8 +22,8 @@ QColor toColour(Rgb c) {
 
 struct TextFont {
     QFont font;
-    // Advances from the metafile leave no room for kerning: pieces of a run
-    // drawn at once must add up character by character.
+    // Advances from the metafile leave no room for kerning or ligatures:
+    // pieces of a run drawn at once must add up character by character.
     QFont unkerned;
     double ascent = 0;
     double descent = 0;
@@ -232,6 +232,7 @@ class Painter {
         out.font = font;
         out.unkerned = font;
         out.unkerned.setKerning(false);
+        out.unkerned.setStyleStrategy(QFont::PreferNoShaping);
         const QFontMetricsF metrics(font);
         out.ascent = metrics.ascent();
         out.descent = metrics.descent();
@@ -284,26 +285,54 @@ class Painter {
     }
 
     // Each character at the advance the metafile gives it. Runs of characters
-    // whose advances match the face's own are drawn as one piece; a glyph run
-    // of raw glyphs would be quicker but Qt 6.4 draws an application font's
-    // bold glyphs from its regular face.
+    // whose advances match the face's own are drawn as one piece, in a font
+    // that neither kerns nor forms ligatures, so each glyph keeps its own
+    // advance. A glyph run of raw glyphs would be quicker but Qt 6.4 draws an
+    // application font's bold glyphs from its regular face.
+    //
+    // Characters given no advance after one that has some are a ligature of
+    // the writer's layout ("fi" written as f: the pair's width, i: 0): they
+    // are drawn with their leader as the font sets the pair, so no letter
+    // lands on the next one.
     void drawSpaced(const TextFont &tf, const QString &text, const std::vector<double> &advances, double x,
                     double baseline) {
         const QFontMetricsF metrics(tf.unkerned);
+        const auto advance = [&](qsizetype i) {
+            return i < qsizetype(advances.size()) ? advances[std::size_t(i)] : 0.0;
+        };
         qsizetype pieceStart = 0;
         double pieceX = x;
         double expected = x;
         double pen = x;
-        for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto flush = [&](qsizetype end) {
+            if (end > pieceStart) p_.drawText(QPointF(pieceX, baseline), text.mid(pieceStart, end - pieceStart));
+        };
+        for (qsizetype i = 0; i < text.size();) {
+            qsizetype end = i + 1;
+            if (advance(i) != 0)
+                while (end < text.size() && advance(end) == 0 && !text[end].isSpace())
+                    ++end;
+            if (end > i + 1) {
+                flush(i);
+                p_.setFont(tf.font);
+                p_.drawText(QPointF(pen, baseline), text.mid(i, end - i));
+                p_.setFont(tf.unkerned);
+                for (; i < end; ++i)
+                    pen += advance(i);
+                pieceStart = i;
+                pieceX = expected = pen;
+                continue;
+            }
             if (std::abs(pen - expected) > 0.5) {
-                p_.drawText(QPointF(pieceX, baseline), text.mid(pieceStart, i - pieceStart));
+                flush(i);
                 pieceStart = i;
                 pieceX = expected = pen;
             }
             expected += metrics.horizontalAdvance(text[i]);
-            pen += i < qsizetype(advances.size()) ? advances[std::size_t(i)] : 0;
+            pen += advance(i);
+            ++i;
         }
-        p_.drawText(QPointF(pieceX, baseline), text.mid(pieceStart));
+        flush(text.size());
     }
 
     void drawPicture(const Picture &pic) {

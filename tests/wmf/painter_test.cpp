@@ -6,6 +6,8 @@
 #include "wmf/writer.h"
 
 #include <QDir>
+#include <QTextLayout>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -115,6 +117,118 @@ TEST(WmfPainter, TextWithAdvancesPutsEachCharacterWhereTheAdvancesSay) {
     const QRect ink = inkOf(render(w), Qt::black, 200);
     // Three bars 40 pixels apart: the ink spans the first to the third.
     EXPECT_NEAR(ink.width(), 80 + 3, 4);
+}
+
+namespace {
+
+// A picture of 400 x 100 pixels, a logical unit to a pixel, holding one text
+// record in the face at 60 pixels, black, on the baseline y = 70 from x = 10.
+QImage textRecordPicture(const QByteArray &face, int weight, const QByteArray &text, const std::vector<int> &dx) {
+    MetafileBuilder b;
+    b.raw(0x02FB, MetafileBuilder::font(-60, weight, false, false, face)).record(0x012D, {0});
+    b.record(0x0102, {1}).record(0x012E, {24}); // transparent, left on the baseline
+    b.raw(0x0A32, MetafileBuilder::extText(10, 70, text, dx)).eof();
+    return renderDisplayList(readMetafile(b.placeable(0, 0, 400, 100, 96)).list, {}, Qt::white);
+}
+
+// The same picture made by drawing each piece of text on its own at its x.
+QImage piecesPicture(const QFont &font, const std::vector<std::pair<int, QString>> &pieces) {
+    QImage image(400, 100, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    for (const auto &[x, text] : pieces)
+        painter.drawText(QPointF(x, 70), text);
+    return image;
+}
+
+double meanGreyDifference(const QImage &a, const QImage &b) {
+    double total = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            total += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+    return total / (a.width() * a.height());
+}
+
+// Faces with "fi" and "fl" ligatures (Tahoma, and DejaVu Sans for Verdana) and one without.
+struct LigatureCase {
+    const char *face;
+    int weight;
+};
+constexpr LigatureCase kLigatureFaces[] = {{"Tahoma", 400}, {"Tahoma", 700}, {"Verdana", 400}, {"Arial", 400}};
+
+QFont faceAt60(const LigatureCase &c) {
+    QFont font(QString::fromLatin1(c.face));
+    font.setPixelSize(60);
+    font.setWeight(QFont::Weight(c.weight));
+    return font;
+}
+
+} // namespace
+
+// Every character of a record with advances stands where its advance puts it:
+// with the face's own widths the word looks as the face sets it with no
+// ligature, so no ligature swallows a letter or moves the ones after it; with
+// wider advances each character looks as if drawn alone at its place.
+TEST(WmfPainter, TextWithAdvancesDrawsEveryCharacterAtItsOwnAdvanceWhateverLigaturesTheFontHas) {
+    for (const LigatureCase &c : kLigatureFaces)
+        for (const char *word : {"finir", "baffle", "je finis"}) {
+            SCOPED_TRACE(std::string(c.face) + " " + std::to_string(c.weight) + " " + word);
+            QFont unjoined = faceAt60(c);
+            unjoined.setKerning(false);
+            unjoined.setStyleStrategy(QFont::PreferNoShaping);
+            const QString text = QString::fromLatin1(word);
+            QTextLayout layout(text, unjoined);
+            layout.beginLayout();
+            const QTextLine line = layout.createLine();
+            layout.endLayout();
+            std::vector<int> own, wider;
+            std::vector<std::pair<int, QString>> alone;
+            for (qsizetype i = 0, x = 10; i < text.size(); ++i) {
+                own.push_back(int(std::lround(line.cursorToX(int(i) + 1)) - std::lround(line.cursorToX(int(i)))));
+                wider.push_back(own.back() + 5);
+                alone.emplace_back(int(x), QString(text[i]));
+                x += wider.back();
+            }
+            EXPECT_LT(meanGreyDifference(textRecordPicture(c.face, c.weight, word, own),
+                                         piecesPicture(unjoined, {{10, text}})),
+                      0.05);
+            EXPECT_LT(meanGreyDifference(textRecordPicture(c.face, c.weight, word, wider),
+                                         piecesPicture(unjoined, alone)),
+                      0.05);
+        }
+}
+
+// A writer that formed a ligature in its own layout gives its first letter the
+// ligature's width and the others none (LibreOffice's "fi": f the pair, i 0):
+// the letters are drawn together as the font sets them, not one on another.
+TEST(WmfPainter, LettersAWriterJoinedInALigatureAreDrawnTogetherNotOnTheNextLetter) {
+    for (const LigatureCase &c : kLigatureFaces) {
+        SCOPED_TRACE(std::string(c.face) + " " + std::to_string(c.weight));
+        const QFont font = faceAt60(c);
+        QFont unjoined = font;
+        unjoined.setKerning(false);
+        unjoined.setStyleStrategy(QFont::PreferNoShaping);
+        const int pair = int(std::lround(QFontMetricsF(font).horizontalAdvance(QStringLiteral("fi"))));
+        QTextLayout rest(QStringLiteral("nir"), unjoined);
+        rest.beginLayout();
+        const QTextLine line = rest.createLine();
+        rest.endLayout();
+        std::vector<int> dx = {pair, 0};
+        for (int i = 0; i < 3; ++i)
+            dx.push_back(int(std::lround(line.cursorToX(i + 1)) - std::lround(line.cursorToX(i))));
+
+        QImage expected = piecesPicture(unjoined, {{10 + pair, QStringLiteral("nir")}});
+        QPainter ligature(&expected);
+        ligature.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        ligature.setFont(font);
+        ligature.setPen(Qt::black);
+        ligature.drawText(QPointF(10, 70), QStringLiteral("fi"));
+        ligature.end();
+        EXPECT_LT(meanGreyDifference(textRecordPicture(c.face, c.weight, "finir", dx), expected), 0.05);
+    }
 }
 
 TEST(WmfPainter, EscapementTurnsTheTextAnticlockwise) {
