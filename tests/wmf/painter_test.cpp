@@ -5,11 +5,13 @@
 #include "wmf/reader.h"
 #include "wmf/writer.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QTextLayout>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -229,6 +231,176 @@ TEST(WmfPainter, LettersAWriterJoinedInALigatureAreDrawnTogetherNotOnTheNextLett
         ligature.end();
         EXPECT_LT(meanGreyDifference(textRecordPicture(c.face, c.weight, "finir", dx), expected), 0.05);
     }
+}
+
+namespace {
+
+constexpr QRgb kPage = 0xFFC8C8C8; // light grey
+constexpr QRgb kBands[] = {0xFFFF0000, 0xFF00A000, 0xFF0000FF, 0xFFFFC000};
+const QPolygonF kTriangle({QPointF(60, 15), QPointF(105, 85), QPointF(15, 85)});
+
+// Brush in slot 1 (the null pen holds slot 0).
+void selectBrush(MetafileBuilder &b, QRgb colour) {
+    b.record(0x01F0, {1});
+    b.raw(0x02FC, MetafileBuilder::brush(0, qRed(colour), qGreen(colour), qBlue(colour))).record(0x012D, {1});
+}
+
+// Four vertical bands over (10,10)-(110,90), as polygons.
+void bands(MetafileBuilder &b) {
+    for (int i = 0; i < 4; ++i) {
+        selectBrush(b, kBands[i]);
+        const int left = 10 + 25 * i, right = left + 25;
+        b.record(0x0324, {4, left, 10, right, 10, right, 90, left, 90});
+    }
+}
+
+// A grey page of 120 x 100 pixels (a logical unit to a pixel), and on it a
+// four-band gradient in a triangle as LibreOffice writes one: the bands XORed
+// in, the triangle filled black, the bands XORed again.
+DisplayList gradientInATriangle(bool page = true) {
+    MetafileBuilder b;
+    b.raw(0x02FA, MetafileBuilder::pen(5, 0, 0, 0, 0)).record(0x012D, {0});
+    b.raw(0x02FC, MetafileBuilder::brush(0, qRed(kPage), qGreen(kPage), qBlue(kPage))).record(0x012D, {1});
+    if (page) b.record(0x041B, {100, 120, 0, 0});
+    b.record(0x001E, {}).record(0x0104, {7});
+    bands(b);
+    b.record(0x0104, {13});
+    selectBrush(b, 0xFF000000);
+    b.record(0x0324, {3, 60, 15, 105, 85, 15, 85});
+    b.record(0x0104, {7});
+    bands(b);
+    b.record(0x0127, {-1}).eof();
+    return readMetafile(b.placeable(0, 0, 120, 100, 96)).list;
+}
+
+double distanceToEdge(const QPolygonF &polygon, QPointF p) {
+    double best = 1e9;
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        const QPointF a = polygon[i], b = polygon[(i + 1) % polygon.size()];
+        const QPointF ab = b - a;
+        const double t = std::clamp(QPointF::dotProduct(p - a, ab) / QPointF::dotProduct(ab, ab), 0.0, 1.0);
+        const QPointF d = p - (a + t * ab);
+        best = std::min(best, std::hypot(d.x(), d.y()));
+    }
+    return best;
+}
+
+// How screens (images) and paper (drawn as images at the device's
+// resolution, here 3 pixels to a picture pixel and off the pixel grid) draw.
+struct MixingCase {
+    const char *name;
+    Mixing mixing;
+    double scale;
+    QPointF offset;
+};
+constexpr MixingCase kMixingCases[] = {{"screen", Mixing::AsDeviceCan, 1, {0, 0}},
+                                       {"paper", Mixing::AsImages, 3, {0.4, 0.7}}};
+
+QImage drawnWith(const DisplayList &list, const MixingCase &c) {
+    QImage image(QSize(120, 100) * c.scale, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.translate(c.offset);
+    painter.scale(c.scale, c.scale);
+    paintDisplayList(painter, list, QRectF(0, 0, 120, 100), c.mixing);
+    return image;
+}
+
+} // namespace
+
+// Inside the triangle each band shows in its colour; outside it the two XOR
+// passes cancel and the page shows as it was, on screen and on paper alike.
+TEST(WmfPainter, AGradientXoredIntoAShapeShowsInsideTheShapeAndNothingOutside) {
+    const DisplayList list = gradientInATriangle();
+    for (const MixingCase &c : kMixingCases) {
+        SCOPED_TRACE(c.name);
+        const QImage image = drawnWith(list, c);
+        int inside = 0, outside = 0, wrong = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                // The picture pixel under this device pixel's centre.
+                const QPointF at = (QPointF(x + 0.5, y + 0.5) - c.offset) / c.scale;
+                if (distanceToEdge(kTriangle, at) < 1.5 || at.x() < 1 || at.y() < 1 || at.x() > 119 || at.y() > 99)
+                    continue;
+                const bool in = kTriangle.containsPoint(at, Qt::OddEvenFill);
+                const double band = (at.x() - 10) / 25;
+                if (in && std::abs(band - std::round(band)) * 25 < 1.5) continue; // a band's edge
+                const QRgb expected = in ? kBands[std::clamp(int(band), 0, 3)] : kPage;
+                (in ? inside : outside)++;
+                if (image.pixel(x, y) != expected && ++wrong <= 5)
+                    ADD_FAILURE() << "at " << x << "," << y << ": " << std::hex << image.pixel(x, y)
+                                  << " instead of " << expected;
+            }
+        EXPECT_EQ(wrong, 0);
+        EXPECT_GT(inside, 1000 * c.scale * c.scale);
+        EXPECT_GT(outside, 4000 * c.scale * c.scale);
+    }
+}
+
+// NOT inverts what lies under the shape whatever the brush; NOP draws
+// nothing; COPYPEN after them draws plainly again.
+TEST(WmfPainter, NotInvertsWhatLiesUnderNopDrawsNothingAndCopyPenDrawsAgain) {
+    MetafileBuilder b;
+    b.raw(0x02FA, MetafileBuilder::pen(5, 0, 0, 0, 0)).record(0x012D, {0});
+    b.raw(0x02FC, MetafileBuilder::brush(0, qRed(kPage), qGreen(kPage), qBlue(kPage))).record(0x012D, {1});
+    b.record(0x041B, {100, 120, 0, 0});
+    selectBrush(b, 0xFFFF0000);
+    b.record(0x041B, {100, 60, 0, 0}); // the left half red
+    selectBrush(b, 0xFF00FF00);
+    b.record(0x0104, {6}).record(0x041B, {50, 120, 0, 0});    // NOT over the top half
+    b.record(0x0104, {11}).record(0x041B, {100, 120, 50, 0}); // NOP over the bottom half
+    b.record(0x0104, {13}).record(0x041B, {100, 120, 80, 100});
+    b.eof();
+    const DisplayList list = readMetafile(b.placeable(0, 0, 120, 100, 96)).list;
+    for (const MixingCase &c : kMixingCases) {
+        SCOPED_TRACE(c.name);
+        const QImage image = drawnWith(list, c);
+        const auto at = [&](int x, int y) { return image.pixel(QPointF(QPointF(x, y) * c.scale + c.offset).toPoint()); };
+        EXPECT_EQ(at(30, 25), 0xFF00FFFFu);      // red inverted
+        EXPECT_EQ(at(90, 25), 0xFF373737u);      // grey inverted
+        EXPECT_EQ(at(30, 75), 0xFFFF0000u);      // untouched
+        EXPECT_EQ(at(90, 70), kPage);            // untouched
+        EXPECT_EQ(at(110, 90), 0xFF00FF00u);     // drawn plainly
+    }
+}
+
+// Drawn into a transparent image, the gradient's XOR passes leave the outside
+// transparent and the inside opaque; NOT over nothing is opaque white, never a
+// colour without opacity.
+TEST(WmfPainter, OnATransparentImageMixedShapesLeaveOpaqueColoursOrNothing) {
+    DisplayList list = gradientInATriangle(false);
+    Shape strip;
+    strip.kind = Shape::Kind::Rectangle;
+    strip.box = {0, 95 * 15, 120 * 15, 100 * 15};
+    strip.pen.style = PenStyle::Null;
+    strip.rop = Rop2::Not;
+    list.items.push_back({strip, {}});
+    const QImage image = renderDisplayList(list);
+    EXPECT_EQ(image.pixel(5, 5), 0u);
+    EXPECT_EQ(image.pixel(20, 20), 0u);
+    EXPECT_EQ(image.pixel(60, 70), kBands[2]);
+    EXPECT_EQ(image.pixel(5, 97), 0xFFFFFFFFu);
+}
+
+// A printer, like a PDF, cannot mix colours: a page with XOR reaches it with
+// an image for that part, a page without any as shapes only.
+TEST(WmfPainter, OnADeviceWithoutRasterOperationsTheMixedPartIsAnImage) {
+    const auto pdf = [](const DisplayList &list) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(300);
+        QPainter painter(&writer);
+        paintDisplayList(painter, list, QRectF(0, 0, 1200, 1000));
+        painter.end();
+        return bytes;
+    };
+    EXPECT_TRUE(pdf(gradientInATriangle()).contains("/Subtype /Image"));
+    DisplayList plain = gradientInATriangle();
+    for (Item &item : plain.items)
+        if (auto *shape = std::get_if<Shape>(&item.what)) shape->rop = Rop2::CopyPen;
+    EXPECT_FALSE(pdf(plain).contains("/Subtype /Image"));
 }
 
 TEST(WmfPainter, EscapementTurnsTheTextAnticlockwise) {
