@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -398,6 +399,25 @@ TEST(WmfPainter, OnATransparentImageMixedShapesLeaveOpaqueColoursOrNothing) {
     EXPECT_EQ(image.pixel(20, 20), 0u);
     EXPECT_EQ(image.pixel(60, 70), kBands[2]);
     EXPECT_EQ(image.pixel(5, 97), 0xFFFFFFFFu);
+}
+
+// Paper draws every seed of the reader's fuzz corpus, hostile ones included,
+// as the screen does: the parts mixed by raster operations as images, the
+// rest as it is.
+TEST(WmfPainter, PaperDrawsEveryFuzzSeedAsTheScreenDoes) {
+    const QStringList seeds = QDir(QStringLiteral(WMF_SEEDS_DIR)).entryList({QStringLiteral("*.wmf")});
+    ASSERT_GT(seeds.size(), 20);
+    for (const QString &seed : seeds) {
+        SCOPED_TRACE(qPrintable(seed));
+        const DisplayList list = readMetafileFile(QStringLiteral(WMF_SEEDS_DIR "/") + seed).list;
+        QImage screen(160, 120, QImage::Format_ARGB32_Premultiplied), paper = screen;
+        for (auto &[image, mixing] : {std::pair{&screen, Mixing::ByDevice}, std::pair{&paper, Mixing::AsImages}}) {
+            image->fill(Qt::white);
+            QPainter painter(image);
+            paintDisplayList(painter, list, QRectF(0, 0, 160, 120), mixing);
+        }
+        EXPECT_LT(meanGreyDifference(screen, paper), 1.0);
+    }
 }
 
 // A printer, like a PDF, cannot mix colours: a page with XOR reaches it with
