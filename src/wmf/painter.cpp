@@ -172,7 +172,8 @@ class Painter {
 
     // Where a shape can leave ink, in the painter's coordinates.
     QRectF bounds(const Shape &s) const {
-        const QRectF shape = s.points.empty() ? rect(s.box) : polygon(s.points, 0, s.points.size()).boundingRect();
+        const QRectF shape =
+            s.points.empty() ? rect(s.box) : polygon(s.points, 0, s.points.size()).boundingRect();
         const double margin = pen(s.pen).widthF() / 2 + 1;
         return shape.adjusted(-margin, -margin, margin, margin);
     }
@@ -194,7 +195,8 @@ class Painter {
         if (area.isEmpty() || !device.isInvertible()) return;
         const QRect pixels = device.mapRect(area).toAlignedRect().adjusted(-1, -1, 1, 1);
         const qint64 count = qint64(pixels.width()) * pixels.height();
-        const double shrink = count > kMaxLayerPixels ? std::sqrt(double(kMaxLayerPixels) / double(count)) : 1.0;
+        const double shrink =
+            count > kMaxLayerPixels ? std::sqrt(double(kMaxLayerPixels) / double(count)) : 1.0;
         QImage layer(std::max(1, int(pixels.width() * shrink)), std::max(1, int(pixels.height() * shrink)),
                      QImage::Format_RGB32);
         if (layer.isNull()) return;
@@ -459,7 +461,8 @@ class Painter {
         double expected = x;
         double pen = x;
         const auto flush = [&](qsizetype end) {
-            if (end > pieceStart) p_.drawText(QPointF(pieceX, baseline), text.mid(pieceStart, end - pieceStart));
+            if (end > pieceStart)
+                p_.drawText(QPointF(pieceX, baseline), text.mid(pieceStart, end - pieceStart));
         };
         for (qsizetype i = 0; i < text.size();) {
             qsizetype end = i + 1;

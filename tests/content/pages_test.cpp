@@ -226,8 +226,8 @@ TEST(PageLayout, WordsWithKerningCapitalsAreDrawnAsTheFontSetsThemWhole) {
     for (const wmf::WriterFont &font : {wmf::WriterFont{QStringLiteral("Times New Roman"), 36, 700},
                                         wmf::WriterFont{QStringLiteral("Times New Roman"), 36, 400},
                                         wmf::WriterFont{QStringLiteral("Arial"), 36, 700}})
-        for (const QString &word : {QStringLiteral("Worksheets"), QStringLiteral("Your"), QStringLiteral("Wonders"),
-                                    QStringLiteral("AVATAR")}) {
+        for (const QString &word : {QStringLiteral("Worksheets"), QStringLiteral("Your"),
+                                    QStringLiteral("Wonders"), QStringLiteral("AVATAR")}) {
             SCOPED_TRACE(qPrintable(font.face + u' ' + QString::number(font.weight) + u' ' + word));
             const std::vector<int> dx = characterAdvances(font, word);
             ASSERT_EQ(dx.size(), std::size_t(word.size()));

@@ -7,13 +7,13 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QTextLayout>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 using namespace wmf;
@@ -126,7 +126,8 @@ namespace {
 
 // A picture of 400 x 100 pixels, a logical unit to a pixel, holding one text
 // record in the face at 60 pixels, black, on the baseline y = 70 from x = 10.
-QImage textRecordPicture(const QByteArray &face, int weight, const QByteArray &text, const std::vector<int> &dx) {
+QImage textRecordPicture(const QByteArray &face, int weight, const QByteArray &text,
+                         const std::vector<int> &dx) {
     MetafileBuilder b;
     b.raw(0x02FB, MetafileBuilder::font(-60, weight, false, false, face)).record(0x012D, {0});
     b.record(0x0102, {1}).record(0x012E, {24}); // transparent, left on the baseline
@@ -160,7 +161,8 @@ struct LigatureCase {
     const char *face;
     int weight;
 };
-constexpr LigatureCase kLigatureFaces[] = {{"Tahoma", 400}, {"Tahoma", 700}, {"Verdana", 400}, {"Arial", 400}};
+constexpr LigatureCase kLigatureFaces[] = {
+    {"Tahoma", 400}, {"Tahoma", 700}, {"Verdana", 400}, {"Arial", 400}};
 
 QFont faceAt60(const LigatureCase &c) {
     QFont font(QString::fromLatin1(c.face));
@@ -190,7 +192,8 @@ TEST(WmfPainter, TextWithAdvancesDrawsEveryCharacterAtItsOwnAdvanceWhateverLigat
             std::vector<int> own, wider;
             std::vector<std::pair<int, QString>> alone;
             for (qsizetype i = 0, x = 10; i < text.size(); ++i) {
-                own.push_back(int(std::lround(line.cursorToX(int(i) + 1)) - std::lround(line.cursorToX(int(i)))));
+                own.push_back(
+                    int(std::lround(line.cursorToX(int(i) + 1)) - std::lround(line.cursorToX(int(i)))));
                 wider.push_back(own.back() + 5);
                 alone.emplace_back(int(x), QString(text[i]));
                 x += wider.back();
@@ -334,7 +337,8 @@ TEST(WmfPainter, AGradientXoredIntoAShapeShowsInsideTheShapeAndNothingOutside) {
             for (int x = 0; x < image.width(); ++x) {
                 // The picture pixel under this device pixel's centre.
                 const QPointF at = (QPointF(x + 0.5, y + 0.5) - c.offset) / c.scale;
-                if (distanceToEdge(kTriangle, at) < 1.5 || at.x() < 1 || at.y() < 1 || at.x() > 119 || at.y() > 90)
+                if (distanceToEdge(kTriangle, at) < 1.5 || at.x() < 1 || at.y() < 1 || at.x() > 119 ||
+                    at.y() > 90)
                     continue;
                 const bool in = kTriangle.containsPoint(at, Qt::OddEvenFill);
                 const double band = (at.x() - 10) / 25;
@@ -374,12 +378,14 @@ TEST(WmfPainter, NotInvertsWhatLiesUnderNopDrawsNothingAndCopyPenDrawsAgain) {
     for (const MixingCase &c : kMixingCases) {
         SCOPED_TRACE(c.name);
         const QImage image = drawnWith(list, c);
-        const auto at = [&](int x, int y) { return image.pixel(QPointF(QPointF(x, y) * c.scale + c.offset).toPoint()); };
-        EXPECT_EQ(at(30, 25), 0xFF00FFFFu);      // red inverted
-        EXPECT_EQ(at(90, 25), 0xFF373737u);      // grey inverted
-        EXPECT_EQ(at(30, 75), 0xFFFF0000u);      // untouched
-        EXPECT_EQ(at(90, 70), kPage);            // untouched
-        EXPECT_EQ(at(110, 90), 0xFF00FF00u);     // drawn plainly
+        const auto at = [&](int x, int y) {
+            return image.pixel(QPointF(QPointF(x, y) * c.scale + c.offset).toPoint());
+        };
+        EXPECT_EQ(at(30, 25), 0xFF00FFFFu);  // red inverted
+        EXPECT_EQ(at(90, 25), 0xFF373737u);  // grey inverted
+        EXPECT_EQ(at(30, 75), 0xFFFF0000u);  // untouched
+        EXPECT_EQ(at(90, 70), kPage);        // untouched
+        EXPECT_EQ(at(110, 90), 0xFF00FF00u); // drawn plainly
     }
 }
 
@@ -411,7 +417,8 @@ TEST(WmfPainter, PaperDrawsEveryFuzzSeedAsTheScreenDoes) {
         SCOPED_TRACE(qPrintable(seed));
         const DisplayList list = readMetafileFile(QStringLiteral(WMF_SEEDS_DIR "/") + seed).list;
         QImage screen(160, 120, QImage::Format_ARGB32_Premultiplied), paper = screen;
-        for (auto &[image, mixing] : {std::pair{&screen, Mixing::ByDevice}, std::pair{&paper, Mixing::AsImages}}) {
+        for (auto &[image, mixing] :
+             {std::pair{&screen, Mixing::ByDevice}, std::pair{&paper, Mixing::AsImages}}) {
             image->fill(Qt::white);
             QPainter painter(image);
             paintDisplayList(painter, list, QRectF(0, 0, 160, 120), mixing);

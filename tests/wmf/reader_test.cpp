@@ -2,8 +2,8 @@
 #include "wmf/reader.h"
 
 #include <functional>
-#include <tuple>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace wmf;
 using B = MetafileBuilder;
