@@ -66,6 +66,28 @@ struct Font {
     friend bool operator==(const Font &, const Font &) = default;
 };
 
+// How a shape's pen and brush mix with what is already drawn (the binary
+// raster operations, numbered as the metafile numbers them): P is the pen or
+// brush colour, D what lies under it.
+enum class Rop2 {
+    Black = 1,   // 0
+    NotMergePen, // ~(P | D)
+    MaskNotPen,  // ~P & D
+    NotCopyPen,  // ~P
+    MaskPenNot,  // P & ~D
+    Not,         // ~D
+    XorPen,      // P ^ D
+    NotMaskPen,  // ~(P & D)
+    MaskPen,     // P & D
+    NotXorPen,   // ~(P ^ D)
+    Nop,         // D: nothing is drawn
+    MergeNotPen, // ~P | D
+    CopyPen,     // P: the shape is simply drawn
+    MergePenNot, // P | ~D
+    MergePen,    // P | D
+    White,       // 1
+};
+
 struct Shape {
     enum class Kind { Polyline, Polygon, PolyPolygon, Rectangle, RoundRect, Ellipse, Arc, Pie, Chord };
     Kind kind = Kind::Polyline;
@@ -78,6 +100,7 @@ struct Shape {
     Pen pen;
     Brush brush;
     bool winding = false; // fill rule of polygons: alternate unless winding
+    Rop2 rop = Rop2::CopyPen;
     friend bool operator==(const Shape &, const Shape &) = default;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QHash>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -22,36 +23,124 @@ QColor toColour(Rgb c) {
 
 struct TextFont {
     QFont font;
-    // Advances from the metafile leave no room for kerning: pieces of a run
-    // drawn at once must add up character by character.
+    // Advances from the metafile leave no room for kerning or ligatures:
+    // pieces of a run drawn at once must add up character by character.
     QFont unkerned;
     double ascent = 0;
     double descent = 0;
 };
 
+// The composition mode that draws a raster operation on a device that has them.
+QPainter::CompositionMode compositionMode(Rop2 rop) {
+    switch (rop) {
+    case Rop2::Black:
+        return QPainter::RasterOp_ClearDestination;
+    case Rop2::NotMergePen:
+        return QPainter::RasterOp_NotSourceAndNotDestination;
+    case Rop2::MaskNotPen:
+        return QPainter::RasterOp_NotSourceAndDestination;
+    case Rop2::NotCopyPen:
+        return QPainter::RasterOp_NotSource;
+    case Rop2::MaskPenNot:
+        return QPainter::RasterOp_SourceAndNotDestination;
+    case Rop2::Not:
+        return QPainter::RasterOp_NotDestination;
+    case Rop2::XorPen:
+        return QPainter::RasterOp_SourceXorDestination;
+    case Rop2::NotMaskPen:
+        return QPainter::RasterOp_NotSourceOrNotDestination;
+    case Rop2::MaskPen:
+        return QPainter::RasterOp_SourceAndDestination;
+    case Rop2::NotXorPen:
+        return QPainter::RasterOp_NotSourceXorDestination;
+    case Rop2::MergeNotPen:
+        return QPainter::RasterOp_NotSourceOrDestination;
+    case Rop2::MergePenNot:
+        return QPainter::RasterOp_SourceOrNotDestination;
+    case Rop2::MergePen:
+        return QPainter::RasterOp_SourceOrDestination;
+    case Rop2::White:
+        return QPainter::RasterOp_SetDestination;
+    case Rop2::Nop:
+    case Rop2::CopyPen:
+        break;
+    }
+    return QPainter::CompositionMode_SourceOver;
+}
+
+constexpr std::size_t kMaxMixedRuns = 32;
+// Images for paper are drawn at the printer's resolution up to this size, coarser beyond it.
+constexpr qint64 kMaxLayerPixels = 16LL * 1024 * 1024;
+
+bool mixes(const Item &item) {
+    const auto *shape = std::get_if<Shape>(&item.what);
+    return shape && shape->rop != Rop2::CopyPen && shape->rop != Rop2::Nop;
+}
+
+// Items from a shape drawn with a raster operation to the last such shape
+// that follows with only shapes and fills between. LibreOffice draws a
+// gradient in a shape as bands XORed in, the shape in black, the bands XORed
+// again, so the bands cancel outside the shape.
+struct MixedRun {
+    std::size_t first = 0;
+    std::size_t last = 0;
+};
+
+std::vector<MixedRun> mixedRuns(const DisplayList &list) {
+    std::vector<MixedRun> runs;
+    const std::size_t count = list.items.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!mixes(list.items[i])) continue;
+        MixedRun run{i, i};
+        for (std::size_t k = i + 1; k < count; ++k) {
+            const auto &what = list.items[k].what;
+            if (!std::holds_alternative<Shape>(what) && !std::holds_alternative<Fill>(what)) break;
+            if (mixes(list.items[k])) run.last = k;
+        }
+        runs.push_back(run);
+        i = run.last;
+    }
+    // On paper each run redraws the page up to its end into an image, so a
+    // page of very many runs has its last ones drawn as one.
+    if (runs.size() > kMaxMixedRuns) {
+        runs[kMaxMixedRuns - 1].last = runs.back().last;
+        runs.resize(kMaxMixedRuns);
+    }
+    return runs;
+}
+
 class Painter {
   public:
-    Painter(QPainter &painter, const DisplayList &list, const QRectF &target)
+    Painter(QPainter &painter, const DisplayList &list, const QRectF &target, Mixing mixing)
         : p_(painter), target_(target), scaleX_(target.width() / list.widthTwips),
-          scaleY_(target.height() / list.heightTwips) {}
+          scaleY_(target.height() / list.heightTwips), mixing_(mixing) {}
 
-    void paint(const DisplayList &list) {
+    // Draws the items before end.
+    void paint(const DisplayList &list, std::size_t end) {
+        end = std::min(end, list.items.size());
+        const std::vector<MixedRun> runs = mixedRuns(list);
+        auto run = runs.begin();
         p_.save();
         p_.setRenderHint(QPainter::Antialiasing);
         p_.setRenderHint(QPainter::TextAntialiasing);
         p_.setRenderHint(QPainter::SmoothPixmapTransform);
         p_.save();
         p_.setClipRect(target_, Qt::IntersectClip);
-        for (const Item &item : list.items) {
+        for (std::size_t i = 0; i < end; ++i) {
+            while (run != runs.end() && run->last < i)
+                ++run;
+            const bool inRun = run != runs.end() && run->first <= i;
+            const Item &item = list.items[i];
             setClip(item.clip);
             if (const auto *shape = std::get_if<Shape>(&item.what))
-                drawShape(*shape);
+                drawShape(*shape, inRun);
             else if (const auto *text = std::get_if<TextRun>(&item.what))
                 drawText(*text);
             else if (const auto *picture = std::get_if<Picture>(&item.what))
                 drawPicture(*picture);
             else if (const auto *fill = std::get_if<Fill>(&item.what))
                 p_.fillRect(rect(fill->rect), toColour(fill->colour));
+            if (inRun && i == run->last && mixing_ == Mixing::AsImages) drawAsImage(list, *run);
         }
         p_.restore();
         p_.restore();
@@ -72,10 +161,59 @@ class Painter {
     void setClip(const std::optional<RectF> &clip) {
         if (clip == clip_) return;
         clip_ = clip;
+        applyClip();
+    }
+    void applyClip() {
         p_.restore();
         p_.save();
         p_.setClipRect(target_, Qt::IntersectClip);
-        if (clip) p_.setClipRect(rect(*clip), Qt::IntersectClip);
+        if (clip_) p_.setClipRect(rect(*clip_), Qt::IntersectClip);
+    }
+
+    // Where a shape can leave ink, in the painter's coordinates.
+    QRectF bounds(const Shape &s) const {
+        const QRectF shape =
+            s.points.empty() ? rect(s.box) : polygon(s.points, 0, s.points.size()).boundingRect();
+        const double margin = pen(s.pen).widthF() / 2 + 1;
+        return shape.adjusted(-margin, -margin, margin, margin);
+    }
+
+    // A device that cannot mix colours (a printer) gets the part of the page a
+    // mixed run touches as an image at its own resolution: the page drawn up
+    // to the run's end on white paper, with the raster operations done.
+    void drawAsImage(const DisplayList &list, const MixedRun &run) {
+        QRectF area;
+        for (std::size_t i = run.first; i <= run.last; ++i) {
+            const Item &item = list.items[i];
+            if (!mixes(item)) continue;
+            QRectF touched = bounds(std::get<Shape>(item.what));
+            if (item.clip) touched &= rect(*item.clip);
+            area |= touched;
+        }
+        area &= target_;
+        const QTransform device = p_.deviceTransform();
+        if (area.isEmpty() || !device.isInvertible()) return;
+        const QRect pixels = device.mapRect(area).toAlignedRect().adjusted(-1, -1, 1, 1);
+        const qint64 count = qint64(pixels.width()) * pixels.height();
+        const double shrink =
+            count > kMaxLayerPixels ? std::sqrt(double(kMaxLayerPixels) / double(count)) : 1.0;
+        QImage layer(std::max(1, int(pixels.width() * shrink)), std::max(1, int(pixels.height() * shrink)),
+                     QImage::Format_RGB32);
+        if (layer.isNull()) return;
+        layer.fill(Qt::white);
+        QPainter onLayer(&layer);
+        onLayer.scale(double(layer.width()) / pixels.width(), double(layer.height()) / pixels.height());
+        onLayer.translate(-pixels.topLeft());
+        onLayer.setTransform(device, true);
+        Painter(onLayer, list, target_, Mixing::ByDevice).paint(list, run.last + 1);
+        onLayer.end();
+
+        p_.restore();
+        p_.save();
+        p_.setClipRect(target_, Qt::IntersectClip);
+        p_.resetTransform();
+        p_.drawImage(QRectF(pixels), layer);
+        applyClip();
     }
 
     QPen pen(const Pen &pen) const {
@@ -144,7 +282,25 @@ class Painter {
                std::numbers::pi;
     }
 
-    void drawShape(const Shape &s) {
+    // Shapes of a mixed run are drawn without anti-aliasing, so that a shape
+    // drawn twice with XOR covers the same pixels both times and cancels,
+    // and bands side by side share no pixel.
+    void drawShape(const Shape &s, bool inMixedRun) {
+        if (s.rop == Rop2::Nop) return;
+        const bool mixing = s.rop != Rop2::CopyPen;
+        if (mixing && mixing_ == Mixing::AsImages) return; // in the run's image
+        if (inMixedRun) {
+            p_.save();
+            p_.setRenderHint(QPainter::Antialiasing, false);
+            if (mixing) p_.setCompositionMode(compositionMode(s.rop));
+            drawGeometry(s);
+            p_.restore();
+            return;
+        }
+        drawGeometry(s);
+    }
+
+    void drawGeometry(const Shape &s) {
         p_.setPen(pen(s.pen));
         p_.setBrush(brush(s.brush));
         const Qt::FillRule rule = s.winding ? Qt::WindingFill : Qt::OddEvenFill;
@@ -232,6 +388,7 @@ class Painter {
         out.font = font;
         out.unkerned = font;
         out.unkerned.setKerning(false);
+        out.unkerned.setStyleStrategy(QFont::PreferNoShaping);
         const QFontMetricsF metrics(font);
         out.ascent = metrics.ascent();
         out.descent = metrics.descent();
@@ -284,26 +441,55 @@ class Painter {
     }
 
     // Each character at the advance the metafile gives it. Runs of characters
-    // whose advances match the face's own are drawn as one piece; a glyph run
-    // of raw glyphs would be quicker but Qt 6.4 draws an application font's
-    // bold glyphs from its regular face.
+    // whose advances match the face's own are drawn as one piece, in a font
+    // that neither kerns nor forms ligatures, so each glyph keeps its own
+    // advance. A glyph run of raw glyphs would be quicker but Qt 6.4 draws an
+    // application font's bold glyphs from its regular face.
+    //
+    // Characters given no advance after one that has some are a ligature of
+    // the writer's layout ("fi" written as f: the pair's width, i: 0): they
+    // are drawn with their leader as the font sets the pair, so no letter
+    // lands on the next one.
     void drawSpaced(const TextFont &tf, const QString &text, const std::vector<double> &advances, double x,
                     double baseline) {
         const QFontMetricsF metrics(tf.unkerned);
+        const auto advance = [&](qsizetype i) {
+            return i < qsizetype(advances.size()) ? advances[std::size_t(i)] : 0.0;
+        };
         qsizetype pieceStart = 0;
         double pieceX = x;
         double expected = x;
         double pen = x;
-        for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto flush = [&](qsizetype end) {
+            if (end > pieceStart)
+                p_.drawText(QPointF(pieceX, baseline), text.mid(pieceStart, end - pieceStart));
+        };
+        for (qsizetype i = 0; i < text.size();) {
+            qsizetype end = i + 1;
+            if (advance(i) != 0)
+                while (end < text.size() && advance(end) == 0 && !text[end].isSpace())
+                    ++end;
+            if (end > i + 1) {
+                flush(i);
+                p_.setFont(tf.font);
+                p_.drawText(QPointF(pen, baseline), text.mid(i, end - i));
+                p_.setFont(tf.unkerned);
+                for (; i < end; ++i)
+                    pen += advance(i);
+                pieceStart = i;
+                pieceX = expected = pen;
+                continue;
+            }
             if (std::abs(pen - expected) > 0.5) {
-                p_.drawText(QPointF(pieceX, baseline), text.mid(pieceStart, i - pieceStart));
+                flush(i);
                 pieceStart = i;
                 pieceX = expected = pen;
             }
             expected += metrics.horizontalAdvance(text[i]);
-            pen += i < qsizetype(advances.size()) ? advances[std::size_t(i)] : 0;
+            pen += advance(i);
+            ++i;
         }
-        p_.drawText(QPointF(pieceX, baseline), text.mid(pieceStart));
+        flush(text.size());
     }
 
     void drawPicture(const Picture &pic) {
@@ -320,6 +506,7 @@ class Painter {
     QRectF target_;
     double scaleX_;
     double scaleY_;
+    Mixing mixing_;
     std::optional<RectF> clip_;
     QHash<QString, TextFont> fonts_;
 };
@@ -331,9 +518,15 @@ QSize pixelSize(const DisplayList &list) {
             std::max(1, int(std::lround(list.heightTwips / 15.0)))};
 }
 
-void paintDisplayList(QPainter &painter, const DisplayList &list, const QRectF &target) {
+void paintDisplayList(QPainter &painter, const DisplayList &list, const QRectF &target, Mixing mixing) {
     if (list.widthTwips <= 0 || list.heightTwips <= 0 || target.isEmpty()) return;
-    Painter(painter, list, target).paint(list);
+    if (mixing == Mixing::AsDeviceCan) {
+        // Printers and PDF claim raster operations and draw them as plain
+        // copies; only the raster engine of images and widgets does them.
+        const QPaintEngine *engine = painter.paintEngine();
+        mixing = engine && engine->type() == QPaintEngine::Raster ? Mixing::ByDevice : Mixing::AsImages;
+    }
+    Painter(painter, list, target, mixing).paint(list, list.items.size());
 }
 
 bool drawMetafile(QPainter &painter, const QString &path, const QRectF &target) {
@@ -353,6 +546,16 @@ QImage renderDisplayList(const DisplayList &list, QSize size, const QColor &back
     image.fill(background);
     QPainter painter(&image);
     paintDisplayList(painter, list, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
+    // A raster operation over a transparent pixel gives it colour but no
+    // opacity, which no premultiplied pixel may have: it shows opaque.
+    if (background.alpha() < 255 && std::any_of(list.items.begin(), list.items.end(), mixes))
+        for (int y = 0; y < image.height(); ++y) {
+            auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(row[x]) < std::max({qRed(row[x]), qGreen(row[x]), qBlue(row[x])}))
+                    row[x] |= 0xFF000000;
+        }
     return image;
 }
 

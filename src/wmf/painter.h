@@ -16,9 +16,15 @@ namespace wmf {
 // The picture's own size in pixels at 96 dpi (15 twips to a pixel), at least 1 x 1.
 QSize pixelSize(const DisplayList &list);
 
+// How shapes drawn with a raster operation (XOR and the like) mix with what
+// lies under them: by the device where it can (images and widgets), else
+// (printers, PDF) as images of the parts they touch at the device's resolution.
+enum class Mixing { AsDeviceCan, ByDevice, AsImages };
+
 // Draws the picture's frame stretched onto target, given in the painter's
 // own coordinates; nothing is drawn outside target.
-void paintDisplayList(QPainter &painter, const DisplayList &list, const QRectF &target);
+void paintDisplayList(QPainter &painter, const DisplayList &list, const QRectF &target,
+                      Mixing mixing = Mixing::AsDeviceCan);
 
 // Reads the metafile at path (a file path, not a program path) and draws it
 // onto target; false when the file is missing or not a metafile. For paper,

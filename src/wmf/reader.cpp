@@ -90,6 +90,7 @@ struct Dc {
     bool opaque = true;
     quint16 align = 0;
     bool winding = false;
+    Rop2 rop = Rop2::CopyPen;
     int mapMode = 1;
     double windowX = 0, windowY = 0, windowW = 1, windowH = 1;
     double viewX = 0, viewY = 0, viewW = 1, viewH = 1;
@@ -257,6 +258,7 @@ class Reader {
         s.pen = dc_.pen;
         s.brush = dc_.brush;
         s.winding = dc_.winding;
+        s.rop = dc_.rop;
         return s;
     }
 
@@ -732,6 +734,10 @@ class Reader {
         case rec::SetTextAlign:
             if (!p.has(1)) return bad();
             dc_.align = p.u(0);
+            return;
+        case rec::SetRop2:
+            if (!p.has(1) || p.u(0) < 1 || p.u(0) > 16) return bad();
+            dc_.rop = static_cast<Rop2>(p.u(0));
             return;
         case rec::SetPolyFillMode:
             if (!p.has(1)) return bad();

@@ -3,9 +3,13 @@
 #include "pagelayout.h"
 #include "pagesout.h"
 #include "pagetext.h"
+#include "wmf/painter.h"
 #include "wmf/reader.h"
+#include "wmf/writer.h"
 
+#include <QFontMetricsF>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -179,3 +183,73 @@ TEST(PageLayout, TextBesideAPictureWrapsLeftOfItAndUsesTheFullWidthBelowIt) {
 }
 
 } // namespace
+
+namespace {
+
+// The word as the page shows it: its text record drawn by the metafile painter, black on white.
+QImage drawnRecord(const wmf::WriterFont &font, const QString &word, const std::vector<int> &dx) {
+    wmf::Writer page(6000, 1200);
+    page.setFont(font);
+    page.extTextOut(150, 900, word, dx);
+    return wmf::renderDisplayList(wmf::readMetafile(page.bytes()).list, {}, Qt::white);
+}
+
+// The word as the font itself sets it, kerning and all, at the same place and size.
+QImage setByTheFont(const wmf::WriterFont &font, const QString &word) {
+    QImage image(400, 80, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QFont qfont(font.face);
+    qfont.setPixelSize(int(std::lround(font.points * 96 / 72)));
+    qfont.setWeight(QFont::Weight(font.weight));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(qfont);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(10, 60), word);
+    return image;
+}
+
+double meanDifference(const QImage &a, const QImage &b) {
+    double total = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            total += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+    return total / (a.width() * a.height());
+}
+
+} // namespace
+
+// A capital that kerns with the next letter leaves no gap after it: the page's
+// advances draw the word as the font sets it whole, while the widths of its
+// prefixes measured one by one (the control) visibly do not.
+TEST(PageLayout, WordsWithKerningCapitalsAreDrawnAsTheFontSetsThemWhole) {
+    for (const wmf::WriterFont &font : {wmf::WriterFont{QStringLiteral("Times New Roman"), 36, 700},
+                                        wmf::WriterFont{QStringLiteral("Times New Roman"), 36, 400},
+                                        wmf::WriterFont{QStringLiteral("Arial"), 36, 700}})
+        for (const QString &word : {QStringLiteral("Worksheets"), QStringLiteral("Your"),
+                                    QStringLiteral("Wonders"), QStringLiteral("AVATAR")}) {
+            SCOPED_TRACE(qPrintable(font.face + u' ' + QString::number(font.weight) + u' ' + word));
+            const std::vector<int> dx = characterAdvances(font, word);
+            ASSERT_EQ(dx.size(), std::size_t(word.size()));
+            // The control: each advance from the width of the word up to the
+            // character, so a pair's kerning lands after the pair, not between.
+            QFont measure(font.face == QLatin1String("Arial") ? QStringLiteral("Liberation Sans")
+                                                              : QStringLiteral("Liberation Serif"));
+            measure.setPixelSize(int(std::lround(font.points * 20)));
+            measure.setWeight(QFont::Weight(font.weight));
+            measure.setHintingPreference(QFont::PreferNoHinting);
+            std::vector<int> prefixes;
+            for (qsizetype i = 1, previous = 0; i <= word.size(); ++i) {
+                const int end = int(std::lround(QFontMetricsF(measure).horizontalAdvance(word.left(i))));
+                prefixes.push_back(end - int(previous));
+                previous = end;
+            }
+
+            const QImage expected = setByTheFont(font, word);
+            const double kerned = meanDifference(drawnRecord(font, word, dx), expected);
+            const double unkerned = meanDifference(drawnRecord(font, word, prefixes), expected);
+            // Grey levels over the whole image: the control is off by 0.9 to 13.
+            EXPECT_LT(kerned, 0.3);
+            EXPECT_GT(unkerned, 0.6);
+        }
+}

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <initializer_list>
+#include <vector>
 
 class MetafileBuilder {
   public:
@@ -72,6 +73,15 @@ class MetafileBuilder {
     static QByteArray text(const QByteArray &latin1) {
         QByteArray p = words({int(latin1.size())}) + latin1;
         if (p.size() % 2) p.append('\0');
+        return p;
+    }
+
+    // EXTTEXTOUT's parameters without a rectangle: reference point, string, one advance a character.
+    static QByteArray extText(int x, int y, const QByteArray &latin1, const std::vector<int> &dx) {
+        QByteArray p = words({y, x, int(latin1.size()), 0}) + latin1;
+        if (p.size() % 2) p.append('\0');
+        for (int d : dx)
+            word(p, quint16(d));
         return p;
     }
 

@@ -5,10 +5,15 @@
 #include "wmf/reader.h"
 #include "wmf/writer.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 using namespace wmf;
@@ -115,6 +120,332 @@ TEST(WmfPainter, TextWithAdvancesPutsEachCharacterWhereTheAdvancesSay) {
     const QRect ink = inkOf(render(w), Qt::black, 200);
     // Three bars 40 pixels apart: the ink spans the first to the third.
     EXPECT_NEAR(ink.width(), 80 + 3, 4);
+}
+
+namespace {
+
+// A picture of 400 x 100 pixels, a logical unit to a pixel, holding one text
+// record in the face at 60 pixels, black, on the baseline y = 70 from x = 10.
+QImage textRecordPicture(const QByteArray &face, int weight, const QByteArray &text,
+                         const std::vector<int> &dx) {
+    MetafileBuilder b;
+    b.raw(0x02FB, MetafileBuilder::font(-60, weight, false, false, face)).record(0x012D, {0});
+    b.record(0x0102, {1}).record(0x012E, {24}); // transparent, left on the baseline
+    b.raw(0x0A32, MetafileBuilder::extText(10, 70, text, dx)).eof();
+    return renderDisplayList(readMetafile(b.placeable(0, 0, 400, 100, 96)).list, {}, Qt::white);
+}
+
+// The same picture made by drawing each piece of text on its own at its x.
+QImage piecesPicture(const QFont &font, const std::vector<std::pair<int, QString>> &pieces) {
+    QImage image(400, 100, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    for (const auto &[x, text] : pieces)
+        painter.drawText(QPointF(x, 70), text);
+    return image;
+}
+
+double meanGreyDifference(const QImage &a, const QImage &b) {
+    double total = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            total += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+    return total / (a.width() * a.height());
+}
+
+// Faces with "fi" and "fl" ligatures (Tahoma, and DejaVu Sans for Verdana) and one without.
+struct LigatureCase {
+    const char *face;
+    int weight;
+};
+constexpr LigatureCase kLigatureFaces[] = {
+    {"Tahoma", 400}, {"Tahoma", 700}, {"Verdana", 400}, {"Arial", 400}};
+
+QFont faceAt60(const LigatureCase &c) {
+    QFont font(QString::fromLatin1(c.face));
+    font.setPixelSize(60);
+    font.setWeight(QFont::Weight(c.weight));
+    return font;
+}
+
+} // namespace
+
+// Every character of a record with advances stands where its advance puts it:
+// with the face's own widths the word looks as the face sets it with no
+// ligature, so no ligature swallows a letter or moves the ones after it; with
+// wider advances each character looks as if drawn alone at its place.
+TEST(WmfPainter, TextWithAdvancesDrawsEveryCharacterAtItsOwnAdvanceWhateverLigaturesTheFontHas) {
+    for (const LigatureCase &c : kLigatureFaces)
+        for (const char *word : {"finir", "baffle", "je finis"}) {
+            SCOPED_TRACE(std::string(c.face) + " " + std::to_string(c.weight) + " " + word);
+            QFont unjoined = faceAt60(c);
+            unjoined.setKerning(false);
+            unjoined.setStyleStrategy(QFont::PreferNoShaping);
+            const QString text = QString::fromLatin1(word);
+            QTextLayout layout(text, unjoined);
+            layout.beginLayout();
+            const QTextLine line = layout.createLine();
+            layout.endLayout();
+            std::vector<int> own, wider;
+            std::vector<std::pair<int, QString>> alone;
+            for (qsizetype i = 0, x = 10; i < text.size(); ++i) {
+                own.push_back(
+                    int(std::lround(line.cursorToX(int(i) + 1)) - std::lround(line.cursorToX(int(i)))));
+                wider.push_back(own.back() + 5);
+                alone.emplace_back(int(x), QString(text[i]));
+                x += wider.back();
+            }
+            EXPECT_LT(meanGreyDifference(textRecordPicture(c.face, c.weight, word, own),
+                                         piecesPicture(unjoined, {{10, text}})),
+                      0.05);
+            EXPECT_LT(meanGreyDifference(textRecordPicture(c.face, c.weight, word, wider),
+                                         piecesPicture(unjoined, alone)),
+                      0.05);
+        }
+}
+
+// A writer that formed a ligature in its own layout gives its first letter the
+// ligature's width and the others none (LibreOffice's "fi": f the pair, i 0):
+// the letters are drawn together as the font sets them, not one on another.
+TEST(WmfPainter, LettersAWriterJoinedInALigatureAreDrawnTogetherNotOnTheNextLetter) {
+    for (const LigatureCase &c : kLigatureFaces) {
+        SCOPED_TRACE(std::string(c.face) + " " + std::to_string(c.weight));
+        const QFont font = faceAt60(c);
+        QFont unjoined = font;
+        unjoined.setKerning(false);
+        unjoined.setStyleStrategy(QFont::PreferNoShaping);
+        const int pair = int(std::lround(QFontMetricsF(font).horizontalAdvance(QStringLiteral("fi"))));
+        QTextLayout rest(QStringLiteral("nir"), unjoined);
+        rest.beginLayout();
+        const QTextLine line = rest.createLine();
+        rest.endLayout();
+        std::vector<int> dx = {pair, 0};
+        for (int i = 0; i < 3; ++i)
+            dx.push_back(int(std::lround(line.cursorToX(i + 1)) - std::lround(line.cursorToX(i))));
+
+        QImage expected = piecesPicture(unjoined, {{10 + pair, QStringLiteral("nir")}});
+        QPainter ligature(&expected);
+        ligature.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        ligature.setFont(font);
+        ligature.setPen(Qt::black);
+        ligature.drawText(QPointF(10, 70), QStringLiteral("fi"));
+        ligature.end();
+        EXPECT_LT(meanGreyDifference(textRecordPicture(c.face, c.weight, "finir", dx), expected), 0.05);
+    }
+}
+
+namespace {
+
+constexpr QRgb kPage = 0xFFC8C8C8; // light grey
+constexpr QRgb kBands[] = {0xFFFF0000, 0xFF00A000, 0xFF0000FF, 0xFFFFC000};
+const QPolygonF kTriangle({QPointF(60, 15), QPointF(105, 85), QPointF(15, 85)});
+
+// Brush in slot 1 (the null pen holds slot 0).
+void selectBrush(MetafileBuilder &b, QRgb colour) {
+    b.record(0x01F0, {1});
+    b.raw(0x02FC, MetafileBuilder::brush(0, qRed(colour), qGreen(colour), qBlue(colour))).record(0x012D, {1});
+}
+
+// Four vertical bands over (10,10)-(110,90), as polygons.
+void bands(MetafileBuilder &b) {
+    for (int i = 0; i < 4; ++i) {
+        selectBrush(b, kBands[i]);
+        const int left = 10 + 25 * i, right = left + 25;
+        b.record(0x0324, {4, left, 10, right, 10, right, 90, left, 90});
+    }
+}
+
+// A grey page of 120 x 100 pixels (a logical unit to a pixel), and on it a
+// four-band gradient in a triangle as LibreOffice writes one: the bands XORed
+// in, the triangle filled black, the bands XORed again.
+DisplayList gradientInATriangle(bool page = true) {
+    MetafileBuilder b;
+    b.raw(0x02FA, MetafileBuilder::pen(5, 0, 0, 0, 0)).record(0x012D, {0});
+    b.raw(0x02FC, MetafileBuilder::brush(0, qRed(kPage), qGreen(kPage), qBlue(kPage))).record(0x012D, {1});
+    if (page) b.record(0x041B, {100, 120, 0, 0});
+    b.record(0x001E, {}).record(0x0104, {7});
+    bands(b);
+    b.record(0x0104, {13});
+    selectBrush(b, 0xFF000000);
+    b.record(0x0324, {3, 60, 15, 105, 85, 15, 85});
+    b.record(0x0104, {7});
+    bands(b);
+    b.record(0x0127, {-1}).eof();
+    return readMetafile(b.placeable(0, 0, 120, 100, 96)).list;
+}
+
+double distanceToEdge(const QPolygonF &polygon, QPointF p) {
+    double best = 1e9;
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        const QPointF a = polygon[i], b = polygon[(i + 1) % polygon.size()];
+        const QPointF ab = b - a;
+        const double t = std::clamp(QPointF::dotProduct(p - a, ab) / QPointF::dotProduct(ab, ab), 0.0, 1.0);
+        const QPointF d = p - (a + t * ab);
+        best = std::min(best, std::hypot(d.x(), d.y()));
+    }
+    return best;
+}
+
+// How screens (images) and paper (drawn as images at the device's
+// resolution, here 3 pixels to a picture pixel and off the pixel grid) draw.
+struct MixingCase {
+    const char *name;
+    Mixing mixing;
+    double scale;
+    QPointF offset;
+};
+constexpr MixingCase kMixingCases[] = {{"screen", Mixing::AsDeviceCan, 1, {0, 0}},
+                                       {"paper", Mixing::AsImages, 3, {0.4, 0.7}}};
+
+QImage drawnWith(const DisplayList &list, const MixingCase &c) {
+    QImage image(QSize(120, 100) * c.scale, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.translate(c.offset);
+    painter.scale(c.scale, c.scale);
+    paintDisplayList(painter, list, QRectF(0, 0, 120, 100), c.mixing);
+    return image;
+}
+
+} // namespace
+
+// Inside the triangle each band shows in its colour; outside it the two XOR
+// passes cancel and the page shows as it was, on screen and on paper alike;
+// also with forty small squares inverted below, each after a text record
+// (more runs than paper draws as images one by one).
+TEST(WmfPainter, AGradientXoredIntoAShapeShowsInsideTheShapeAndNothingOutside) {
+    DisplayList many = gradientInATriangle();
+    Shape square;
+    square.kind = Shape::Kind::Rectangle;
+    square.pen.style = PenStyle::Null;
+    square.rop = Rop2::Not;
+    for (int i = 0; i < 40; ++i) {
+        many.items.push_back({TextRun{}, {}});
+        square.box = {(1 + 3 * i) * 15.0, 92 * 15.0, (3 + 3 * i) * 15.0, 98 * 15.0};
+        many.items.push_back({square, {}});
+    }
+    for (const auto &[list, c] : {std::pair{gradientInATriangle(), kMixingCases[0]},
+                                  std::pair{gradientInATriangle(), kMixingCases[1]},
+                                  std::pair{many, kMixingCases[0]}, std::pair{many, kMixingCases[1]}}) {
+        SCOPED_TRACE(std::string(c.name) + ", " + std::to_string(list.items.size()) + " items");
+        const QImage image = drawnWith(list, c);
+        int inside = 0, outside = 0, wrong = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                // The picture pixel under this device pixel's centre.
+                const QPointF at = (QPointF(x + 0.5, y + 0.5) - c.offset) / c.scale;
+                if (distanceToEdge(kTriangle, at) < 1.5 || at.x() < 1 || at.y() < 1 || at.x() > 119 ||
+                    at.y() > 90)
+                    continue;
+                const bool in = kTriangle.containsPoint(at, Qt::OddEvenFill);
+                const double band = (at.x() - 10) / 25;
+                if (in && std::abs(band - std::round(band)) * 25 < 1.5) continue; // a band's edge
+                const QRgb expected = in ? kBands[std::clamp(int(band), 0, 3)] : kPage;
+                (in ? inside : outside)++;
+                if (image.pixel(x, y) != expected && ++wrong <= 5)
+                    ADD_FAILURE() << "at " << x << "," << y << ": " << std::hex << image.pixel(x, y)
+                                  << " instead of " << expected;
+            }
+        EXPECT_EQ(wrong, 0);
+        EXPECT_GT(inside, 1000 * c.scale * c.scale);
+        EXPECT_GT(outside, 3000 * c.scale * c.scale);
+        if (list.items.size() > 50)
+            for (int i = 0; i < 40; ++i) {
+                const QPointF centre = QPointF(2 + 3 * i, 95) * c.scale + c.offset;
+                EXPECT_EQ(image.pixel(centre.toPoint()), 0xFF373737u) << "square " << i;
+            }
+    }
+}
+
+// NOT inverts what lies under the shape whatever the brush; NOP draws
+// nothing; COPYPEN after them draws plainly again.
+TEST(WmfPainter, NotInvertsWhatLiesUnderNopDrawsNothingAndCopyPenDrawsAgain) {
+    MetafileBuilder b;
+    b.raw(0x02FA, MetafileBuilder::pen(5, 0, 0, 0, 0)).record(0x012D, {0});
+    b.raw(0x02FC, MetafileBuilder::brush(0, qRed(kPage), qGreen(kPage), qBlue(kPage))).record(0x012D, {1});
+    b.record(0x041B, {100, 120, 0, 0});
+    selectBrush(b, 0xFFFF0000);
+    b.record(0x041B, {100, 60, 0, 0}); // the left half red
+    selectBrush(b, 0xFF00FF00);
+    b.record(0x0104, {6}).record(0x041B, {50, 120, 0, 0});    // NOT over the top half
+    b.record(0x0104, {11}).record(0x041B, {100, 120, 50, 0}); // NOP over the bottom half
+    b.record(0x0104, {13}).record(0x041B, {100, 120, 80, 100});
+    b.eof();
+    const DisplayList list = readMetafile(b.placeable(0, 0, 120, 100, 96)).list;
+    for (const MixingCase &c : kMixingCases) {
+        SCOPED_TRACE(c.name);
+        const QImage image = drawnWith(list, c);
+        const auto at = [&](int x, int y) {
+            return image.pixel(QPointF(QPointF(x, y) * c.scale + c.offset).toPoint());
+        };
+        EXPECT_EQ(at(30, 25), 0xFF00FFFFu);  // red inverted
+        EXPECT_EQ(at(90, 25), 0xFF373737u);  // grey inverted
+        EXPECT_EQ(at(30, 75), 0xFFFF0000u);  // untouched
+        EXPECT_EQ(at(90, 70), kPage);        // untouched
+        EXPECT_EQ(at(110, 90), 0xFF00FF00u); // drawn plainly
+    }
+}
+
+// Drawn into a transparent image, the gradient's XOR passes leave the outside
+// transparent and the inside opaque; NOT over nothing is opaque white, never a
+// colour without opacity.
+TEST(WmfPainter, OnATransparentImageMixedShapesLeaveOpaqueColoursOrNothing) {
+    DisplayList list = gradientInATriangle(false);
+    Shape strip;
+    strip.kind = Shape::Kind::Rectangle;
+    strip.box = {0, 95 * 15, 120 * 15, 100 * 15};
+    strip.pen.style = PenStyle::Null;
+    strip.rop = Rop2::Not;
+    list.items.push_back({strip, {}});
+    const QImage image = renderDisplayList(list);
+    EXPECT_EQ(image.pixel(5, 5), 0u);
+    EXPECT_EQ(image.pixel(20, 20), 0u);
+    EXPECT_EQ(image.pixel(60, 70), kBands[2]);
+    EXPECT_EQ(image.pixel(5, 97), 0xFFFFFFFFu);
+}
+
+// Paper draws every seed of the reader's fuzz corpus, hostile ones included,
+// as the screen does: the parts mixed by raster operations as images, the
+// rest as it is.
+TEST(WmfPainter, PaperDrawsEveryFuzzSeedAsTheScreenDoes) {
+    const QStringList seeds = QDir(QStringLiteral(WMF_SEEDS_DIR)).entryList({QStringLiteral("*.wmf")});
+    ASSERT_GT(seeds.size(), 20);
+    for (const QString &seed : seeds) {
+        SCOPED_TRACE(qPrintable(seed));
+        const DisplayList list = readMetafileFile(QStringLiteral(WMF_SEEDS_DIR "/") + seed).list;
+        QImage screen(160, 120, QImage::Format_ARGB32_Premultiplied), paper = screen;
+        for (auto &[image, mixing] :
+             {std::pair{&screen, Mixing::ByDevice}, std::pair{&paper, Mixing::AsImages}}) {
+            image->fill(Qt::white);
+            QPainter painter(image);
+            paintDisplayList(painter, list, QRectF(0, 0, 160, 120), mixing);
+        }
+        EXPECT_LT(meanGreyDifference(screen, paper), 1.0);
+    }
+}
+
+// A printer, like a PDF, cannot mix colours: a page with XOR reaches it with
+// an image for that part, a page without any as shapes only.
+TEST(WmfPainter, OnADeviceWithoutRasterOperationsTheMixedPartIsAnImage) {
+    const auto pdf = [](const DisplayList &list) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(300);
+        QPainter painter(&writer);
+        paintDisplayList(painter, list, QRectF(0, 0, 1200, 1000));
+        painter.end();
+        return bytes;
+    };
+    EXPECT_TRUE(pdf(gradientInATriangle()).contains("/Subtype /Image"));
+    DisplayList plain = gradientInATriangle();
+    for (Item &item : plain.items)
+        if (auto *shape = std::get_if<Shape>(&item.what)) shape->rop = Rop2::CopyPen;
+    EXPECT_FALSE(pdf(plain).contains("/Subtype /Image"));
 }
 
 TEST(WmfPainter, EscapementTurnsTheTextAnticlockwise) {

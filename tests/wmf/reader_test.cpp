@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace wmf;
 using B = MetafileBuilder;
@@ -119,28 +120,55 @@ TEST(WmfObjects, PenStylesWidthsAndCapsAreResolved) {
     EXPECT_EQ(dashed.pen.join, LineJoin::Miter);
 }
 
-TEST(WmfState, RestoreDcBringsBackPenClipAndTextColourRelativeOrAbsolute) {
+TEST(WmfState, RestoreDcBringsBackPenClipTextColourAndRasterOperationRelativeOrAbsolute) {
     MetafileBuilder b = page();
     b.raw(0x02FA, B::pen(0, 0, 10, 0, 0)).record(0x012D, {0});
     b.raw(0x0209, B::colour(1, 1, 1));
-    b.record(0x001E, {}); // saved state 1
+    b.record(0x0104, {7}); // XOR
+    b.record(0x001E, {});  // saved state 1
     b.raw(0x02FA, B::pen(0, 0, 20, 0, 0)).record(0x012D, {1});
     b.record(0x0416, {100, 100, 0, 0});
     b.raw(0x0209, B::colour(2, 2, 2));
-    b.record(0x001E, {}); // saved state 2
+    b.record(0x0104, {6}); // NOT
+    b.record(0x001E, {});  // saved state 2
     b.raw(0x02FA, B::pen(0, 0, 30, 0, 0)).record(0x012D, {2});
+    b.record(0x0104, {13});
     b.record(0x0127, {-1}); // back to state 2
     line(b);
     b.record(0x0127, {1}); // back to state 1
     line(b);
     b.raw(0x0521, B::text("a") + QByteArray(4, '\0'));
+    b.record(0x0104, {13});
+    line(b);
     const ReadResult r = readMetafile(finish(b));
     ASSERT_TRUE(r.ok()) << problemName(r.problem);
     EXPECT_EQ(nth<Shape>(r, 0).pen.colour.red, 20);
     EXPECT_TRUE(r.list.items[0].clip.has_value());
+    EXPECT_EQ(nth<Shape>(r, 0).rop, Rop2::Not);
     EXPECT_EQ(nth<Shape>(r, 1).pen.colour.red, 10);
     EXPECT_FALSE(r.list.items[1].clip.has_value());
+    EXPECT_EQ(nth<Shape>(r, 1).rop, Rop2::XorPen);
     EXPECT_EQ(nth<TextRun>(r, 2).colour, (Rgb{1, 1, 1}));
+    EXPECT_EQ(nth<Shape>(r, 3).rop, Rop2::CopyPen);
+}
+
+// Inkscape writes SETROP2 with a reserved word after the operation; a value
+// outside 1..16 is refused and the operation in force stays.
+TEST(WmfState, SetRop2TakesOneToSixteenFromItsFirstWord) {
+    for (const auto &[words, rop, ok] : {std::tuple{std::initializer_list<int>{7, 0}, Rop2::XorPen, true},
+                                         std::tuple{std::initializer_list<int>{16}, Rop2::White, true},
+                                         std::tuple{std::initializer_list<int>{0}, Rop2::Not, false},
+                                         std::tuple{std::initializer_list<int>{17}, Rop2::Not, false},
+                                         std::tuple{std::initializer_list<int>{}, Rop2::Not, false}}) {
+        MetafileBuilder b = page();
+        b.record(0x0104, {6});
+        b.record(0x0104, words);
+        line(b);
+        const ReadResult r = readMetafile(finish(b));
+        EXPECT_EQ(r.ok(), ok) << problemName(r.problem);
+        ASSERT_EQ(r.list.items.size(), 1u);
+        EXPECT_EQ(nth<Shape>(r, 0).rop, rop);
+    }
 }
 
 TEST(WmfText, TextRecordsCarryFontColourAlignmentPositionAdvancesAndClipRectangle) {

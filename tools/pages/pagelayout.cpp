@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QStringList>
+#include <QTextLayout>
 #include <cmath>
 
 namespace {
@@ -46,6 +47,32 @@ QStringList unbreakableUnits(const QString &text) {
     }
     return units;
 }
+
+} // namespace
+
+// Every character's advance is written out, so the line keeps the width it
+// was laid out with whatever font the reader substitutes. Each advance runs
+// from where the character stands in the whole line as the font sets it, with
+// its kerning, to where the next one stands: a character measured alone would
+// leave the room a kerning pair gives back after it ("W orksheets").
+std::vector<int> characterAdvances(const wmf::WriterFont &font, const QString &text) {
+    QTextLayout layout(text, measuringFont(font));
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e6); // one line, however long
+    layout.endLayout();
+    std::vector<int> dx;
+    dx.reserve(std::size_t(text.size()));
+    int previous = 0;
+    for (qsizetype i = 1; i <= text.size(); ++i) {
+        const int end = int(std::lround(line.cursorToX(int(i))));
+        dx.push_back(end - previous);
+        previous = end;
+    }
+    return dx;
+}
+
+namespace {
 
 class Layout {
   public:
@@ -106,20 +133,9 @@ class Layout {
             problem_ = QStringLiteral("\"%1\" has characters a metafile cannot hold").arg(text);
             return;
         }
-        // Every character's advance is written out, so the line keeps the
-        // width it was laid out with whatever font the reader substitutes.
-        const QFontMetricsF metrics(measuringFont(font));
-        std::vector<int> dx;
-        dx.reserve(text.size());
-        int previous = 0;
-        for (qsizetype i = 1; i <= text.size(); ++i) {
-            const int end = int(std::lround(metrics.horizontalAdvance(text.left(i))));
-            dx.push_back(end - previous);
-            previous = end;
-        }
         page_.setFont(font);
         page_.setTextColour(colour);
-        page_.extTextOut(x, baseline, text, dx);
+        page_.extTextOut(x, baseline, text, characterAdvances(font, text));
     }
 
     // Sets words in lines from x (first line from firstX), wrapping at the

@@ -5,6 +5,7 @@
 
 #include "pagetext.h"
 #include "wmf/types.h"
+#include "wmf/writer.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -12,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <variant>
+#include <vector>
 
 struct PageStyle {
     int width = 0; // twips
@@ -48,6 +50,9 @@ struct LaidOutPage {
 };
 
 using PictureSource = std::function<QImage(const QString &name)>;
+
+// The advance of each character of text set in font, in twips, as the page's text records hold them.
+std::vector<int> characterAdvances(const wmf::WriterFont &font, const QString &text);
 
 // The metafile in the largest body size that fits, or why the page cannot be made.
 std::variant<LaidOutPage, QString> layoutPage(const PageText &text, const PageStyle &style,
