@@ -38,11 +38,12 @@ version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --vers
 [ "$version" = "Lives of Hellas $HELLAS_VERSION" ] || fail "--version: $version"
 
 # The installed program finds its content beside its own prefix and writes nothing.
-mkdir -p "$work/home" "$work/empty"
+mkdir -p "$work/home" "$work/empty" "$work/runtime"
+chmod 700 "$work/runtime"
 (cd "$prefix/share/lives-of-hellas" && find . -type f -exec sha256sum {} + | sort) >"$work/content-before"
 start() {
   (cd "$work/empty" && env -i PATH=/usr/bin:/bin HOME="$work/home" QT_QPA_PLATFORM=offscreen \
-      XDG_RUNTIME_DIR="$work/home" "$program" --self-test "$@")
+      XDG_RUNTIME_DIR="$work/runtime" "$program" --self-test "$@")
 }
 shown=$(start) || fail "the installed program did not start: $shown"
 [ "$shown" = "title screen shown" ] || fail "the installed program said: $shown"
