@@ -42,8 +42,10 @@ mkdir -p "$work/home" "$work/empty" "$work/runtime"
 chmod 700 "$work/runtime"
 (cd "$prefix/share/lives-of-hellas" && find . -type f -exec sha256sum {} + | sort) >"$work/content-before"
 start() {
+  # A sanitizer build keeps its options.
   (cd "$work/empty" && env -i PATH=/usr/bin:/bin HOME="$work/home" QT_QPA_PLATFORM=offscreen \
-      XDG_RUNTIME_DIR="$work/runtime" "$program" --self-test "$@")
+      XDG_RUNTIME_DIR="$work/runtime" ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" \
+      "$program" --self-test "$@")
 }
 shown=$(start) || fail "the installed program did not start: $shown"
 [ "$shown" = "title screen shown" ] || fail "the installed program said: $shown"
