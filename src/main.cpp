@@ -46,8 +46,8 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(HELLAS_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Larkspur Publishing Ltd"));
     QApplication::setOrganizationDomain(QStringLiteral("larkspur.example"));
-    QGuiApplication::setDesktopFileName(QString::fromUtf16(ApplicationId));
-    QApplication::setWindowIcon(QIcon::fromTheme(QString::fromUtf16(ApplicationId)));
+    QGuiApplication::setDesktopFileName(ApplicationId.toString());
+    QApplication::setWindowIcon(QIcon::fromTheme(ApplicationId.toString()));
 
     const FolderChoice folders = chooseFolders(QDir::currentPath(), QApplication::applicationDirPath(),
                                                QStringLiteral(HELLAS_DATA_FROM_PROGRAM), options.worksheets);

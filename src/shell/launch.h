@@ -7,7 +7,7 @@
 #include <QStringList>
 
 // The program's identity, the same in its desktop entry, metainfo and icons.
-inline constexpr char16_t ApplicationId[] = u"example.larkspur.LivesOfHellas";
+inline constexpr QStringView ApplicationId = u"example.larkspur.LivesOfHellas";
 
 struct LaunchOptions {
     // Help, the version or a mistake has been answered on the terminal: end
