@@ -121,14 +121,24 @@ FolderChoice chooseFolders(const QString &workingFolder, const QString &programF
         choice.folders = ProgramFolders::inOneFolder(workingFolder);
         if (worksheetsOption.isEmpty()) return choice;
     }
+    const QString ownFolder = joined(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                                     kDataFolder + u'/' + kWorksheetFolder);
     QString worksheets = worksheetsOption;
     if (worksheets.isEmpty()) worksheets = launchSetting(QStringLiteral("worksheets"));
     if (worksheets.isEmpty()) {
-        worksheets = joined(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-                            kDataFolder + u'/' + kWorksheetFolder);
+        worksheets = ownFolder;
     } else {
         worksheets = QDir::cleanPath(QDir(workingFolder).absoluteFilePath(worksheets));
-        choice.problem = folderProblem(worksheets);
+        const QString installedContent = QDir::cleanPath(QFileInfo(content).absoluteFilePath()) + u'/';
+        if (installed && QString(worksheets + u'/').startsWith(installedContent)) {
+            // A package update would replace or remove whatever is written there.
+            choice.problem = QStringLiteral("The worksheet folder ") + QDir::toNativeSeparators(worksheets) +
+                             QStringLiteral(" cannot be used: it is inside the installed content; using ") +
+                             QDir::toNativeSeparators(ownFolder) + QStringLiteral(" instead.");
+            worksheets = ownFolder;
+        } else {
+            choice.problem = folderProblem(worksheets);
+        }
     }
     choice.folders = ProgramFolders(content, worksheets);
     return choice;

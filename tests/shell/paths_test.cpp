@@ -180,6 +180,14 @@ TEST(ProgramFolderChoice, AFolderThatCannotBeUsedIsReportedAndKept) {
     // The same holds for a folder the settings name.
     machine.setWorksheets(u"config"_qs, u"/proc/self/worksheets"_qs);
     EXPECT_FALSE(machine.choose().problem.isEmpty());
+    // Nothing is written into the installed content: a folder inside it gives way to the user's own.
+    for (const QString &inside :
+         {u"prefix/share/lives-of-hellas"_qs, u"prefix/share/lives-of-hellas/multiple"_qs}) {
+        const FolderChoice choice = machine.choose(machine.path(inside));
+        EXPECT_EQ(choice.folders.worksheetFolder(), machine.path(u"data-home/lives-of-hellas/multiple"_qs));
+        EXPECT_TRUE(choice.problem.contains(u"inside the installed content"_qs))
+            << choice.problem.toStdString();
+    }
 }
 
 TEST(LaunchSettings, TheUserFileWinsOverTheSystemFileKeyByKey) {
