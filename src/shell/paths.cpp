@@ -144,10 +144,6 @@ FolderChoice chooseFolders(const QString &workingFolder, const QString &programF
     return choice;
 }
 
-const ProgramFolders &programFolders() {
-    return currentFolders();
-}
-
 void setProgramFolders(const ProgramFolders &folders) {
     currentFolders() = folders;
 }

@@ -43,9 +43,8 @@ struct FolderChoice {
 FolderChoice chooseFolders(const QString &workingFolder, const QString &programFolder,
                            const QString &dataFromProgram, const QString &worksheetsOption);
 
-// The folders every program path of this run resolves against; until set,
-// the working folder holds both.
-const ProgramFolders &programFolders();
+// Sets the folders every program path of this run resolves against; until
+// set, the working folder holds both.
 void setProgramFolders(const ProgramFolders &folders);
 
 // The file path of a program path in this run's folders.
