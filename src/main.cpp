@@ -4,15 +4,57 @@
 #include "platform/services.h"
 #include "platform/sound.h"
 #include "shell/fonts.h"
+#include "shell/launch.h"
+#include "shell/paths.h"
 #include "shell/stage.h"
 #include "shell/titlefrm.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QScreen>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+// For --self-test: once the title screen has been painted, says so (and
+// whether its picture was found) and ends the run.
+class TitleShownReport : public QObject {
+  public:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint && !reported_) {
+            reported_ = true;
+            const bool pictured = !form<Titlefrm>().usedFallback();
+            std::printf("title screen shown%s\n", pictured ? "" : " without its picture");
+            std::fflush(stdout);
+            QTimer::singleShot(0, [pictured] { QApplication::exit(pictured ? 0 : 1); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    bool reported_ = false;
+};
+
+} // namespace
 
 int main(int argc, char *argv[]) {
+    const LaunchOptions options = parseLaunchOptions(argc, argv);
+    if (options.exit) return options.exitCode;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lives of Hellas"));
+    QApplication::setApplicationVersion(QStringLiteral(HELLAS_VERSION));
+    QApplication::setOrganizationName(QStringLiteral("Larkspur Publishing Ltd"));
+    QApplication::setOrganizationDomain(QStringLiteral("larkspur.example"));
+    QGuiApplication::setDesktopFileName(ApplicationId.toString());
+    QApplication::setWindowIcon(QIcon::fromTheme(ApplicationId.toString()));
+
+    const FolderChoice folders = chooseFolders(QDir::currentPath(), QApplication::applicationDirPath(),
+                                               QStringLiteral(HELLAS_DATA_FROM_PROGRAM), options.worksheets);
+    if (!folders.problem.isEmpty())
+        std::fprintf(stderr, "lives-of-hellas: %s\n", folders.problem.toLocal8Bit().constData());
+    setProgramFolders(folders.folders);
     registerFonts();
 
     DialogMessages messages;
@@ -29,6 +71,8 @@ int main(int argc, char *argv[]) {
     // stage takes the display's size itself first.
     if (const QScreen *display = QGuiApplication::primaryScreen()) stage.setGeometry(display->geometry());
     stage.showFullScreen();
+    TitleShownReport report;
+    if (options.selfTest) form<Titlefrm>().installEventFilter(&report);
     form<Titlefrm>().showScreen();
     return QApplication::exec();
 }

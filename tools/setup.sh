@@ -2,7 +2,7 @@
 
 HELLAS_PACKAGES=(cmake ninja-build g++ ccache pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev libgtest-dev libbenchmark-dev
   libgif-dev fonts-liberation2 fonts-wine clang libclang-rt-14-dev xvfb xauth cups printer-driver-cups-pdf
-  poppler-utils)
+  poppler-utils librsvg2-bin desktop-file-utils appstream lintian dpkg-dev file acl)
 
 hellas_install_packages() {
   local missing=()
@@ -26,13 +26,19 @@ hellas_install_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
+# hellas_setup [PRESET]: the dev preset (tests) unless told otherwise.
 hellas_setup() {
+  local preset=${1:-dev}
   hellas_install_packages
-  cmake --preset dev >/dev/null
-  cmake --build --preset dev
+  cmake --preset "$preset" >/dev/null
+  if [ "$preset" = dev ]; then
+    cmake --build --preset dev
+  else
+    cmake --build --preset "$preset" --target hellas hellas_content hellas_pages
+  fi
   # Writes the content beside the program; the teacher's worksheets and
   # catalogue are never overwritten.
-  hellas_make_content build/dev app
+  hellas_make_content "build/$preset" app
 }
 
 # hellas_make_content BUILD_FOLDER OUTPUT_FOLDER

@@ -1,7 +1,51 @@
 #pragma once
-// Paths of content and data files, relative to the program's working folder.
+// Where the program's files live: the read-only content and the teacher's
+// worksheet folder, and the one function that turns a program path into a file path.
 
 #include <QString>
 
-// A program path uses "\" or "/" as separator; both name the same folder.
+// The two folders a program path can belong to. "multiple\phidias.txt" and
+// everything outside "multiple" is content; every other path in "multiple"
+// (the worksheets and their catalogue "track.txt") is in the worksheet folder.
+class ProgramFolders {
+  public:
+    // Content in a folder and the worksheets in its "multiple", as the program
+    // has always kept them; an empty folder is the working folder.
+    static ProgramFolders inOneFolder(const QString &folder = {});
+    ProgramFolders(QString contentFolder, QString worksheetFolder);
+
+    QString contentFolder() const { return content_; }
+    QString worksheetFolder() const { return worksheets_; }
+
+    // A program path uses "\" or "/" as separator; both name the same folder.
+    QString filePath(const QString &programPath) const;
+
+  private:
+    QString content_;
+    QString worksheets_;
+};
+
+// The folders of a start and why the worksheet folder cannot be used, if it cannot.
+struct FolderChoice {
+    ProgramFolders folders = ProgramFolders::inOneFolder();
+    QString problem;
+};
+
+// Where a start finds its files. A working folder that holds the content is
+// both content and worksheet folder, as when run from the source tree or an
+// old installation. Otherwise the installed content is the first
+// "lives-of-hellas" folder holding it, beside the program's own prefix
+// (programFolder/dataFromProgram) or in the XDG data folders; the worksheet
+// folder is the command line's, else the one the user's or the system's
+// settings name, else "lives-of-hellas/multiple" in the user's data folder
+// (made on the first save). A folder asked for by name is made at once, and a
+// folder that cannot be made or written to is kept and reported.
+FolderChoice chooseFolders(const QString &workingFolder, const QString &programFolder,
+                           const QString &dataFromProgram, const QString &worksheetsOption);
+
+// Sets the folders every program path of this run resolves against; until
+// set, the working folder holds both.
+void setProgramFolders(const ProgramFolders &folders);
+
+// The file path of a program path in this run's folders.
 QString contentPath(const QString &programPath);

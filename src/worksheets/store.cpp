@@ -84,6 +84,8 @@ QString WorksheetStore::worksheetPath(const QString &title) const {
 }
 
 bool WorksheetStore::writeWhole(const QString &path, const QByteArray &bytes) const {
+    // The user's own worksheet folder is made by the first save.
+    QDir().mkpath(folder_);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
     if (file.write(bytes) != bytes.size()) return false;

@@ -1,22 +1,241 @@
+#include "shell/launch.h"
 #include "shell/paths.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-TEST(ContentPaths, BothSeparatorsNameTheSameFile) {
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes = "x") {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
+
+void writeContent(const QString &folder) {
+    writeFile(folder + u"/multiple/phidias.txt"_qs);
+    writeFile(folder + u"/Images/homersm.jpg"_qs);
+}
+
+// A machine in a temporary folder: a working folder, a program in
+// prefix/bin, the XDG data and configuration folders, each set in the
+// environment for as long as the machine lives.
+class FakeMachine {
+  public:
+    FakeMachine() {
+        for (const char *folder : {"work", "prefix/bin", "data-home", "data", "config-home", "config"})
+            QDir().mkpath(path(QString::fromLatin1(folder)));
+        const std::pair<const char *, const char *> variables[] = {{"XDG_DATA_HOME", "data-home"},
+                                                                   {"XDG_DATA_DIRS", "data"},
+                                                                   {"XDG_CONFIG_HOME", "config-home"},
+                                                                   {"XDG_CONFIG_DIRS", "config"}};
+        for (const auto &[name, folder] : variables) {
+            saved_.append({name, qgetenv(name)});
+            qputenv(name, path(QString::fromLatin1(folder)).toLocal8Bit());
+        }
+    }
+    ~FakeMachine() {
+        for (const auto &[name, value] : saved_)
+            qputenv(name, value);
+    }
+    QString path(const QString &relative) const { return root_.path() + u'/' + relative; }
+    void setWorksheets(const QString &configFolder, const QString &folder) const {
+        writeFile(path(configFolder) + u"/lives-of-hellas/lives-of-hellas.conf"_qs,
+                  "[General]\nzoom=fit\nworksheets=" + folder.toLocal8Bit() + "\n");
+    }
+    FolderChoice choose(const QString &option = {}) const {
+        return chooseFolders(path(u"work"_qs), path(u"prefix/bin"_qs), u"../share"_qs, option);
+    }
+
+  private:
+    QTemporaryDir root_;
+    QList<std::pair<const char *, QByteArray>> saved_;
+};
+
+} // namespace
+
+TEST(ContentPaths, EachProgramPathResolvesInItsFolderWithEitherSeparator) {
+    const ProgramFolders folders(u"/opt/content"_qs, u"/srv/worksheets"_qs);
+    const std::pair<QString, QString> cases[] = {
+        {u"multiple\\phidias.txt"_qs, u"/opt/content/multiple/phidias.txt"_qs},
+        {u"Multiple/Phidias.txt"_qs, u"/opt/content/Multiple/Phidias.txt"_qs},
+        {u"Images\\homersm.jpg"_qs, u"/opt/content/Images/homersm.jpg"_qs},
+        {u"wmf2\\guide1.wmf"_qs, u"/opt/content/wmf2/guide1.wmf"_qs},
+        {u"multiple\\track.txt"_qs, u"/srv/worksheets/track.txt"_qs},
+        {u"MULTIPLE/Athens& Sparta.txt"_qs, u"/srv/worksheets/Athens& Sparta.txt"_qs},
+        {u"multiple"_qs, u"/srv/worksheets"_qs},
+        {u"/srv/worksheets/track.txt"_qs, u"/srv/worksheets/track.txt"_qs},
+    };
+    for (const auto &[programPath, expected] : cases)
+        EXPECT_EQ(folders.filePath(programPath), QDir::toNativeSeparators(expected))
+            << programPath.toStdString();
+    // Until a start decides, the working folder holds everything, as it always has.
     EXPECT_EQ(contentPath(u"multiple\\track.txt"_qs), QDir::toNativeSeparators(u"multiple/track.txt"_qs));
 }
 
 TEST(ContentPaths, AnExistingFileIsFoundWhateverTheLetterCaseOfItsFolder) {
     QTemporaryDir dir;
+    writeFile(dir.path() + u"/Images/homersm.jpg"_qs);
+    writeFile(dir.path() + u"/Multiple/Track.txt"_qs);
+    const ProgramFolders folders = ProgramFolders::inOneFolder(dir.path());
+    EXPECT_EQ(folders.filePath(u"images\\homersm.jpg"_qs),
+              QDir::toNativeSeparators(dir.path() + u"/Images/homersm.jpg"_qs));
+    EXPECT_EQ(folders.filePath(u"multiple\\track.txt"_qs),
+              QDir::toNativeSeparators(dir.path() + u"/Multiple/Track.txt"_qs));
+    // A file that exists nowhere keeps the name it was asked for, so writers create it as named.
+    EXPECT_EQ(folders.filePath(u"images\\new.txt"_qs),
+              QDir::toNativeSeparators(dir.path() + u"/images/new.txt"_qs));
+
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    QDir().mkpath(u"Images"_qs);
-    QFile(u"Images/homersm.jpg"_qs).open(QIODevice::WriteOnly);
     EXPECT_EQ(contentPath(u"images\\homersm.jpg"_qs), QDir::toNativeSeparators(u"Images/homersm.jpg"_qs));
-    // A file that exists nowhere keeps the name it was asked for, so writers create it as named.
-    EXPECT_EQ(contentPath(u"images\\new.txt"_qs), QDir::toNativeSeparators(u"images/new.txt"_qs));
     QDir::setCurrent(previous);
+}
+
+TEST(ProgramFolderChoice, TheWorkingFolderTheInstalledContentAndTheWorksheetFolderAreChosenInOrder) {
+    enum Content { InWorkingFolder, BesideProgram, InDataDirs, Nowhere };
+    struct Case {
+        const char *name;
+        Content content;
+        QString userSetting, systemSetting, option;
+        QString expectedContent, expectedWorksheets;
+    };
+    const Case cases[] = {
+        {"run from the tree", InWorkingFolder, u"set"_qs, u"shared"_qs, {}, u"work"_qs, u"work/multiple"_qs},
+        {"run from the tree with a folder named", InWorkingFolder, {}, {}, u"own"_qs, u"work"_qs, u"own"_qs},
+        {"no content anywhere", Nowhere, {}, u"shared"_qs, {}, u"work"_qs, u"work/multiple"_qs},
+        {"installed",
+         BesideProgram,
+         {},
+         {},
+         {},
+         u"prefix/share/lives-of-hellas"_qs,
+         u"data-home/lives-of-hellas/multiple"_qs},
+        {"installed in the data folders",
+         InDataDirs,
+         {},
+         {},
+         {},
+         u"data/lives-of-hellas"_qs,
+         u"data-home/lives-of-hellas/multiple"_qs},
+        {"the school's folder",
+         BesideProgram,
+         {},
+         u"shared"_qs,
+         {},
+         u"prefix/share/lives-of-hellas"_qs,
+         u"shared"_qs},
+        {"the user's folder over the school's",
+         InDataDirs,
+         u"set"_qs,
+         u"shared"_qs,
+         {},
+         u"data/lives-of-hellas"_qs,
+         u"set"_qs},
+        {"the command line over both", BesideProgram, u"set"_qs, u"shared"_qs, u"own"_qs,
+         u"prefix/share/lives-of-hellas"_qs, u"own"_qs},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeMachine machine;
+        if (c.content == InWorkingFolder) writeContent(machine.path(u"work"_qs));
+        if (c.content == BesideProgram) writeContent(machine.path(u"prefix/share/lives-of-hellas"_qs));
+        if (c.content != Nowhere) writeContent(machine.path(u"data/lives-of-hellas"_qs));
+        if (!c.userSetting.isEmpty()) machine.setWorksheets(u"config-home"_qs, machine.path(c.userSetting));
+        if (!c.systemSetting.isEmpty()) machine.setWorksheets(u"config"_qs, machine.path(c.systemSetting));
+        const FolderChoice choice = machine.choose(c.option.isEmpty() ? QString() : machine.path(c.option));
+        EXPECT_EQ(choice.folders.contentFolder(), machine.path(c.expectedContent));
+        EXPECT_EQ(choice.folders.worksheetFolder(), machine.path(c.expectedWorksheets));
+        EXPECT_TRUE(choice.problem.isEmpty()) << choice.problem.toStdString();
+        // A folder named in settings or on the command line is made at once; the
+        // user's own folder waits for the first save.
+        if (c.content != InWorkingFolder) {
+            EXPECT_EQ(QFileInfo(choice.folders.worksheetFolder()).isDir(),
+                      !c.expectedWorksheets.endsWith(u"multiple"_qs));
+        }
+    }
+}
+
+TEST(ProgramFolderChoice, AFolderThatCannotBeUsedIsReportedAndKept) {
+    FakeMachine machine;
+    writeContent(machine.path(u"prefix/share/lives-of-hellas"_qs));
+    writeFile(machine.path(u"a file"_qs));
+    QStringList unusable = {machine.path(u"a file"_qs), machine.path(u"a file/below"_qs),
+                            u"/proc/self/worksheets"_qs, u"/proc/self"_qs};
+    if (geteuid() != 0) {
+        QDir().mkpath(machine.path(u"locked"_qs));
+        QFile::setPermissions(machine.path(u"locked"_qs), QFile::ReadOwner | QFile::ExeOwner);
+        unusable.append(machine.path(u"locked"_qs));
+    }
+    for (const QString &folder : unusable) {
+        SCOPED_TRACE(folder.toStdString());
+        const FolderChoice choice = machine.choose(folder);
+        EXPECT_EQ(choice.folders.worksheetFolder(), folder);
+        EXPECT_TRUE(choice.problem.startsWith(u"The worksheet folder "_qs + folder + u" cannot be used"_qs))
+            << choice.problem.toStdString();
+    }
+    // The same holds for a folder the settings name.
+    machine.setWorksheets(u"config"_qs, u"/proc/self/worksheets"_qs);
+    EXPECT_FALSE(machine.choose().problem.isEmpty());
+    // Nothing is written into the installed content: a folder inside it gives way to the user's own.
+    for (const QString &inside :
+         {u"prefix/share/lives-of-hellas"_qs, u"prefix/share/lives-of-hellas/multiple"_qs}) {
+        const FolderChoice choice = machine.choose(machine.path(inside));
+        EXPECT_EQ(choice.folders.worksheetFolder(), machine.path(u"data-home/lives-of-hellas/multiple"_qs));
+        EXPECT_TRUE(choice.problem.contains(u"inside the installed content"_qs))
+            << choice.problem.toStdString();
+    }
+}
+
+TEST(LaunchSettings, TheUserFileWinsOverTheSystemFileKeyByKey) {
+    FakeMachine machine;
+    EXPECT_EQ(launchSetting(u"zoom"_qs), QString());
+    writeFile(machine.path(u"config/lives-of-hellas/lives-of-hellas.conf"_qs),
+              "[General]\nzoom=1\nworksheets=/srv/a\n");
+    EXPECT_EQ(launchSetting(u"zoom"_qs), u"1"_qs);
+    writeFile(machine.path(u"config-home/lives-of-hellas/lives-of-hellas.conf"_qs), "worksheets=/home/b\n");
+    EXPECT_EQ(launchSetting(u"worksheets"_qs), u"/home/b"_qs);
+    EXPECT_EQ(launchSetting(u"zoom"_qs), u"1"_qs);
+}
+
+TEST(LaunchOptionsParsing, OptionsAreReadAndHelpVersionAndMistakesEndTheStart) {
+    struct Case {
+        QStringList arguments;
+        bool exit;
+        int exitCode;
+        const char *printed;
+        QString worksheets, zoom;
+        bool selfTest;
+    };
+    const Case cases[] = {
+        {{}, false, 0, "", {}, {}, false},
+        {{u"--worksheets"_qs, u"/srv/school"_qs, u"--zoom"_qs, u"1.5"_qs},
+         false,
+         0,
+         "",
+         u"/srv/school"_qs,
+         u"1.5"_qs,
+         false},
+        {{u"--worksheets=/srv/a b"_qs, u"--self-test"_qs}, false, 0, "", u"/srv/a b"_qs, {}, true},
+        {{u"--help"_qs}, true, 0, "--worksheets <folder>", {}, {}, false},
+        {{u"-v"_qs}, true, 0, "Lives of Hellas " HELLAS_VERSION, {}, {}, false},
+        {{u"--worksheets"_qs}, true, 2, "Missing value after '--worksheets'", {}, {}, false},
+        {{u"--colour"_qs}, true, 2, "Unknown option 'colour'", {}, {}, false},
+        {{u"athens.txt"_qs}, true, 2, "unexpected argument 'athens.txt'", {}, {}, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const LaunchOptions options = parseLaunchArguments(QStringList{u"lives-of-hellas"_qs} + c.arguments);
+        EXPECT_EQ(options.exit, c.exit);
+        EXPECT_EQ(options.exitCode, c.exitCode);
+        EXPECT_TRUE(
+            (c.exitCode == 0 ? options.output : options.errors).contains(QString::fromUtf8(c.printed)));
+        EXPECT_TRUE((c.exitCode == 0 ? options.errors : options.output).isEmpty());
+        EXPECT_EQ(options.worksheets, c.worksheets);
+        EXPECT_EQ(options.zoom, c.zoom);
+        EXPECT_EQ(options.selfTest, c.selfTest);
+    }
 }

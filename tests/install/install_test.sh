@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and starts the installed program
+# as a new user would: from an empty folder, with a fresh home, no display.
+# install_test.sh BUILD_FOLDER
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+prefix=$work/prefix
+id=example.larkspur.LivesOfHellas
+program=$prefix/bin/lives-of-hellas
+
+for file in share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+    share/icons/hicolor/scalable/apps/$id.svg share/man/man1/lives-of-hellas.1.gz \
+    share/lives-of-hellas/multiple/phidias.txt share/lives-of-hellas/Images/homersm.jpg \
+    share/doc/lives-of-hellas/copyright; do
+  [ -s "$prefix/$file" ] || fail "$file is not installed"
+done
+for size in 48 128 256; do
+  file "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "PNG image data, $size x $size" ||
+    fail "the ${size} px icon is missing or of another size"
+done
+[ "$(ls "$prefix/share/lives-of-hellas/multiple")" = phidias.txt ] ||
+  fail "worksheets or a catalogue were installed as content"
+zcat "$prefix/share/man/man1/lives-of-hellas.1.gz" | grep -q 'worksheets=' || fail "the manual page lacks the school's setting"
+
+desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
+grep -q "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "the desktop entry names another icon"
+
+# Help and version answer on the terminal without a display.
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --help)
+echo "$help" | grep -q -- '--worksheets <folder>' || fail "--help: $help"
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --version)
+[ "$version" = "Lives of Hellas $HELLAS_VERSION" ] || fail "--version: $version"
+
+# The installed program finds its content beside its own prefix and writes nothing.
+mkdir -p "$work/home" "$work/empty" "$work/runtime"
+chmod 700 "$work/runtime"
+(cd "$prefix/share/lives-of-hellas" && find . -type f -exec sha256sum {} + | sort) >"$work/content-before"
+start() {
+  # A sanitizer build keeps its options.
+  (cd "$work/empty" && env -i PATH=/usr/bin:/bin HOME="$work/home" QT_QPA_PLATFORM=offscreen \
+      XDG_RUNTIME_DIR="$work/runtime" ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" \
+      "$program" --self-test "$@")
+}
+shown=$(start) || fail "the installed program did not start: $shown"
+[ "$shown" = "title screen shown" ] || fail "the installed program said: $shown"
+[ -z "$(ls -A "$work/empty")" ] || fail "the program wrote into its working folder"
+[ ! -e "$work/home/.local/share/lives-of-hellas" ] || fail "the worksheet folder was made before any save"
+
+# A worksheet folder that cannot be used is reported, and the program still starts.
+shown=$(start --worksheets /proc/self/worksheets 2>"$work/errors") || fail "no start with an unusable folder"
+[ "$shown" = "title screen shown" ] || fail "with an unusable folder the program said: $shown"
+grep -q "The worksheet folder /proc/self/worksheets cannot be used" "$work/errors" ||
+  fail "the unusable folder was not reported: $(cat "$work/errors")"
+
+(cd "$prefix/share/lives-of-hellas" && find . -type f -exec sha256sum {} + | sort) >"$work/content-after"
+cmp -s "$work/content-before" "$work/content-after" || fail "the installed content changed"
+echo "installed and started"
