@@ -3,13 +3,29 @@
 #include "platform/random.h"
 #include "platform/services.h"
 #include "shell/fonts.h"
+#include "shell/primarydisplay.h"
 #include "shell/stage.h"
 #include "shell/titlefrm.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <cstring>
+
+namespace {
+
+// The value of "--zoom VALUE" or "--zoom=VALUE"; empty when not given.
+QString zoomOption(int argc, char *argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--zoom") == 0 && i + 1 < argc) return QString::fromLocal8Bit(argv[i + 1]);
+        if (std::strncmp(argv[i], "--zoom=", 7) == 0) return QString::fromLocal8Bit(argv[i] + 7);
+    }
+    return {};
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
+    applyDisplayScale(zoomSetting(zoomOption(argc, argv)), argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lives of Hellas"));
     registerFonts();

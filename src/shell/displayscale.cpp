@@ -1,0 +1,67 @@
+#include "shell/displayscale.h"
+
+#include "shell/twips.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+std::optional<Zoom> parseZoom(const QString &text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.compare(QLatin1String("fit"), Qt::CaseInsensitive) == 0) return Zoom{};
+    bool ok = false;
+    const double factor = trimmed.toDouble(&ok);
+    if (!ok || !std::isfinite(factor) || factor < kMinZoom || factor > kMaxZoom) return std::nullopt;
+    return Zoom{false, factor};
+}
+
+double fitFactor(const DisplayInfo &display) {
+    const double ratio = display.devicePixelRatio > 0 ? display.devicePixelRatio : 1;
+    const double across = display.devicePixels.width() / ratio / (kScreenWidthTwips / kTwipsPerPixel);
+    const double down = display.devicePixels.height() / ratio / (kScreenHeightTwips / kTwipsPerPixel);
+    const double fits = std::min(across, down);
+    if (!std::isfinite(fits) || fits <= 1) return 1;
+    // A quotient such as 1080 / 600 may come out a hair above its decimal
+    // value; the small allowance keeps it from being rounded a step down.
+    return std::min(kMaxZoom, std::floor(fits * 10000 + 1e-6) / 10000);
+}
+
+std::optional<double> chooseScaleFactor(const QString &zoomSetting, const QByteArray &environmentFactor,
+                                        const std::function<DisplayInfo()> &display) {
+    if (!environmentFactor.trimmed().isEmpty()) return std::nullopt;
+    const Zoom zoom = parseZoom(zoomSetting).value_or(Zoom{});
+    if (!zoom.fit) return zoom.factor;
+    return fitFactor(display());
+}
+
+namespace {
+
+const QString kSettingsFile = QStringLiteral("lives-of-hellas/lives-of-hellas.conf");
+
+QString zoomInFile(const QString &folder) {
+    if (folder.isEmpty() || !QDir::isAbsolutePath(folder)) return {};
+    const QString path = folder + QLatin1Char('/') + kSettingsFile;
+    if (!QFileInfo::exists(path)) return {};
+    return QSettings(path, QSettings::IniFormat).value(QStringLiteral("zoom")).toString().trimmed();
+}
+
+} // namespace
+
+QString zoomSetting(const QString &commandLine) {
+    if (!commandLine.isEmpty()) return commandLine;
+    QString userFolder = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (userFolder.isEmpty() || !QDir::isAbsolutePath(userFolder))
+        userFolder = QDir::homePath() + QStringLiteral("/.config");
+    QStringList folders{userFolder};
+    const QString systemFolders = qEnvironmentVariable("XDG_CONFIG_DIRS");
+    folders += systemFolders.isEmpty() ? QStringList{QStringLiteral("/etc/xdg")}
+                                       : systemFolders.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const QString &folder : std::as_const(folders)) {
+        const QString zoom = zoomInFile(folder);
+        if (!zoom.isEmpty()) return zoom;
+    }
+    return {};
+}
