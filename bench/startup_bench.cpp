@@ -1,7 +1,8 @@
 // Start-up and menu figures: the time from process start to the title screen
 // painted and the resident memory with the main menu shown, each against a
-// minimal Qt Widgets program measured the same way; and the time of main menu
-// to topic menu and back.
+// minimal Qt Widgets program measured the same way; the same start on a
+// 1920 x 1080 display scaled to fill it against the same at factor 1; and the
+// time of main menu to topic menu and back.
 
 #include "benchworld.h"
 #include "figure.h"
@@ -12,6 +13,7 @@
 #include "shell/fonts.h"
 #include "shell/intro0.h"
 #include "shell/labelbutton.h"
+#include "shell/primarydisplay.h"
 #include "shell/stage.h"
 #include "shell/titlefrm.h"
 #include "topic/phidias.h"
@@ -20,6 +22,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -57,10 +61,23 @@ class FirstPaint : public QObject {
     bool seen = false;
 };
 
-enum class Child { Program, Minimal, Blank };
+enum class Child { Program, Minimal, Blank, Filled, Unscaled };
 
-int runChild(int argc, char **argv, Child kind) {
-    const bool program = kind == Child::Program;
+// The filled and unscaled programs start on the 1920 x 1080 display the
+// configuration file describes, as the program itself starts: the scale is
+// chosen and set before the application object exists.
+int runChild(int argc, char **argv, Child kind, const char *displayFile) {
+    const bool classroom = kind == Child::Filled || kind == Child::Unscaled;
+    const bool program = kind == Child::Program || classroom;
+    if (classroom) {
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + displayFile);
+        qunsetenv("QT_SCALE_FACTOR");
+        const auto start = std::chrono::steady_clock::now();
+        applyDisplayScale(kind == Child::Filled ? QStringLiteral("fit") : QStringLiteral("1"), argc, argv);
+        std::printf(
+            "scale-ms %.3f\n",
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
     QApplication app(argc, argv);
     FirstPaint watcher;
     std::unique_ptr<Stage> stage;
@@ -72,7 +89,10 @@ int runChild(int argc, char **argv, Child kind) {
         services().messages = &messages;
         services().random = &random;
         stage = std::make_unique<Stage>();
-        stage->resize(1024, 768);
+        if (classroom)
+            stage->setGeometry(QGuiApplication::primaryScreen()->geometry());
+        else
+            stage->resize(1024, 768);
         stage->show();
         Titlefrm &title = form<Titlefrm>();
         title.installEventFilter(&watcher);
@@ -104,9 +124,10 @@ int runChild(int argc, char **argv, Child kind) {
 struct ChildRun {
     double milliseconds = 0;
     long rss = 0;
+    double scaleMilliseconds = 0;
 };
 
-ChildRun spawnChild(const char *self, const char *mode) {
+ChildRun spawnChild(const char *self, const char *mode, const char *displayFile = "") {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) return {};
     posix_spawn_file_actions_t actions;
@@ -114,7 +135,7 @@ ChildRun spawnChild(const char *self, const char *mode) {
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
     char *args[] = {const_cast<char *>(self), const_cast<char *>("--child"), const_cast<char *>(mode),
-                    nullptr};
+                    const_cast<char *>(displayFile), nullptr};
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, self, &actions, nullptr, args, environ);
@@ -138,6 +159,8 @@ ChildRun spawnChild(const char *self, const char *mode) {
     waitpid(pid, nullptr, 0);
     if (const auto at = output.find("rss "); at != std::string::npos)
         run.rss = std::atol(output.c_str() + at + 4);
+    if (const auto at = output.find("scale-ms "); at != std::string::npos)
+        run.scaleMilliseconds = std::atof(output.c_str() + at + 9);
     return run;
 }
 
@@ -188,18 +211,35 @@ double tripMilliseconds(bool toTopic, int trips) {
 } // namespace
 
 int main(int argc, char **argv) {
-    if (argc >= 3 && std::strcmp(argv[1], "--child") == 0) {
-        const Child kind = std::strcmp(argv[2], "hellas") == 0    ? Child::Program
-                           : std::strcmp(argv[2], "minimal") == 0 ? Child::Minimal
-                                                                  : Child::Blank;
-        return runChild(1, argv, kind);
+    if (argc >= 4 && std::strcmp(argv[1], "--child") == 0) {
+        const Child kind = std::strcmp(argv[2], "hellas") == 0     ? Child::Program
+                           : std::strcmp(argv[2], "minimal") == 0  ? Child::Minimal
+                           : std::strcmp(argv[2], "filled") == 0   ? Child::Filled
+                           : std::strcmp(argv[2], "unscaled") == 0 ? Child::Unscaled
+                                                                   : Child::Blank;
+        return runChild(1, argv, kind, argv[3]);
     }
 
+    QTemporaryDir displayFolder;
+    const QString displayFile = displayFolder.filePath(QStringLiteral("classroom.json"));
+    QFile display(displayFile);
+    if (!display.open(QIODevice::WriteOnly)) return 1;
+    display.write(R"({"screens": [{"name": "classroom", "x": 0, "y": 0, "width": 1920, "height": 1080,
+                     "logicalDpi": 96, "dpr": 1}]})");
+    display.close();
+    const QByteArray displayPath = QFile::encodeName(displayFile);
+
     std::vector<double> programTimes, minimalTimes, blankTimes, programRss, minimalRss, blankRss;
+    std::vector<double> filledTimes, unscaledTimes, probeTimes;
     for (int i = 0; i < 9; ++i) {
         const ChildRun program = spawnChild(argv[0], "hellas");
         const ChildRun minimal = spawnChild(argv[0], "minimal");
         const ChildRun blank = spawnChild(argv[0], "blank");
+        const ChildRun filled = spawnChild(argv[0], "filled", displayPath.constData());
+        const ChildRun unscaled = spawnChild(argv[0], "unscaled", displayPath.constData());
+        filledTimes.push_back(filled.milliseconds);
+        unscaledTimes.push_back(unscaled.milliseconds);
+        probeTimes.push_back(filled.scaleMilliseconds);
         programTimes.push_back(program.milliseconds);
         minimalTimes.push_back(minimal.milliseconds);
         blankTimes.push_back(blank.milliseconds);
@@ -222,7 +262,11 @@ int main(int argc, char **argv) {
                 median(programTimes), median(minimalTimes), median(blankTimes));
     std::printf("note memory: program %.0f kB, minimal %.0f kB, blank window %.0f kB\n", median(programRss),
                 median(minimalRss), median(blankRss));
+    std::printf("note startup at 1920 x 1080: filled %.1f ms (display read and scale set in %.1f ms), "
+                "at factor 1 %.1f ms\n",
+                median(filledTimes), median(probeTimes), median(unscaledTimes));
     printFigure("startup_ratio", median(programTimes) / median(minimalTimes), "x", "<=", 1.5);
+    printFigure("startup_fill_ratio", median(filledTimes) / median(unscaledTimes), "x", "<=", 1.2);
     printFigure("rss_ratio", median(programRss) / median(minimalRss), "x", "<=", 1.5);
     printFigure("menu_to_topic_ms", toTopic, "ms", "<=", 16.7);
     printFigure("topic_to_menu_ms", toMenu, "ms", "<=", 16.7);
