@@ -12,6 +12,7 @@
 #include "wmf/reader.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,12 +59,15 @@ double sharpness(const QImage &image) {
 class ScaledScreen : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void theWholeRunIsScaledToFillTheDisplayAndStartedProgramsDoNotInheritIt() {
+    void theWholeRunIsScaledToFillTheDisplayWithItsFontsAndStartedProgramsDoNotInheritTheScale() {
         const QScreen *screen = QGuiApplication::primaryScreen();
         QVERIFY(qAbs(screen->devicePixelRatio() - kFill) < 1e-4);
         QCOMPARE(screen->geometry().height(), 600);
         QVERIFY(qAbs(screen->geometry().width() * kFill - kDisplay.width()) < kFill);
         QVERIFY(!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"));
+        // Reading the display first leaves the fonts to the application as they were.
+        QVERIFY(!qEnvironmentVariableIsSet("FONTCONFIG_FILE"));
+        QVERIFY(QFontDatabase::families().contains(QStringLiteral("Liberation Serif")));
     }
 
     void theFittedMainMenuCoversTheDisplayHeightCentredAndAClickAtAButtonsScaledPlaceReachesIt() {
