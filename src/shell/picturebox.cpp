@@ -31,9 +31,7 @@ QSize PictureBox::pictureSize() const {
     return picture_.size();
 }
 
-void PictureBox::clear() {
-    setPicture({}, {});
-}
+void PictureBox::clear() { setPicture({}, {}); }
 
 void PictureBox::setStretch(bool stretch) {
     stretch_ = stretch;
