@@ -67,6 +67,7 @@ class ScaledScreen : public QObject {
         QVERIFY(!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"));
         // Reading the display first leaves the fonts to the application as they were.
         QVERIFY(!qEnvironmentVariableIsSet("FONTCONFIG_FILE"));
+        QVERIFY(!qEnvironmentVariableIsSet("FONTCONFIG_SYSROOT"));
         QVERIFY(QFontDatabase::families().contains(QStringLiteral("Liberation Serif")));
     }
 
