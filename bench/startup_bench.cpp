@@ -232,7 +232,8 @@ int main(int argc, char **argv) {
 
     std::vector<double> programTimes, minimalTimes, blankTimes, programRss, minimalRss, blankRss;
     std::vector<double> filledTimes, unscaledTimes, probeTimes, programProbeTimes;
-    for (int i = 0; i < 9; ++i) {
+    // Fifteen interleaved rounds: with fewer, the medians swing on a busy machine.
+    for (int i = 0; i < 15; ++i) {
         const ChildRun program = spawnChild(argv[0], "hellas");
         const ChildRun minimal = spawnChild(argv[0], "minimal");
         const ChildRun blank = spawnChild(argv[0], "blank");
