@@ -110,7 +110,7 @@ TEST(DisplayScale, FitIsTheLargestFourDecimalFactorThatFitsAnyDisplay) {
     }
 }
 
-TEST(DisplayScale, NoDisplayOrAnEmptyOneStaysAtOne) {
+TEST(DisplayScale, NoDisplayStaysAtOneAndARatioOfZeroCountsAsOne) {
     EXPECT_EQ(fitFactor({}), 1);
     EXPECT_DOUBLE_EQ(fitFactor({QSizeF(1920, 1080), 0}), 1.8); // a ratio of 0 counts as 1
 }
