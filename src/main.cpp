@@ -4,8 +4,10 @@
 #include "platform/services.h"
 #include "platform/sound.h"
 #include "shell/fonts.h"
+#include "shell/displayscale.h"
 #include "shell/launch.h"
 #include "shell/paths.h"
+#include "shell/primarydisplay.h"
 #include "shell/stage.h"
 #include "shell/titlefrm.h"
 
@@ -42,6 +44,7 @@ class TitleShownReport : public QObject {
 int main(int argc, char *argv[]) {
     const LaunchOptions options = parseLaunchOptions(argc, argv);
     if (options.exit) return options.exitCode;
+    applyDisplayScale(zoomSetting(options.zoom), argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lives of Hellas"));
     QApplication::setApplicationVersion(QStringLiteral(HELLAS_VERSION));

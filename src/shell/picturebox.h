@@ -1,10 +1,15 @@
 #pragma once
 // An image or picture box control: shows a picture at its own size from the
-// top-left corner, or stretched to the control's box.
+// top-left corner, or stretched to the control's box. A metafile is drawn as
+// the drawing it is, at the display's resolution; an image is smoothed when
+// the display's scale enlarges it.
+
+#include "wmf/displaylist.h"
 
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <memory>
 
 class PictureBox : public QWidget {
     Q_OBJECT
@@ -15,7 +20,12 @@ class PictureBox : public QWidget {
     // is kept so callers and tests can tell which file is shown.
     void load(const QString &programPath);
     void setPicture(const QImage &picture, const QString &source = {});
-    const QImage &picture() const { return picture_; }
+    // The picture as an image at its own size; a metafile is drawn into one
+    // the first time it is asked for.
+    const QImage &picture() const;
+    // The picture's own size in pixels; empty when the box shows nothing.
+    QSize pictureSize() const;
+    bool hasPicture() const { return metafile_ || !picture_.isNull(); }
     QString source() const { return source_; }
     void clear();
 
@@ -33,7 +43,8 @@ class PictureBox : public QWidget {
     void paintEvent(QPaintEvent *event) override;
 
   private:
-    QImage picture_;
+    mutable QImage picture_;
+    std::shared_ptr<const wmf::DisplayList> metafile_;
     QString source_;
     QColor back_;
     bool stretch_ = false;

@@ -136,5 +136,8 @@ void Screen::mouseMoveEvent(QMouseEvent *event) {
 void Screen::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     if (back_.isValid()) painter.fillRect(rect(), back_);
-    if (!backPicture_.isNull()) painter.drawImage(QPoint(0, 0), backPicture_);
+    if (backPicture_.isNull()) return;
+    // Smoothed where the display's scale enlarges it.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QPoint(0, 0), backPicture_);
 }

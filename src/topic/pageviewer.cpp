@@ -53,7 +53,7 @@ void styleAsPageLabel(QLabel *label) {
 }
 
 void fitToPicture(PictureBox *image) {
-    if (!image->picture().isNull()) image->resize(image->picture().size());
+    if (image->hasPicture()) image->resize(image->pictureSize());
 }
 
 void printPage(const PictureBox &printed) {
