@@ -81,6 +81,8 @@ multiple::multiple(QWidget *parent) : Screen(parent) {
     std::copy(hover.begin(), hover.end(), Label3.begin());
     Label3[PrintWorksheet]->hide();
     setHoverButtons(hover, true, true);
+    setHarmful({Label3[Exit], Label3[PrintWorksheet]});
+    addFocusGroup({Label3[Previous], Label3[Next]});
 }
 
 void multiple::load() {

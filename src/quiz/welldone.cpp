@@ -59,6 +59,7 @@ Welldone::Welldone(QWidget *parent) : Screen(parent) {
     for (int i = 0; i < 2; ++i)
         connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
     setHoverButtons({Label3[0], Label3[1]}, true, true);
+    setHarmful({Label3[1]});
 
     Timer1 = makeTimer(QStringLiteral("Timer1"), 1, this);
     Timer2 = makeTimer(QStringLiteral("Timer2"), 10, this);
@@ -77,6 +78,7 @@ void Welldone::load() {
         Label6->hide();
         Label3[0]->show();
         Label3[0]->setCaption(QStringLiteral("Print Certificate"));
+        setHarmful({Label3[0], Label3[1]});
         Text1->show();
         Label2->show();
         break;
@@ -124,6 +126,9 @@ void Welldone::Label3_Click(int index) {
         } catch (const std::exception &) {
             services().messages->info(kPrintingCancelled);
         }
+        // The pupil may go on with the name: keys go to the name box, never
+        // to a second print.
+        Text1->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (isLoaded<Wrong>()) form<Wrong>().unloadScreen();

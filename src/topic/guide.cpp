@@ -26,6 +26,8 @@ guide::guide(QWidget *parent) : Screen(parent) {
         addLabelButtons(QStringLiteral("Label3"), kButtons, font, [this](int i) { Label3_Click(i); });
     std::copy(buttons.begin(), buttons.end(), Label3.begin());
     Label3[PreviousPage]->setEnabled(false);
+    setHarmful({Label3[Print], Label3[Exit]});
+    addFocusGroup({Label3[PreviousPage], Label3[NextPage]});
     setHoverButtons(buttons, false, true);
 }
 

@@ -37,6 +37,8 @@ teacher::teacher(QWidget *parent) : Screen(parent) {
         addLabelButtons(QStringLiteral("Label3"), kButtons, font, [this](int i) { Label3_Click(i); });
     std::copy(buttons.begin(), buttons.end(), Label3.begin());
     Label3[PreviousPage]->setEnabled(false);
+    setHarmful({Label3[Print], Label3[Exit]});
+    addFocusGroup({Label3[PreviousPage], Label3[NextPage]});
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
