@@ -27,9 +27,8 @@ struct MenuEntry {
     TwipRect place;
 };
 
-constexpr const char *kGreeks[12] = {"Homer",      "Solon",     "Aeschylus", "Pericles",
-                                     "Phidias",    "Herodotus", "Socrates",  "Hippocrates",
-                                     "Alcibiades", "Plato",     "Aristotle", "Alexander"};
+constexpr const char *kGreeks[12] = {"Homer",    "Solon",       "Aeschylus",  "Pericles", "Phidias",   "Herodotus",
+                                     "Socrates", "Hippocrates", "Alcibiades", "Plato",    "Aristotle", "Alexander"};
 constexpr int kPhidias = 4;
 constexpr int kWebSite = 12;
 constexpr int kExit = 16;
@@ -38,15 +37,13 @@ constexpr int kTeachersGuide = 20;
 constexpr int kWizard = 17;
 constexpr int kCatalogue = 18;
 
-QRadioButton *makeOption(const QString &name, const QString &caption, const TwipRect &where,
-                         QWidget *parent) {
+QRadioButton *makeOption(const QString &name, const QString &caption, const TwipRect &where, QWidget *parent) {
     auto *option = new QRadioButton(caption, parent);
     option->setObjectName(name);
     option->setFont(designFont(QStringLiteral("Tahoma"), 9.75, true));
     // Styles paint the option's back from the button colours; a style sheet
     // gives the designed yellow on the window's blue whatever the style.
-    option->setStyleSheet(
-        QStringLiteral("QRadioButton { color: rgb(255,255,0); background: rgb(39,63,137); }"));
+    option->setStyleSheet(QStringLiteral("QRadioButton { color: rgb(255,255,0); background: rgb(39,63,137); }"));
     option->setGeometry(toPixels(where));
     option->setAttribute(Qt::WA_NoMousePropagation);
     return option;
@@ -57,10 +54,8 @@ QRadioButton *makeOption(const QString &name, const QString &caption, const Twip
 intro0::intro0(QWidget *parent) : Screen(parent) {
     Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Lives of Hellas"), {0, 0, 12000, 900},
                       designFont(QStringLiteral("Tahoma"), 32.25, true), LabelButton::Yellow);
-    Option1 =
-        makeOption(QStringLiteral("Option1"), QStringLiteral("Sound On"), {10440, 120, 1455, 255}, this);
-    Option2 =
-        makeOption(QStringLiteral("Option2"), QStringLiteral("Sound Off"), {10440, 480, 1455, 255}, this);
+    Option1 = makeOption(QStringLiteral("Option1"), QStringLiteral("Sound On"), {10440, 120, 1455, 255}, this);
+    Option2 = makeOption(QStringLiteral("Option2"), QStringLiteral("Sound Off"), {10440, 480, 1455, 255}, this);
 
     const QFont greekFont = designFont(QStringLiteral("Tahoma"), 12, true);
     for (int i = 0; i < 12; ++i) {
@@ -83,8 +78,7 @@ intro0::intro0(QWidget *parent) : Screen(parent) {
                                 designFont(QStringLiteral("Tahoma"), 18, true));
     Label2[12] = addLabelButton(QStringLiteral("Label2_12"), QString::fromLatin1(kPublisherAddress),
                                 {7080, 8040, 3315, 375}, designFont(QStringLiteral("Arial"), 12, true));
-    for (int navy : {17, 18, 19, 20})
-        Label2[navy]->setBackColour(LabelButton::Navy);
+    for (int navy : {17, 18, 19, 20}) Label2[navy]->setBackColour(LabelButton::Navy);
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -95,9 +89,8 @@ intro0::intro0(QWidget *parent) : Screen(parent) {
     Image2 = addPicture(QStringLiteral("Image2"), {5040, 6240, 1500, 2085});
     Image2->setStretch(true);
     Image2->setCursor(Qt::PointingHandCursor);
-    Label3 =
-        addLabel(QStringLiteral("Label3"), QStringLiteral("Copyright \u00A9 2026 Larkspur Publishing Ltd."),
-                 {480, 8220, 4320, 375}, designFont(QStringLiteral("Tahoma"), 9.75), LabelButton::Yellow);
+    Label3 = addLabel(QStringLiteral("Label3"), QStringLiteral("Copyright \u00A9 2026 Larkspur Publishing Ltd."),
+                      {480, 8220, 4320, 375}, designFont(QStringLiteral("Tahoma"), 9.75), LabelButton::Yellow);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

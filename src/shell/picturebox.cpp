@@ -7,9 +7,7 @@
 
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent) {}
 
-void PictureBox::load(const QString &programPath) {
-    setPicture(loadPicture(programPath), programPath);
-}
+void PictureBox::load(const QString &programPath) { setPicture(loadPicture(programPath), programPath); }
 
 void PictureBox::setPicture(const QImage &picture, const QString &source) {
     picture_ = picture;
@@ -17,9 +15,7 @@ void PictureBox::setPicture(const QImage &picture, const QString &source) {
     update();
 }
 
-void PictureBox::clear() {
-    setPicture({}, {});
-}
+void PictureBox::clear() { setPicture({}, {}); }
 
 void PictureBox::setStretch(bool stretch) {
     stretch_ = stretch;

@@ -38,9 +38,7 @@ Stage &Stage::current() {
     return *g_stage;
 }
 
-void Stage::runLoad(Screen *screen) {
-    screen->load();
-}
+void Stage::runLoad(Screen *screen) { screen->load(); }
 
 void Stage::unload(Screen *screen) {
     for (auto &[meta, slot] : slots_) {
@@ -74,9 +72,7 @@ Screen *Stage::frontScreen() const {
     return nullptr;
 }
 
-QSizeF Stage::sizeInTwips() const {
-    return QSizeF(width(), height()) * kTwipsPerPixel;
-}
+QSizeF Stage::sizeInTwips() const { return QSizeF(width(), height()) * kTwipsPerPixel; }
 
 void Stage::endProgram() {
     ended_ = true;

@@ -7,17 +7,13 @@
 namespace {
 
 // Windows-1252 for bytes 0x80 to 0x9F; the rest of the code page is Latin-1.
-constexpr char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool isLineEnd(QChar c) {
-    return c == u'\r' || c == u'\n';
-}
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
-}
+bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
 } // namespace
 
@@ -37,9 +33,7 @@ QString decodeText(const QByteArray &bytes) {
     return text;
 }
 
-QByteArray encodeText(const QString &text) {
-    return text.toUtf8();
-}
+QByteArray encodeText(const QString &text) { return text.toUtf8(); }
 
 FieldReader::FieldReader(QString text) : text_(std::move(text)) {}
 
@@ -49,8 +43,7 @@ FieldReader FieldReader::fromDevice(QIODevice &device, qint64 byteLimit) {
     // into Windows-1252.
     if (bytes.size() == byteLimit) {
         qsizetype lead = bytes.size();
-        while (lead > 0 && lead > bytes.size() - 4 &&
-               (static_cast<unsigned char>(bytes[lead - 1]) & 0xC0) == 0x80)
+        while (lead > 0 && lead > bytes.size() - 4 && (static_cast<unsigned char>(bytes[lead - 1]) & 0xC0) == 0x80)
             --lead;
         if (lead > 0) {
             const auto first = static_cast<unsigned char>(bytes[lead - 1]);
@@ -61,15 +54,12 @@ FieldReader FieldReader::fromDevice(QIODevice &device, qint64 byteLimit) {
     return FieldReader(decodeText(bytes));
 }
 
-bool FieldReader::atEnd() const {
-    return pos_ >= text_.size();
-}
+bool FieldReader::atEnd() const { return pos_ >= text_.size(); }
 
 std::optional<QString> FieldReader::next() {
     const qsizetype size = text_.size();
     if (pos_ >= size) return std::nullopt;
-    while (pos_ < size && isBlank(text_[pos_]))
-        ++pos_;
+    while (pos_ < size && isBlank(text_[pos_])) ++pos_;
 
     QString field;
     if (pos_ < size && text_[pos_] == u'"') {
@@ -78,15 +68,12 @@ std::optional<QString> FieldReader::next() {
         field = text_.mid(pos_ + 1, end - pos_ - 1);
         pos_ = close < 0 ? size : close + 1;
         // Whatever follows the closing quote up to the separator is dropped.
-        while (pos_ < size && text_[pos_] != u',' && !isLineEnd(text_[pos_]))
-            ++pos_;
+        while (pos_ < size && text_[pos_] != u',' && !isLineEnd(text_[pos_])) ++pos_;
     } else {
         const qsizetype start = pos_;
-        while (pos_ < size && text_[pos_] != u',' && !isLineEnd(text_[pos_]))
-            ++pos_;
+        while (pos_ < size && text_[pos_] != u',' && !isLineEnd(text_[pos_])) ++pos_;
         qsizetype end = pos_;
-        while (end > start && isBlank(text_[end - 1]))
-            --end;
+        while (end > start && isBlank(text_[end - 1])) --end;
         field = text_.mid(start, end - start);
     }
 

@@ -16,16 +16,10 @@ struct TwipRect {
     int height = 0;
 };
 
-inline int toPixels(double twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-inline double toTwips(double pixels) {
-    return pixels * kTwipsPerPixel;
-}
+inline int toPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+inline double toTwips(double pixels) { return pixels * kTwipsPerPixel; }
 
 inline QRect toPixels(const TwipRect &r) {
     return {toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height)};
 }
-inline QPoint toTwips(const QPoint &pixels) {
-    return pixels * kTwipsPerPixel;
-}
+inline QPoint toTwips(const QPoint &pixels) { return pixels * kTwipsPerPixel; }
