@@ -1,5 +1,6 @@
 #include "shell/stage.h"
 
+#include "shell/accessibility.h"
 #include "shell/screen.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ Stage::Stage() {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(48, 133, 214));
     setPalette(palette);
+    installAccessibility();
     qApp->installEventFilter(this);
     // Each screen remembers its last focused control, so the focus comes
     // back to it when the screen is on view again.
