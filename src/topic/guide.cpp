@@ -38,6 +38,7 @@ void guide::load() {
 void guide::showEvent(QShowEvent *event) {
     Screen::showEvent(event);
     pageviewer::fitToPicture(Image1);
+    pageviewer::describePage(Image1, Label1);
 }
 
 void guide::Label3_Click(int index) {
@@ -66,4 +67,5 @@ void guide::Label3_Click(int index) {
         Label3[NextPage]->setEnabled(page < Pages);
     }
     Label1->setText(pages::label(page, Pages));
+    pageviewer::describePage(Image1, Label1);
 }

@@ -60,6 +60,7 @@ void teacher::load() {
 void teacher::showEvent(QShowEvent *event) {
     Screen::showEvent(event);
     pageviewer::fitToPicture(Image1);
+    pageviewer::describePage(Image1, Label1);
 }
 
 void teacher::Label3_Click(int index) {
@@ -98,6 +99,7 @@ void teacher::Label3_Click(int index) {
     }
     pageviewer::fitToPicture(Image1);
     Label1->setText(pages::label(Module1.PageNumber, Module1.PageCount));
+    pageviewer::describePage(Image1, Label1);
 }
 
 void teacher::Timer1_Timer() {
