@@ -43,6 +43,7 @@ Welldone::Welldone(QWidget *parent) : Screen(parent) {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFont(sentenceFont);
     Text1->setMaxLength(NameLength);
+    Text1->setAccessibleName(QStringLiteral("Your name"));
     Text1->setAttribute(Qt::WA_NoMousePropagation);
     place(Text1, {3120, 6600, 5760, 615});
     Text1->hide();

@@ -5,20 +5,31 @@
 #include "quiz/certificate.h"
 #include "quiz/multiple.h"
 #include "quiz/welldone.h"
+#include "platform/messages.h"
+#include "quiz/wrong.h"
+#include "shell/dragcontrols.h"
 #include "shell/intro0.h"
 #include "shell/labelbutton.h"
 #include "shell/module1.h"
+#include "shell/picturebox.h"
 #include "shell/titlefrm.h"
 #include "support/accessibleevents.h"
 #include "support/testsupport.h"
 #include "topic/guide.h"
 #include "topic/phidias.h"
+#include "topic/teacher.h"
+#include "worksheets/wizard.h"
+#include "worksheets/worksheets.h"
 
 #include <QApplication>
+#include <functional>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -281,6 +292,132 @@ class KeyboardScreens : public QObject {
         world.stage().close();
         QVERIFY(world.stage().hasEnded());
         QVERIFY(!world.stage().isVisible());
+    }
+
+    // Every screen opens with the focus on a control that neither exits,
+    // prints nor deletes, and with no focus frame until a key moves about.
+    void everyScreenOpensOnAHarmlessControlWithoutAFocusFrame() {
+        TestWorld world(false);
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        Module1.Score = 10;
+        Module1.MaxScore = 10;
+        const QList<std::function<Screen &()>> openers = {
+            [] { return std::ref<Screen>(form<Titlefrm>()); },   [] { return std::ref<Screen>(form<intro0>()); },
+            [] { return std::ref<Screen>(form<phidias>()); },    [] { return std::ref<Screen>(form<teacher>()); },
+            [] { return std::ref<Screen>(form<guide>()); },      [] { return std::ref<Screen>(form<multiple>()); },
+            [] { return std::ref<Screen>(form<Welldone>()); },   [] { return std::ref<Screen>(form<Wrong>()); },
+            [] { return std::ref<Screen>(form<wizard>()); },     [] { return std::ref<Screen>(form<worksheets>()); },
+            [] { return std::ref<Screen>(form<jigsaw>()); },     [] { return std::ref<Screen>(form<phidiaslab>()); },
+        };
+        const QStringList harmful = {u"Exit"_qs, u"Print"_qs, u"Print Certificate"_qs, u"Print Worksheet"_qs,
+                                     u"Delete Worksheet"_qs};
+        for (const auto &open : openers) {
+            Screen &screen = open();
+            screen.showScreen();
+            QWidget *control = focus();
+            QVERIFY(screen.isAncestorOf(control));
+            QVERIFY2(!screen.isHarmful(control), qPrintable(control->objectName()));
+            QString caption;
+            if (auto *button = qobject_cast<LabelButton *>(control)) caption = button->caption();
+            if (auto *button = qobject_cast<QAbstractButton *>(control)) caption = button->text();
+            QVERIFY2(!harmful.contains(caption), qPrintable(screen.metaObject()->className()));
+            QVERIFY(!screen.keyboardCuesShown());
+        }
+    }
+
+    void aFocusFrameIsDrawnOnlyOnceAKeyMovedAbout() {
+        TestWorld world(false);
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        phidias &topic = form<phidias>();
+        topic.showScreen();
+        auto *button = qobject_cast<LabelButton *>(focus());
+        QVERIFY(button);
+        const QImage quiet = button->grab().toImage();
+        press(Qt::Key_Right);
+        QVERIFY(topic.keyboardCuesShown());
+        QCOMPARE(focus(), button);
+        QVERIFY(button->grab().toImage() != quiet);
+        // Another screen starts without cues of its own.
+        form<jigsaw>().showScreen();
+        QVERIFY(!form<jigsaw>().keyboardCuesShown());
+        const QImage piece = focus()->grab().toImage();
+        press(Qt::Key_Tab);
+        press(Qt::Key_Backtab);
+        QVERIFY(focus()->grab().toImage() != piece);
+    }
+
+    // The quiz's "<< Previous Question" goes at question 1 while it has the
+    // focus: the focus never lands on "Exit" or "Print Worksheet", and the
+    // question shown puts it on the no-answer option, as every question does.
+    void aHiddenQuizButtonNeverHandsTheFocusToExitOrPrint() {
+        TestWorld world(false);
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        multiple &quiz = form<multiple>();
+        quiz.showScreen();
+        QCOMPARE(focus(), quiz.Option1[5]);
+        QCOMPARE(accessible(quiz.Option1[5])->text(QAccessible::Name), u"No answer chosen"_qs);
+        QVERIFY(tabTo(quiz.Label3[1]));
+        press(Qt::Key_Return);
+        QCOMPARE(Module1.CurrentQuestion, 2);
+        QVERIFY(tabTo(quiz.Label3[0]));
+        press(Qt::Key_Return);
+        QCOMPARE(Module1.CurrentQuestion, 1);
+        QVERIFY(!quiz.Label3[0]->isVisible());
+        QCOMPARE(focus(), quiz.Option1[5]);
+    }
+
+    // Label buttons are push buttons whose press action clicks them; the
+    // name box and pictures carry names.
+    void labelButtonsArePushButtonsWithAPressAction() {
+        TestWorld world(false);
+        phidias &topic = form<phidias>();
+        topic.showScreen();
+        QAccessibleInterface *button = accessible(topic.label3[3]);
+        QCOMPARE(button->role(), QAccessible::Button);
+        QCOMPARE(button->text(QAccessible::Name), u"Jigsaw"_qs);
+        QVERIFY(button->state().focusable);
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(isLoaded<jigsaw>());
+        QCOMPARE(world.stage().frontScreen(), &form<jigsaw>());
+        // A piece's press action picks it up and a second press puts it down.
+        QAccessibleInterface *piece = accessible(form<jigsaw>().Frame1[3]);
+        piece->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(DragControls::of(form<jigsaw>().Frame1[3])->carry().byKeyboard());
+        piece->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(!DragControls::of(form<jigsaw>().Frame1[3])->carry().byKeyboard());
+        QCOMPARE(accessible(form<jigsaw>().Image1[0])->role(), QAccessible::Graphic);
+
+        Module1.Score = 10;
+        Module1.MaxScore = 10;
+        QCOMPARE(accessible(form<Welldone>().Text1)->text(QAccessible::Name), u"Your name"_qs);
+        QCOMPARE(accessible(form<phidiaslab>().Image1[2])->text(QAccessible::Name), u"Sunflowers"_qs);
+    }
+
+    // A real message box leaves the focus with the control that had it, and
+    // a click on a label button never took it: a key pressed after the box
+    // goes where it went before.
+    void aMessageBoxGivesTheFocusBack() {
+        TestWorld world(false);
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        DialogMessages messages;
+        services().messages = &messages;
+        const auto closeTheBox = [] {
+            QTimer::singleShot(50, [] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) box->reject();
+            });
+        };
+        phidias &topic = form<phidias>();
+        topic.showScreen();
+        // The stage's own focus is checked: it takes it up again when it is active.
+        for (QWidget *control : {topic.label3[3], topic.label3[0]}) {
+            control->setFocus();
+            closeTheBox();
+            QVERIFY(!messages.confirm(u"Asked"_qs));
+            QCOMPARE(world.stage().focusWidget(), control);
+            closeTheBox();
+            messages.info(u"Said"_qs);
+            QCOMPARE(world.stage().focusWidget(), control);
+        }
     }
 };
 
