@@ -95,7 +95,10 @@ jigsaw::jigsaw(QWidget *parent) : Screen(parent) {
     addFocusGroup({Label3[NewPicture], Label3[Answer]});
 }
 
-jigsaw::~jigsaw() = default;
+jigsaw::~jigsaw() {
+    // The carry calls back into the board, which goes before the children.
+    delete drag_;
+}
 
 void jigsaw::load() {
     fitScreen();

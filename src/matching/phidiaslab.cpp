@@ -111,7 +111,10 @@ phidiaslab::phidiaslab(QWidget *parent) : Screen(parent) {
     setHarmful({Label3[Exit]});
 }
 
-phidiaslab::~phidiaslab() = default;
+phidiaslab::~phidiaslab() {
+    // The carry calls back into the board, which goes before the children.
+    delete drag_;
+}
 
 void phidiaslab::load() {
     fitScreen();
