@@ -137,8 +137,9 @@ QString JigsawBoard::whereIs(int piece) const {
     if (place >= 0 && place < FirstTraySlot)
         return QStringLiteral("in row %1, column %2").arg(place / Columns + 1).arg(place % Columns + 1);
     const QPoint centre = pieces_[piece] + QPoint(PieceSize / 2, PieceSize / 2);
-    if (place >= FirstTraySlot || (centre.x() >= kTrayArea.left && centre.x() < kTrayArea.left + kTrayArea.width &&
-                                   centre.y() >= kTrayArea.top && centre.y() < kTrayArea.top + kTrayArea.height))
+    if (place >= FirstTraySlot ||
+        (centre.x() >= kTrayArea.left && centre.x() < kTrayArea.left + kTrayArea.width &&
+         centre.y() >= kTrayArea.top && centre.y() < kTrayArea.top + kTrayArea.height))
         return QStringLiteral("in the tray");
     return QStringLiteral("not in a cell");
 }

@@ -148,7 +148,10 @@ void jigsaw::showBoard() {
 }
 
 QString jigsaw::pieceName(int piece) const {
-    return QStringLiteral("Piece %1 of %2, %3").arg(piece + 1).arg(JigsawBoard::Pieces).arg(board_->whereIs(piece));
+    return QStringLiteral("Piece %1 of %2, %3")
+        .arg(piece + 1)
+        .arg(JigsawBoard::Pieces)
+        .arg(board_->whereIs(piece));
 }
 
 QList<QWidget *> jigsaw::focusOrder() const {
@@ -183,7 +186,9 @@ void jigsaw::Frame1_MouseUp(int index) {
                        .arg(JigsawBoard::Pieces)
                        .arg(board_->whereIs(index));
     if (drop.displaced >= 0)
-        said += QStringLiteral(". Piece %1 of %2 moved to the tray").arg(drop.displaced + 1).arg(JigsawBoard::Pieces);
+        said += QStringLiteral(". Piece %1 of %2 moved to the tray")
+                    .arg(drop.displaced + 1)
+                    .arg(JigsawBoard::Pieces);
     announce(announcer_, said);
 }
 

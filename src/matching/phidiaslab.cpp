@@ -204,8 +204,9 @@ void phidiaslab::showNames() {
         for (int i = 0; i < MatchingBoard::Pairs; ++i) {
             if (board_->boxOf(i) == b) held.append(Label2[i]->text());
         }
-        const QString name = QStringLiteral("Box under ") + QString::fromLatin1(MatchingBoard::Paintings[b]) +
-                             (held.isEmpty() ? QStringLiteral(", empty") : QStringLiteral(", holding ") + held.join(u" and "));
+        const QString name =
+            QStringLiteral("Box under ") + QString::fromLatin1(MatchingBoard::Paintings[b]) +
+            (held.isEmpty() ? QStringLiteral(", empty") : QStringLiteral(", holding ") + held.join(u" and "));
         if (Label1[b]->accessibleName() != name) Label1[b]->setAccessibleName(name);
     }
     Label3[CheckScore]->setVisible(board_->checkScoreShown());

@@ -17,10 +17,14 @@ class LabelButtonAccessible final : public QAccessibleWidget {
             return static_cast<const LabelButton *>(widget())->caption();
         return QAccessibleWidget::text(t);
     }
-    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
     void doAction(const QString &action) override {
-        if (action == pressAction()) static_cast<LabelButton *>(widget())->press();
-        else QAccessibleWidget::doAction(action);
+        if (action == pressAction())
+            static_cast<LabelButton *>(widget())->press();
+        else
+            QAccessibleWidget::doAction(action);
     }
     QStringList keyBindingsForAction(const QString &action) const override {
         if (action == pressAction()) return {QStringLiteral("Space"), QStringLiteral("Return")};
@@ -37,11 +41,15 @@ class CarriedAccessible final : public QAccessibleWidget {
     int childCount() const override { return 0; }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
     void doAction(const QString &action) override {
         DragControls *controls = DragControls::of(widget());
-        if (action == pressAction() && controls) controls->press(controls->indexOf(widget()));
-        else QAccessibleWidget::doAction(action);
+        if (action == pressAction() && controls)
+            controls->press(controls->indexOf(widget()));
+        else
+            QAccessibleWidget::doAction(action);
     }
     QStringList keyBindingsForAction(const QString &action) const override {
         if (action == pressAction()) return {QStringLiteral("Space"), QStringLiteral("Return")};
@@ -54,7 +62,8 @@ QAccessibleInterface *interfaceFor(const QString &, QObject *object) {
     auto *widget = static_cast<QWidget *>(object);
     if (auto *button = qobject_cast<LabelButton *>(object)) return new LabelButtonAccessible(button);
     if (DragControls::of(object))
-        return new CarriedAccessible(widget, object->inherits("QLabel") ? QAccessible::ListItem : QAccessible::Graphic);
+        return new CarriedAccessible(widget, object->inherits("QLabel") ? QAccessible::ListItem
+                                                                        : QAccessible::Graphic);
     if (object->inherits("PictureBox")) return new QAccessibleWidget(widget, QAccessible::Graphic);
     return nullptr;
 }

@@ -83,9 +83,12 @@ bool DragControls::keyPress(int index, int key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        if (carried) carry_->putDown();
-        else if (Screen::keyboardCuesShownFor(controls_[index])) carry_->pickUp(index);
-        else return false;
+        if (carried)
+            carry_->putDown();
+        else if (Screen::keyboardCuesShownFor(controls_[index]))
+            carry_->pickUp(index);
+        else
+            return false;
         return true;
     case Qt::Key_Escape:
         if (!carried) return false;
@@ -96,8 +99,12 @@ bool DragControls::keyPress(int index, int key) {
     case Qt::Key_Up:
     case Qt::Key_Down:
         if (!carried) return false;
-        carry_->step(key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0,
-                     key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0);
+        carry_->step(key == Qt::Key_Left    ? -1
+                     : key == Qt::Key_Right ? 1
+                                            : 0,
+                     key == Qt::Key_Up     ? -1
+                     : key == Qt::Key_Down ? 1
+                                           : 0);
         return true;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:

@@ -60,7 +60,8 @@ QString pageText(const DisplayList &list) {
             if (!placed.text.isEmpty()) runs.push_back(std::move(placed));
         }
     }
-    std::stable_sort(runs.begin(), runs.end(), [](const Placed &a, const Placed &b) { return a.middle < b.middle; });
+    std::stable_sort(runs.begin(), runs.end(),
+                     [](const Placed &a, const Placed &b) { return a.middle < b.middle; });
     QString text;
     for (std::size_t first = 0; first < runs.size();) {
         std::size_t end = first + 1;

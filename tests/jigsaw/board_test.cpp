@@ -237,11 +237,12 @@ TEST(JigsawKeyboardPlaces, ArrowsStepOneCellAndTheEdgesHold) {
     struct Step {
         int from, across, down, to;
     };
-    const Step steps[] = {{0, 1, 0, 1},   {0, -1, 0, 12}, {12, -1, 0, 12}, {12, 1, 0, 0},  {13, 1, 0, 4},
-                          {14, 0, 1, 14}, {12, 0, -1, 12}, {13, 0, 1, 14}, {3, 1, 0, 3},   {11, 0, 1, 11},
-                          {5, 0, -1, 1},  {5, 0, 1, 9},   {8, -1, 0, 14}, {0, 0, -1, 0}};
+    const Step steps[] = {{0, 1, 0, 1},   {0, -1, 0, 12},  {12, -1, 0, 12}, {12, 1, 0, 0}, {13, 1, 0, 4},
+                          {14, 0, 1, 14}, {12, 0, -1, 12}, {13, 0, 1, 14},  {3, 1, 0, 3},  {11, 0, 1, 11},
+                          {5, 0, -1, 1},  {5, 0, 1, 9},    {8, -1, 0, 14},  {0, 0, -1, 0}};
     for (const Step &s : steps)
-        EXPECT_EQ(JigsawBoard::neighbour(s.from, s.across, s.down), s.to) << s.from << ' ' << s.across << ' ' << s.down;
+        EXPECT_EQ(JigsawBoard::neighbour(s.from, s.across, s.down), s.to)
+            << s.from << ' ' << s.across << ' ' << s.down;
 }
 
 // Carrying by keyboard puts the piece on seats only; the drop that follows is

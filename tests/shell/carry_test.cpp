@@ -9,10 +9,10 @@ namespace {
 // Writes down what the carry asks of the activity.
 class Log final : public Carry::Activity {
   public:
-    void dragged(int item, int buttons, QPointF) override { calls << QStringLiteral("drag %1 %2").arg(item).arg(buttons); }
-    void dropped(int item) override {
-        calls << QStringLiteral("drop %1").arg(item);
+    void dragged(int item, int buttons, QPointF) override {
+        calls << QStringLiteral("drag %1 %2").arg(item).arg(buttons);
     }
+    void dropped(int item) override { calls << QStringLiteral("drop %1").arg(item); }
     void pickedUp(int item) override { calls << QStringLiteral("pick %1").arg(item); }
     void stepped(int item, int across, int down) override {
         calls << QStringLiteral("step %1 %2 %3").arg(item).arg(across).arg(down);
@@ -39,8 +39,8 @@ TEST(Carry, MovesShorterThanTheStartDistanceOnlyTouchAndAnyReleaseDrops) {
     carry.release(1);
     carry.release(1);
     carry.move(2, 1, {}, {0, 0});
-    EXPECT_EQ(log.calls, QStringList({u"drag 1 0"_qs, u"drag 1 0"_qs, u"drag 1 1"_qs, u"drag 1 1"_qs, u"drop 1"_qs,
-                                      u"drop 1"_qs, u"drag 2 1"_qs}));
+    EXPECT_EQ(log.calls, QStringList({u"drag 1 0"_qs, u"drag 1 0"_qs, u"drag 1 1"_qs, u"drag 1 1"_qs,
+                                      u"drop 1"_qs, u"drop 1"_qs, u"drag 2 1"_qs}));
 }
 
 // The keyboard picks up, steps and puts down through the same drop, or puts
@@ -64,6 +64,7 @@ TEST(Carry, TheKeyboardPicksUpStepsAndPutsDownOrBackAndTheMouseTakesOver) {
     carry.press(6, {0, 0});
     EXPECT_FALSE(carry.byKeyboard());
     carry.release(6);
-    EXPECT_EQ(log.calls, QStringList({u"pick 3"_qs, u"step 3 -1 0"_qs, u"drop 3"_qs, u"pick 2"_qs, u"step 2 0 1"_qs,
-                                      u"back 2 200"_qs, u"pick 5"_qs, u"back 5 500"_qs, u"drop 6"_qs}));
+    EXPECT_EQ(log.calls,
+              QStringList({u"pick 3"_qs, u"step 3 -1 0"_qs, u"drop 3"_qs, u"pick 2"_qs, u"step 2 0 1"_qs,
+                           u"back 2 200"_qs, u"pick 5"_qs, u"back 5 500"_qs, u"drop 6"_qs}));
 }

@@ -1,11 +1,11 @@
 #include "jigsaw/jigsaw.h"
 #include "matching/phidiaslab.h"
+#include "platform/messages.h"
 #include "platform/services.h"
 #include "print/recordingprinter.h"
 #include "quiz/certificate.h"
 #include "quiz/multiple.h"
 #include "quiz/welldone.h"
-#include "platform/messages.h"
 #include "quiz/wrong.h"
 #include "shell/dragcontrols.h"
 #include "shell/intro0.h"
@@ -22,7 +22,6 @@
 #include "worksheets/worksheets.h"
 
 #include <QApplication>
-#include <functional>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -30,6 +29,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -127,10 +127,11 @@ class KeyboardScreens : public QObject {
         press(Qt::Key_Escape);
         QCOMPARE(screen.board().position(10), before[10]);
         QCOMPARE(screen.Frame1[10]->accessibleName(), u"Piece 11 of 12, in row 1, column 2"_qs);
-        QCOMPARE(events.namesOf(announcer(&screen)),
-                 QStringList({u"Picked up piece 11 of 12, in row 1, column 2"_qs,
-                              u"Piece 11 of 12, in row 1, column 3"_qs, u"Piece 11 of 12, in row 2, column 3"_qs,
-                              u"Piece 11 of 12, in row 1, column 2, put back"_qs}));
+        QCOMPARE(
+            events.namesOf(announcer(&screen)),
+            QStringList({u"Picked up piece 11 of 12, in row 1, column 2"_qs,
+                         u"Piece 11 of 12, in row 1, column 3"_qs, u"Piece 11 of 12, in row 2, column 3"_qs,
+                         u"Piece 11 of 12, in row 1, column 2, put back"_qs}));
 
         // Into the tray left of the first column and out again.
         QVERIFY(tabTo(screen.Frame1[7]));
@@ -144,7 +145,9 @@ class KeyboardScreens : public QObject {
 
         for (int i = 0; i < 12; ++i)
             carryHome(screen, i);
-        QVERIFY(events.namesOf(announcer(&screen)).contains(u"Piece 1 of 12 put down in row 1, column 1. Piece 12 of 12 moved to the tray"_qs));
+        QVERIFY(
+            events.namesOf(announcer(&screen))
+                .contains(u"Piece 1 of 12 put down in row 1, column 1. Piece 12 of 12 moved to the tray"_qs));
         QCOMPARE(screen.Frame1[0]->accessibleName(), u"Piece 1 of 12, in row 1, column 1"_qs);
         QVERIFY(tabTo(screen.Label3[2]));
         press(Qt::Key_Return);
@@ -189,7 +192,8 @@ class KeyboardScreens : public QObject {
         QCOMPARE(screen.Label2[2]->accessibleName(), u"Vincent Van Gogh, under Sunflowers"_qs);
         QCOMPARE(screen.Label1[2]->accessibleName(), u"Box under Sunflowers, holding Vincent Van Gogh"_qs);
         QVERIFY(events.namesOf(screen.Label2[2]).contains(u"Vincent Van Gogh, under Sunflowers"_qs));
-        QVERIFY(events.namesOf(announcer(&screen)).contains(u"Vincent Van Gogh put down, under Sunflowers"_qs));
+        QVERIFY(
+            events.namesOf(announcer(&screen)).contains(u"Vincent Van Gogh put down, under Sunflowers"_qs));
         QVERIFY(tabTo(screen.Label3[2]));
         press(Qt::Key_Return);
         QCOMPARE(world.stage().frontScreen(), &form<Welldone>());
@@ -202,6 +206,16 @@ class KeyboardScreens : public QObject {
         RecordingPrinters printers;
         services().printer = printers.factory();
         form<intro0>().showScreen();
+        // The arrow keys choose the sound setting.
+        QCOMPARE(focus(), form<intro0>().Option1);
+        press(Qt::Key_Down);
+        QCOMPARE(focus(), form<intro0>().Option2);
+        press(Qt::Key_Up);
+        QVERIFY(form<intro0>().Option1->isChecked());
+        QCOMPARE(Module1.SoundOn, 1);
+        press(Qt::Key_Down);
+        QVERIFY(form<intro0>().Option2->isChecked());
+        QCOMPARE(Module1.SoundOn, 0);
         QVERIFY(tabTo(form<intro0>().Label2[20]));
         press(Qt::Key_Return);
         guide &viewer = form<guide>();
@@ -302,12 +316,18 @@ class KeyboardScreens : public QObject {
         Module1.Score = 10;
         Module1.MaxScore = 10;
         const QList<std::function<Screen &()>> openers = {
-            [] { return std::ref<Screen>(form<Titlefrm>()); },   [] { return std::ref<Screen>(form<intro0>()); },
-            [] { return std::ref<Screen>(form<phidias>()); },    [] { return std::ref<Screen>(form<teacher>()); },
-            [] { return std::ref<Screen>(form<guide>()); },      [] { return std::ref<Screen>(form<multiple>()); },
-            [] { return std::ref<Screen>(form<Welldone>()); },   [] { return std::ref<Screen>(form<Wrong>()); },
-            [] { return std::ref<Screen>(form<wizard>()); },     [] { return std::ref<Screen>(form<worksheets>()); },
-            [] { return std::ref<Screen>(form<jigsaw>()); },     [] { return std::ref<Screen>(form<phidiaslab>()); },
+            [] { return std::ref<Screen>(form<Titlefrm>()); },
+            [] { return std::ref<Screen>(form<intro0>()); },
+            [] { return std::ref<Screen>(form<phidias>()); },
+            [] { return std::ref<Screen>(form<teacher>()); },
+            [] { return std::ref<Screen>(form<guide>()); },
+            [] { return std::ref<Screen>(form<multiple>()); },
+            [] { return std::ref<Screen>(form<Welldone>()); },
+            [] { return std::ref<Screen>(form<Wrong>()); },
+            [] { return std::ref<Screen>(form<wizard>()); },
+            [] { return std::ref<Screen>(form<worksheets>()); },
+            [] { return std::ref<Screen>(form<jigsaw>()); },
+            [] { return std::ref<Screen>(form<phidiaslab>()); },
         };
         const QStringList harmful = {u"Exit"_qs, u"Print"_qs, u"Print Certificate"_qs, u"Print Worksheet"_qs,
                                      u"Delete Worksheet"_qs};
@@ -356,6 +376,10 @@ class KeyboardScreens : public QObject {
         quiz.showScreen();
         QCOMPARE(focus(), quiz.Option1[5]);
         QCOMPARE(accessible(quiz.Option1[5])->text(QAccessible::Name), u"No answer chosen"_qs);
+        // The arrow keys choose an answer.
+        press(Qt::Key_Down);
+        QVERIFY(quiz.Option1[1]->isChecked() || quiz.Option1[2]->isChecked() ||
+                quiz.Option1[3]->isChecked() || quiz.Option1[4]->isChecked());
         QVERIFY(tabTo(quiz.Label3[1]));
         press(Qt::Key_Return);
         QCOMPARE(Module1.CurrentQuestion, 2);
