@@ -77,6 +77,10 @@ void installAccessibility() {
     QAccessible::installFactory(interfaceFor);
 }
 
+bool isCarriedInterface(QAccessibleInterface *iface) {
+    return dynamic_cast<CarriedAccessible *>(iface) != nullptr;
+}
+
 QLabel *addAnnouncer(QWidget *screen) {
     auto *announcer = new QLabel(screen);
     announcer->setObjectName(QStringLiteral("Announcer"));

@@ -1,8 +1,10 @@
 #include "shell/dragcontrols.h"
 
+#include "shell/accessibility.h"
 #include "shell/screen.h"
 #include "shell/twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -55,6 +57,12 @@ DragControls::DragControls(QList<QWidget *> controls, Carry::Activity &activity,
         control->setProperty(kControlsProperty, QVariant::fromValue(static_cast<QObject *>(this)));
         control->installEventFilter(this);
         frames_.append(new FocusFrame(control));
+        // An interface made before the control became carried is made anew
+        // as a carried item's.
+        if (QAccessible::isActive()) {
+            QAccessibleInterface *made = QAccessible::queryAccessibleInterface(control);
+            if (made && !isCarriedInterface(made)) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+        }
     }
 }
 

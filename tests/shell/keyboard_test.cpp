@@ -198,6 +198,7 @@ class KeyboardScreens : public QObject {
         press(Qt::Key_Return);
         QCOMPARE(world.stage().frontScreen(), &form<Welldone>());
         QCOMPARE(Module1.Score, 4);
+        QVERIFY(events.namesOf(form<Welldone>().Label1).contains(u"Excellent work. You have scored 4 out of 4."_qs));
     }
 
     void theGuidePagedToFiveAndBackWithEnterNeverPrints() {
