@@ -156,6 +156,26 @@ class KeyboardScreens : public QObject {
         QCOMPARE(events.namesOf(announcer(&screen)).last(), u"12 out of 12 scored"_qs);
     }
 
+    // "Answer" goes when pressed: the focus moves to "New Picture", which
+    // takes its place, never to "Exit".
+    void aHiddenJigsawButtonHandsTheFocusToTheOneInItsPlace() {
+        TestWorld world(false);
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        jigsaw &screen = openJigsaw(world, 12);
+        press(Qt::Key_Down);
+        press(Qt::Key_Space);
+        press(Qt::Key_Space);
+        QVERIFY(screen.Label3[2]->isVisible());
+        QVERIFY(tabTo(screen.Label3[2]));
+        press(Qt::Key_Return);
+        QCOMPARE(screen.Label7->text(), u" 0 out of 12 scored "_qs);
+        QVERIFY(tabTo(screen.Label3[4]));
+        press(Qt::Key_Return);
+        QVERIFY(!screen.Label3[4]->isVisible());
+        QCOMPARE(focus(), screen.Label3[3]);
+        QCOMPARE(screen.board().position(0), JigsawBoard::home(0));
+    }
+
     void theMatchingIsPlayedToFourOutOfFourWithKeysAlone() {
         AccessibleEvents events;
         TestWorld world(false);
