@@ -9,6 +9,8 @@ namespace {
 
 constexpr int kTrayLeft = 840;
 constexpr std::array<int, 3> kTrayTops{1260, 3180, 5100};
+// The tray's background, Frame4.
+constexpr TwipRect kTrayArea{660, 1080, 2175, 6015};
 
 // A whole number from 0 to count - 1 out of a draw in [0, 1). A source that
 // strays to 1 or beyond must not pick a picture or a step that does not exist.
@@ -74,7 +76,8 @@ void JigsawBoard::mouseMove(int piece, int buttons, QPoint pointer) {
     if (buttons == LeftButton) pieces_[piece] += pointer - QPoint(PieceSize / 2, PieceSize / 2);
 }
 
-void JigsawBoard::drop(int piece) {
+JigsawDrop JigsawBoard::drop(int piece) {
+    JigsawDrop result;
     int cell = -1;
     for (int b = 0; b < Pieces; ++b) {
         const TwipRect &f = slots_[b];
@@ -86,15 +89,59 @@ void JigsawBoard::drop(int piece) {
         }
     }
     const int tray = freeTraySlot();
+    result.cell = cell;
     if (cell >= 0) {
         for (int q = 0; q < Pieces; ++q) {
             if (q != piece && liesOn(q, cell)) {
                 put(q, tray);
                 bringToFront(q);
+                result.displaced = q;
+                result.traySlot = tray;
             }
         }
     }
     checkScoreShown_ = filledCells() == Pieces;
+    return result;
+}
+
+int JigsawBoard::placeOf(int piece) const {
+    for (int s = 0; s < Slots; ++s) {
+        if (liesOn(piece, s)) return s;
+    }
+    return -1;
+}
+
+int JigsawBoard::nearestPlace(QPoint at) const {
+    int nearest = 0;
+    for (int s = 1; s < Slots; ++s) {
+        if ((seat(s) - at).manhattanLength() < (seat(nearest) - at).manhattanLength()) nearest = s;
+    }
+    return nearest;
+}
+
+int JigsawBoard::neighbour(int place, int across, int down) {
+    const int rows = Pieces / Columns;
+    const bool inTray = place >= FirstTraySlot;
+    const int row = std::clamp((inTray ? place - FirstTraySlot : place / Columns) + down, 0, rows - 1);
+    const int column = std::clamp((inTray ? -1 : place % Columns) + across, -1, Columns - 1);
+    return column < 0 ? FirstTraySlot + row : row * Columns + column;
+}
+
+void JigsawBoard::carryTo(int piece, int place) {
+    put(piece, place);
+    bringToFront(piece);
+}
+
+QString JigsawBoard::whereIs(int piece) const {
+    const int place = placeOf(piece);
+    if (place >= 0 && place < FirstTraySlot)
+        return QStringLiteral("in row %1, column %2").arg(place / Columns + 1).arg(place % Columns + 1);
+    const QPoint centre = pieces_[piece] + QPoint(PieceSize / 2, PieceSize / 2);
+    if (place >= FirstTraySlot ||
+        (centre.x() >= kTrayArea.left && centre.x() < kTrayArea.left + kTrayArea.width &&
+         centre.y() >= kTrayArea.top && centre.y() < kTrayArea.top + kTrayArea.height))
+        return QStringLiteral("in the tray");
+    return QStringLiteral("not in a cell");
 }
 
 void JigsawBoard::exit() {

@@ -16,6 +16,14 @@ struct JigsawPicture {
     const char *caption;
 };
 
+// What a drop did: the board cell the piece snapped into (none when it was
+// let go elsewhere) and the piece it moved out of that cell to a tray slot.
+struct JigsawDrop {
+    int cell = -1;
+    int displaced = -1;
+    int traySlot = -1;
+};
+
 class JigsawBoard {
   public:
     static constexpr int Pieces = 12;
@@ -68,8 +76,26 @@ class JigsawBoard {
 
     // The pointer moved over a piece, at a position relative to its top-left.
     void mouseMove(int piece, int buttons, QPoint pointer);
-    // A button was released after a press on the piece.
-    void drop(int piece);
+    // A button was released after a press on the piece, or the keyboard put it down.
+    JigsawDrop drop(int piece);
+    // Touching a piece without moving it, as the pointer passing over it does.
+    void touch(int piece) { mouseMove(piece, 0, {}); }
+
+    // Places for carrying a piece by keyboard: the board cells 0 to 11 and
+    // the tray slots 12 to 14, a column left of the board's first.
+    // The slot the piece lies on, or -1.
+    int placeOf(int piece) const;
+    // The slot whose seat is nearest to a position.
+    int nearestPlace(QPoint at) const;
+    // The place one step across and down from a place; the edges hold.
+    static int neighbour(int place, int across, int down);
+    // Puts a carried piece on the seat of a place, in front, without the drop rules.
+    void carryTo(int piece, int place);
+    // Puts a piece back where it was, without the drop rules.
+    void putBack(int piece, QPoint at) { pieces_[piece] = at; }
+    // Where a piece lies, as a screen reader says it: "in row 2, column 3",
+    // "in the tray" or "not in a cell".
+    QString whereIs(int piece) const;
 
     void exit();
     void startAgain();

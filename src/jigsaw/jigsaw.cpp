@@ -3,6 +3,7 @@
 #include "platform/pictures.h"
 #include "platform/services.h"
 #include "platform/sound.h"
+#include "shell/accessibility.h"
 #include "shell/dragcontrols.h"
 #include "shell/fonts.h"
 #include "shell/labelbutton.h"
@@ -57,6 +58,7 @@ QPoint pixelPlace(QPoint twips) {
 
 jigsaw::jigsaw(QWidget *parent) : Screen(parent) {
     const QColor yellow = LabelButton::Yellow;
+    announcer_ = addAnnouncer(this);
     // Labels and buttons are made first: every frame lies above them, so a
     // piece dragged over a label hides it.
     Label1 = addLabel(QStringLiteral("Label1"), {}, {3480, 0, 8055, 1095},
@@ -99,17 +101,15 @@ jigsaw::jigsaw(QWidget *parent) : Screen(parent) {
         // The picture is no mouse target: the piece takes every event over it.
         Image1[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    new DragControls(
-        {Frame1.begin(), Frame1.end()},
-        [this](int index, int buttons, QPointF at) {
-            Frame1_MouseMove(
-                index, buttons,
-                QPoint(static_cast<int>(std::lround(at.x())), static_cast<int>(std::lround(at.y()))));
-        },
-        [this](int index) { Frame1_MouseUp(index); }, this);
+    drag_ = new DragControls({Frame1.begin(), Frame1.end()}, *this, this);
+    setHarmful({Label3[Exit]});
+    addFocusGroup({Label3[NewPicture], Label3[Answer]});
 }
 
-jigsaw::~jigsaw() = default;
+jigsaw::~jigsaw() {
+    // The carry calls back into the board, which goes before the children.
+    delete drag_;
+}
 
 void jigsaw::load() {
     fitScreen();
@@ -152,6 +152,36 @@ void jigsaw::showBoard() {
     Label3[Answer]->setVisible(board_->answerShown());
     if (Label7->text() != board_->scoreLine()) Label7->setText(board_->scoreLine());
     Label7->setVisible(board_->scoreLineShown());
+    for (int i = 0; i < JigsawBoard::Pieces; ++i) {
+        const QString name = pieceName(i);
+        if (Frame1[i]->accessibleName() != name) Frame1[i]->setAccessibleName(name);
+    }
+}
+
+QString jigsaw::pieceName(int piece) const {
+    return QStringLiteral("Piece %1 of %2, %3")
+        .arg(piece + 1)
+        .arg(JigsawBoard::Pieces)
+        .arg(board_->whereIs(piece));
+}
+
+QList<QWidget *> jigsaw::focusOrder() const {
+    QList<QWidget *> order;
+    std::array<int, JigsawBoard::Pieces> pieces;
+    for (int i = 0; i < JigsawBoard::Pieces; ++i)
+        pieces[i] = i;
+    // Pieces off every place come last.
+    const auto rank = [this](int piece) {
+        const int place = board_ ? board_->placeOf(piece) : piece;
+        return place < 0 ? JigsawBoard::Slots : place;
+    };
+    std::stable_sort(pieces.begin(), pieces.end(), [&rank](int a, int b) { return rank(a) < rank(b); });
+    for (int piece : pieces)
+        order.append(Frame1[piece]);
+    for (int button : {NewPicture, Answer, StartAgain, CheckScore, Exit}) {
+        if (Label3[button]->isVisibleTo(this) && Label3[button]->isEnabled()) order.append(Label3[button]);
+    }
+    return order;
 }
 
 void jigsaw::Frame1_MouseMove(int index, int buttons, QPoint pointer) {
@@ -160,9 +190,44 @@ void jigsaw::Frame1_MouseMove(int index, int buttons, QPoint pointer) {
 }
 
 void jigsaw::Frame1_MouseUp(int index) {
-    board_->drop(index);
+    const JigsawDrop drop = board_->drop(index);
     playDropSound(*board_, index);
     showBoard();
+    QString said = QStringLiteral("Piece %1 of %2 put down %3")
+                       .arg(index + 1)
+                       .arg(JigsawBoard::Pieces)
+                       .arg(board_->whereIs(index));
+    if (drop.displaced >= 0)
+        said += QStringLiteral(". Piece %1 of %2 moved to the tray")
+                    .arg(drop.displaced + 1)
+                    .arg(JigsawBoard::Pieces);
+    announce(announcer_, said);
+}
+
+void jigsaw::dragged(int item, int buttons, QPointF at) {
+    Frame1_MouseMove(item, buttons,
+                     QPoint(static_cast<int>(std::lround(at.x())), static_cast<int>(std::lround(at.y()))));
+}
+
+void jigsaw::pickedUp(int item) {
+    board_->touch(item);
+    const int place = board_->placeOf(item);
+    carriedPlace_ = place >= 0 ? place : board_->nearestPlace(board_->position(item));
+    showBoard();
+    announce(announcer_, QStringLiteral("Picked up ") + pieceName(item).replace(0, 1, u'p'));
+}
+
+void jigsaw::stepped(int item, int across, int down) {
+    carriedPlace_ = JigsawBoard::neighbour(carriedPlace_, across, down);
+    board_->carryTo(item, carriedPlace_);
+    showBoard();
+    announce(announcer_, pieceName(item));
+}
+
+void jigsaw::putBack(int item, QPointF origin) {
+    board_->putBack(item, origin.toPoint());
+    showBoard();
+    announce(announcer_, pieceName(item) + QStringLiteral(", put back"));
 }
 
 void jigsaw::Label3_Click(int index) {
@@ -176,7 +241,9 @@ void jigsaw::Label3_Click(int index) {
         break;
     case CheckScore:
         board_->checkScore();
-        break;
+        showBoard();
+        announce(announcer_, board_->scoreLine().trimmed());
+        return;
     case NewPicture:
         board_->newPicture();
         showPicture();

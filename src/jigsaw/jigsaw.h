@@ -3,18 +3,24 @@
 // drags into the board cells.
 
 #include "jigsaw/board.h"
+#include "shell/carry.h"
 #include "shell/screen.h"
 
 #include <QImage>
 #include <array>
 #include <memory>
 
+class DragControls;
 class LabelButton;
 class PictureBox;
 class QFrame;
 class QLabel;
 
-class jigsaw : public Screen {
+// Pieces are carried with the mouse or, once keyboard cues are on, picked up
+// with Enter or Space, moved a cell at a time with the arrow keys (the tray
+// is left of the first column), put down with Enter or Space and put back
+// with Escape.
+class jigsaw : public Screen, private Carry::Activity {
     Q_OBJECT
   public:
     explicit jigsaw(QWidget *parent);
@@ -35,17 +41,33 @@ class jigsaw : public Screen {
     void setpicture();
     const JigsawBoard &board() const { return *board_; }
 
+    // Pieces in board order, then the tray and the rest, then the buttons left to right.
+    QList<QWidget *> focusOrder() const override;
+
   protected:
     void load() override;
 
   private:
     void Frame1_MouseMove(int index, int buttons, QPoint pointer);
+    // Every drop, by mouse or keyboard, is applied here.
     void Frame1_MouseUp(int index);
+
+    void dragged(int item, int buttons, QPointF at) override;
+    void dropped(int item) override { Frame1_MouseUp(item); }
+    void pickedUp(int item) override;
+    void stepped(int item, int across, int down) override;
+    void putBack(int item, QPointF origin) override;
+    QPointF position(int item) const override { return board_->position(item); }
+    QString pieceName(int piece) const;
     void Label3_Click(int index);
     void showPicture();
     void showBoard();
 
     std::unique_ptr<JigsawBoard> board_;
+    DragControls *drag_ = nullptr;
+    QLabel *announcer_ = nullptr;
+    // The place a piece carried by keyboard is over.
+    int carriedPlace_ = 0;
     // Decoded once per painting and shared by all twelve pieces.
     QImage picture_;
     int shownStacking_ = -1;

@@ -1,5 +1,7 @@
 #include "matching/matchboard.h"
 
+#include <algorithm>
+
 MatchingBoard::MatchingBoard(SharedState &shared) : shared_(shared) {
     for (int i = 0; i < Pairs; ++i)
         names_[i] = QPointF(NamePlaces[i].left, NamePlaces[i].top);
@@ -17,13 +19,14 @@ void MatchingBoard::mouseMove(int index, int buttons, QPointF pointer) {
     names_[index] += pointer - QPointF(size.width() / 2, size.height() / 2);
 }
 
-void MatchingBoard::drop(int index) {
+MatchingDrop MatchingBoard::drop(int index) {
     // Each test reads the position as the previous one left it; in this
     // layout no window holds another box, so the first box in the order
     // drop box 0, home box 0, drop box 1, ... whose window holds the name wins.
+    MatchingDrop result;
     for (int i = 0; i < Pairs; ++i) {
-        snap(index, dropBox(i), QSizeF(DropBoxes[i].width, DropBoxes[i].height));
-        snap(index, homes_[i], labelSize(i));
+        if (snap(index, dropBox(i), QSizeF(DropBoxes[i].width, DropBoxes[i].height))) result = {i, -1};
+        if (snap(index, homes_[i], labelSize(i))) result = {-1, i};
     }
     int filled = 0;
     for (int a = 0; a < Pairs; ++a) {
@@ -32,13 +35,43 @@ void MatchingBoard::drop(int index) {
     }
     // Once offered, checking stays offered until the names go home.
     if (filled == Pairs) checkScoreShown_ = true;
+    return result;
 }
 
-void MatchingBoard::snap(int index, QPointF target, QSizeF size) {
+bool MatchingBoard::snap(int index, QPointF target, QSizeF size) {
     const QPointF at = names_[index];
     if (target.x() - size.width() / 2 < at.x() && at.x() < target.x() + size.width() &&
-        target.y() - size.height() / 2 < at.y() && at.y() < target.y() + size.height())
+        target.y() - size.height() / 2 < at.y() && at.y() < target.y() + size.height()) {
         names_[index] = target;
+        return true;
+    }
+    return false;
+}
+
+std::array<QPointF, MatchingBoard::Pairs + 1> MatchingBoard::places(int index) const {
+    std::array<QPointF, Pairs + 1> all;
+    all[0] = homes_[index];
+    for (int i = 0; i < Pairs; ++i)
+        all[i + 1] = dropBox(i);
+    std::sort(all.begin() + 1, all.end(), [](QPointF a, QPointF b) { return a.x() < b.x(); });
+    return all;
+}
+
+int MatchingBoard::placeOf(int index) const {
+    const auto all = places(index);
+    int nearest = 0;
+    for (int p = 1; p < int(all.size()); ++p) {
+        if ((all[p] - names_[index]).manhattanLength() < (all[nearest] - names_[index]).manhattanLength())
+            nearest = p;
+    }
+    return nearest;
+}
+
+int MatchingBoard::boxOf(int index) const {
+    for (int b = 0; b < Pairs; ++b) {
+        if (names_[index] == dropBox(b)) return b;
+    }
+    return -1;
 }
 
 void MatchingBoard::exit() {

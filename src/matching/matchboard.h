@@ -9,6 +9,12 @@
 #include <QSizeF>
 #include <array>
 
+// What a drop did: the drop box or home box the name snapped onto, if any.
+struct MatchingDrop {
+    int dropBox = -1;
+    int homeBox = -1;
+};
+
 class MatchingBoard {
   public:
     static constexpr int Pairs = 4;
@@ -20,6 +26,9 @@ class MatchingBoard {
         {9240, 6120, 2325, 375},
         {3615, 6120, 2325, 375},
     }};
+    // The painting above each drop box.
+    static constexpr std::array<const char *, Pairs> Paintings{
+        {"Girl with a Pearl Earring", "The Mona Lisa", "Sunflowers", "The Haywain"}};
     static constexpr std::array<TwipRect, Pairs> NamePlaces{{
         {6240, 7320, 2325, 375},
         {9000, 7320, 2325, 375},
@@ -45,15 +54,25 @@ class MatchingBoard {
 
     // The pointer moved over a name label, at a position relative to its top-left.
     void mouseMove(int index, int buttons, QPointF pointer);
-    // A button was released after a press on the name label.
-    void drop(int index);
+    // A button was released after a press on the name label, or the keyboard put it down.
+    MatchingDrop drop(int index);
+
+    // Places for carrying a name by keyboard: its own home box, then the
+    // drop boxes from left to right.
+    std::array<QPointF, Pairs + 1> places(int index) const;
+    // The place the name lies on, or else the nearest one.
+    int placeOf(int index) const;
+    // Moves the name onto a place, or back where it was, without the drop rules.
+    void carryTo(int index, QPointF at) { names_[index] = at; }
+    // The drop box the name lies on, or -1.
+    int boxOf(int index) const;
 
     void exit();
     void startAgain();
     void checkScore();
 
   private:
-    void snap(int index, QPointF target, QSizeF size);
+    bool snap(int index, QPointF target, QSizeF size);
 
     SharedState &shared_;
     std::array<QPointF, Pairs> names_;

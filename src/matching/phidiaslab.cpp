@@ -2,6 +2,7 @@
 
 #include "platform/sound.h"
 #include "quiz/welldone.h"
+#include "shell/accessibility.h"
 #include "shell/dragcontrols.h"
 #include "shell/fonts.h"
 #include "shell/labelbutton.h"
@@ -37,12 +38,13 @@ constexpr Text kTexts[6] = {
 struct Painting {
     const char *file;
     TwipRect place;
+    const char *title;
 };
 constexpr Painting kPaintings[4] = {
-    {"Images\\haywain.jpg", {3240, 3720, 3060, 2310}},
-    {"Images\\monalisa.jpg", {6720, 3000, 1995, 3060}},
-    {"Images\\sunflowers.jpg", {9240, 3000, 2310, 3060}},
-    {"Images\\pearl.jpg", {240, 3000, 2670, 3060}},
+    {"Images\\haywain.jpg", {3240, 3720, 3060, 2310}, "The Haywain"},
+    {"Images\\monalisa.jpg", {6720, 3000, 1995, 3060}, "The Mona Lisa"},
+    {"Images\\sunflowers.jpg", {9240, 3000, 2310, 3060}, "Sunflowers"},
+    {"Images\\pearl.jpg", {240, 3000, 2670, 3060}, "Girl with a Pearl Earring"},
 };
 
 // The painter whose painting stands above drop box i, as the box carries it
@@ -62,13 +64,6 @@ const QString kBoxStyle = QStringLiteral(
 const QString kNameStyle = QStringLiteral(
     "QLabel { color: rgb(255, 255, 0); background: rgb(0, 0, 0); border: 1px solid rgb(255, 255, 0); }");
 
-bool inDropBox(const MatchingBoard &board, int name) {
-    for (int box = 0; box < MatchingBoard::Pairs; ++box) {
-        if (board.name(name) == MatchingBoard::dropBox(box)) return true;
-    }
-    return false;
-}
-
 TwipRect twipRect(QPointF at, const TwipRect &size) {
     return {static_cast<int>(std::lround(at.x())), static_cast<int>(std::lround(at.y())), size.width,
             size.height};
@@ -78,6 +73,7 @@ TwipRect twipRect(QPointF at, const TwipRect &size) {
 
 phidiaslab::phidiaslab(QWidget *parent) : Screen(parent) {
     const QColor yellow = LabelButton::Yellow;
+    announcer_ = addAnnouncer(this);
     for (int i = 0; i < 4; ++i) {
         Image1[i] = addPicture(QStringLiteral("Image1_%1").arg(i), kPaintings[i].place);
         Image1[i]->setStretch(true);
@@ -111,13 +107,16 @@ phidiaslab::phidiaslab(QWidget *parent) : Screen(parent) {
         Label2[i]->setStyleSheet(kNameStyle);
         Label2[i]->setWordWrap(false);
     }
-    new DragControls(
-        {Label2.begin(), Label2.end()},
-        [this](int index, int buttons, QPointF at) { Label2_MouseMove(index, buttons, at); },
-        [this](int index) { Label2_MouseUp(index); }, this);
+    drag_ = new DragControls({Label2.begin(), Label2.end()}, *this, this);
+    for (int i = 0; i < 4; ++i)
+        Image1[i]->setAccessibleName(QString::fromLatin1(kPaintings[i].title));
+    setHarmful({Label3[Exit]});
 }
 
-phidiaslab::~phidiaslab() = default;
+phidiaslab::~phidiaslab() {
+    // The carry calls back into the board, which goes before the children.
+    delete drag_;
+}
 
 void phidiaslab::load() {
     fitScreen();
@@ -144,6 +143,7 @@ void phidiaslab::setlabels() {
         Label2[i]->show();
         Label4[i]->show();
     }
+    showNames();
 }
 
 void phidiaslab::Label2_MouseMove(int index, int buttons, QPointF pointer) {
@@ -153,14 +153,64 @@ void phidiaslab::Label2_MouseMove(int index, int buttons, QPointF pointer) {
 
 void phidiaslab::Label2_MouseUp(int index) {
     board_->drop(index);
-    if (inDropBox(*board_, index)) playSound(Sound::Click);
+    if (board_->boxOf(index) >= 0) playSound(Sound::Click);
     showNames();
+    announce(announcer_, Label2[index]->text() + QStringLiteral(" put down, ") + whereIs(index));
+}
+
+QString phidiaslab::whereIs(int index) const {
+    const int box = board_->boxOf(index);
+    return box < 0 ? QStringLiteral("not placed")
+                   : QStringLiteral("under ") + QString::fromLatin1(MatchingBoard::Paintings[box]);
+}
+
+void phidiaslab::pickedUp(int item) {
+    carriedPlace_ = board_->placeOf(item);
+    showNames();
+    announce(announcer_, QStringLiteral("Picked up ") + Label2[item]->accessibleName());
+}
+
+void phidiaslab::stepped(int item, int across, int) {
+    const auto places = board_->places(item);
+    carriedPlace_ = std::clamp(carriedPlace_ + across, 0, int(places.size()) - 1);
+    board_->carryTo(item, places[carriedPlace_]);
+    Label2[item]->raise();
+    showNames();
+    announce(announcer_, Label2[item]->accessibleName());
+}
+
+void phidiaslab::putBack(int item, QPointF origin) {
+    board_->carryTo(item, origin);
+    showNames();
+    announce(announcer_, Label2[item]->accessibleName() + QStringLiteral(", put back"));
+}
+
+QList<QWidget *> phidiaslab::focusOrder() const {
+    QList<QWidget *> order;
+    for (int name : {2, 3, 0, 1})
+        order.append(Label2[name]);
+    for (int button : {StartAgain, CheckScore, Exit}) {
+        if (Label3[button]->isVisibleTo(this)) order.append(Label3[button]);
+    }
+    return order;
 }
 
 void phidiaslab::showNames() {
     for (int i = 0; i < MatchingBoard::Pairs; ++i) {
         const QPoint at(toPixels(board_->name(i).x()), toPixels(board_->name(i).y()));
         if (Label2[i]->pos() != at) Label2[i]->move(at);
+        const QString name = Label2[i]->text() + QStringLiteral(", ") + whereIs(i);
+        if (Label2[i]->accessibleName() != name) Label2[i]->setAccessibleName(name);
+    }
+    for (int b = 0; b < MatchingBoard::Pairs; ++b) {
+        QStringList held;
+        for (int i = 0; i < MatchingBoard::Pairs; ++i) {
+            if (board_->boxOf(i) == b) held.append(Label2[i]->text());
+        }
+        const QString name =
+            QStringLiteral("Box under ") + QString::fromLatin1(MatchingBoard::Paintings[b]) +
+            (held.isEmpty() ? QStringLiteral(", empty") : QStringLiteral(", holding ") + held.join(u" and "));
+        if (Label1[b]->accessibleName() != name) Label1[b]->setAccessibleName(name);
     }
     Label3[CheckScore]->setVisible(board_->checkScoreShown());
 }

@@ -3,16 +3,21 @@
 // boxes beneath four famous paintings and has them scored on the results screen.
 
 #include "matching/matchboard.h"
+#include "shell/carry.h"
 #include "shell/screen.h"
 
 #include <array>
 #include <memory>
 
+class DragControls;
 class LabelButton;
 class PictureBox;
 class QLabel;
 
-class phidiaslab : public Screen {
+// Names are carried with the mouse or, once keyboard cues are on, picked up
+// with Enter or Space, moved along their own place and the four boxes with
+// Left and Right, put down with Enter or Space and put back with Escape.
+class phidiaslab : public Screen, private Carry::Activity {
     Q_OBJECT
   public:
     explicit phidiaslab(QWidget *parent);
@@ -33,14 +38,30 @@ class phidiaslab : public Screen {
     void setlabels();
     const MatchingBoard &board() const { return *board_; }
 
+    // The names from left to right as they start, then the buttons left to right.
+    QList<QWidget *> focusOrder() const override;
+
   protected:
     void load() override;
 
   private:
     void Label2_MouseMove(int index, int buttons, QPointF pointer);
+    // Every drop, by mouse or keyboard, is applied here.
     void Label2_MouseUp(int index);
+
+    void dragged(int item, int buttons, QPointF at) override { Label2_MouseMove(item, buttons, at); }
+    void dropped(int item) override { Label2_MouseUp(item); }
+    void pickedUp(int item) override;
+    void stepped(int item, int across, int down) override;
+    void putBack(int item, QPointF origin) override;
+    QPointF position(int item) const override { return board_->name(item); }
+    QString whereIs(int index) const;
     void Label3_Click(int index);
     void showNames();
 
     std::unique_ptr<MatchingBoard> board_;
+    DragControls *drag_ = nullptr;
+    QLabel *announcer_ = nullptr;
+    // The place a name carried by keyboard is on, as MatchingBoard::places counts them.
+    int carriedPlace_ = 0;
 };

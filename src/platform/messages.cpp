@@ -12,7 +12,7 @@ void DialogMessages::info(const QString &text) {
 }
 
 bool DialogMessages::confirm(const QString &text) {
-    // The one question the program asks stands in a box without a caption.
+    // The questions the program asks stand in a box without a caption.
     return QMessageBox::question(QApplication::activeWindow(), QString(), text,
                                  QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel) == QMessageBox::Ok;
 }

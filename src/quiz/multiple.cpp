@@ -41,6 +41,8 @@ multiple::multiple(QWidget *parent) : Screen(parent) {
     Option1[kNoAnswer] = new QRadioButton(this);
     Option1[kNoAnswer]->setObjectName(QStringLiteral("Option1_5"));
     Option1[kNoAnswer]->resize(toPixels(495), toPixels(375));
+    // Screen readers meet it first: it says that nothing is chosen yet.
+    Option1[kNoAnswer]->setAccessibleName(QStringLiteral("No answer chosen"));
     options_->addButton(Option1[kNoAnswer], kNoAnswer);
 
     Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Multiple Choice"), {120, 120, 6240, 900},
@@ -81,6 +83,8 @@ multiple::multiple(QWidget *parent) : Screen(parent) {
     std::copy(hover.begin(), hover.end(), Label3.begin());
     Label3[PrintWorksheet]->hide();
     setHoverButtons(hover, true, true);
+    setHarmful({Label3[Exit], Label3[PrintWorksheet]});
+    addFocusGroup({Label3[Previous], Label3[Next]});
 }
 
 void multiple::load() {

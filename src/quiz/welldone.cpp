@@ -44,6 +44,7 @@ Welldone::Welldone(QWidget *parent) : Screen(parent) {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFont(sentenceFont);
     Text1->setMaxLength(NameLength);
+    Text1->setAccessibleName(QStringLiteral("Your name"));
     Text1->setAttribute(Qt::WA_NoMousePropagation);
     place(Text1, {3120, 6600, 5760, 615});
     Text1->hide();
@@ -60,6 +61,7 @@ Welldone::Welldone(QWidget *parent) : Screen(parent) {
     for (int i = 0; i < 2; ++i)
         connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
     setHoverButtons({Label3[0], Label3[1]}, true, true);
+    setHarmful({Label3[1]});
 
     Timer1 = makeTimer(QStringLiteral("Timer1"), 1, this);
     Timer2 = makeTimer(QStringLiteral("Timer2"), 10, this);
@@ -78,6 +80,7 @@ void Welldone::load() {
         Label6->hide();
         Label3[0]->show();
         Label3[0]->setCaption(QStringLiteral("Print Certificate"));
+        setHarmful({Label3[0], Label3[1]});
         Text1->show();
         Label2->show();
         break;
@@ -126,6 +129,9 @@ void Welldone::Label3_Click(int index) {
         } catch (const std::exception &) {
             services().messages->info(kPrintingCancelled);
         }
+        // The pupil may go on with the name: keys go to the name box, never
+        // to a second print.
+        Text1->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (isLoaded<Wrong>()) form<Wrong>().unloadScreen();

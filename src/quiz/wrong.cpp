@@ -29,6 +29,7 @@ Wrong::Wrong(QWidget *parent) : Screen(parent) {
     Label3[1] =
         addLabelButton(QStringLiteral("Label3_1"), QStringLiteral("Exit"), {10560, 7920, 1245, 495}, small);
     connect(Label3[1], &LabelButton::clicked, this, &Wrong::Label3_Click);
+    setHarmful({Label3[1]});
 }
 
 void Wrong::load() {

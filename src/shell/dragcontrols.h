@@ -1,12 +1,13 @@
 #pragma once
-// Mouse handling for controls a pupil drags: the screen gets each control's
-// moves, in twips relative to the control with the buttons held, and its
-// releases, whichever button is let go.
+// Input for the controls a pupil carries: the mouse's presses, moves and
+// releases and the keyboard's Enter, Space, arrows and Escape drive one
+// carry, and the focused control shows a frame once keyboard cues are on.
+
+#include "shell/carry.h"
 
 #include <QList>
 #include <QObject>
-#include <QPointF>
-#include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -16,16 +17,25 @@ class DragControls : public QObject {
     // 4 middle, 8 any other.
     static int buttonState(Qt::MouseButtons buttons);
 
-    using Move = std::function<void(int index, int buttons, QPointF twips)>;
-    using Release = std::function<void(int index)>;
+    DragControls(QList<QWidget *> controls, Carry::Activity &activity, QObject *parent);
+    ~DragControls() override;
 
-    DragControls(QList<QWidget *> controls, Move move, Release release, QObject *parent);
+    const Carry &carry() const { return *carry_; }
+    // The press action of assistive technology: picks the control up, or
+    // puts it down when it is carried.
+    void press(int index);
+
+    // The controls of this kind, for their accessible interface.
+    static DragControls *of(const QObject *control);
+    int indexOf(const QObject *control) const;
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
+    bool keyPress(int index, int key);
+
     QList<QWidget *> controls_;
-    Move move_;
-    Release release_;
+    QList<QWidget *> frames_;
+    std::unique_ptr<Carry> carry_;
 };

@@ -137,6 +137,10 @@ void intro0::Timer1_Timer() {
     readCatalogueFile(Module1);
 }
 
+void intro0::closeRequested() {
+    Titlefrm::askToLeave();
+}
+
 void intro0::Label2_Click(int index) {
     switch (index) {
     case kPhidias:
@@ -166,8 +170,7 @@ void intro0::Label2_Click(int index) {
         openWebSite();
         break;
     case kExit:
-        form<Titlefrm>().Command1->setText(QStringLiteral("Cancel"));
-        form<Titlefrm>().showScreen();
+        Titlefrm::askToLeave();
         break;
     case kWizard:
         form<wizard>().showScreen();

@@ -31,6 +31,9 @@ class intro0 : public Screen {
     // How many times the catalogue has been read by this menu: once per load.
     int catalogueReads() const { return catalogueReads_; }
 
+    // A close request asks as "Exit" does.
+    void closeRequested() override;
+
   protected:
     void load() override;
 

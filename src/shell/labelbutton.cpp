@@ -1,12 +1,14 @@
 #include "shell/labelbutton.h"
 
+#include "shell/screen.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 LabelButton::LabelButton(const QString &caption, QWidget *parent) : QWidget(parent) {
     setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::TabFocus);
     setCaption(caption);
 }
 
@@ -37,6 +39,10 @@ void LabelButton::setWordWrap(bool wrap) {
     update();
 }
 
+void LabelButton::press() {
+    if (isEnabled() && isVisible()) Q_EMIT clicked();
+}
+
 void LabelButton::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     const QRect frame = rect().adjusted(0, 0, -1, -1);
@@ -48,7 +54,7 @@ void LabelButton::paintEvent(QPaintEvent *) {
     int flags = Qt::AlignCenter;
     if (wordWrap_) flags |= Qt::TextWordWrap;
     painter.drawText(rect().adjusted(2, 1, -2, -1), flags, caption_);
-    if (hasFocus()) {
+    if (hasFocus() && Screen::keyboardCuesShownFor(this)) {
         QPen focusPen(text_, 1, Qt::DotLine);
         painter.setPen(focusPen);
         painter.drawRect(rect().adjusted(2, 2, -3, -3));
@@ -61,7 +67,8 @@ void LabelButton::mousePressEvent(QMouseEvent *event) {
 }
 
 void LabelButton::mouseReleaseEvent(QMouseEvent *event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
     if (click) Q_EMIT clicked();
@@ -77,6 +84,10 @@ void LabelButton::keyPressEvent(QKeyEvent *event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
+        if (!Screen::keyboardCuesShownFor(this)) {
+            event->ignore();
+            return;
+        }
         event->accept();
         Q_EMIT clicked();
         return;
@@ -88,7 +99,7 @@ void LabelButton::keyPressEvent(QKeyEvent *event) {
 void LabelButton::changeEvent(QEvent *event) {
     if (event->type() == QEvent::EnabledChange) {
         pressed_ = false;
-        setFocusPolicy(isEnabled() ? Qt::StrongFocus : Qt::NoFocus);
+        setFocusPolicy(isEnabled() ? Qt::TabFocus : Qt::NoFocus);
         update();
     }
     QWidget::changeEvent(event);

@@ -1,6 +1,8 @@
 #pragma once
 // A label used as a button: bold yellow caption on black or navy, single border,
-// opaque or transparent back, clickable by mouse and by Enter or Space.
+// opaque or transparent back, clickable by mouse and, once the screen shows
+// keyboard cues, by Enter or Space. A click does not take the focus, so a
+// name being typed keeps it.
 
 #include <QColor>
 #include <QWidget>
@@ -23,6 +25,8 @@ class LabelButton : public QWidget {
     bool isOpaque() const { return opaque_; }
     void setOpaque(bool opaque);
     void setWordWrap(bool wrap);
+    // Presses the button as a click does (assistive technology's press action).
+    void press();
 
   Q_SIGNALS:
     void clicked();

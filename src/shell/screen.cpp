@@ -1,5 +1,7 @@
 #include "shell/screen.h"
 
+#include "platform/messages.h"
+#include "platform/services.h"
 #include "shell/labelbutton.h"
 #include "shell/picturebox.h"
 #include "shell/stage.h"
@@ -35,6 +37,71 @@ void Screen::showScreen() {
 
 void Screen::unloadScreen() {
     Stage::current().unload(this);
+}
+
+Screen *Screen::of(const QWidget *control) {
+    for (const QWidget *w = control; w; w = w->parentWidget()) {
+        if (auto *screen = qobject_cast<Screen *>(const_cast<QWidget *>(w))) return screen;
+    }
+    return nullptr;
+}
+
+void Screen::showKeyboardCues() {
+    if (keyboardCues_) return;
+    keyboardCues_ = true;
+    if (QWidget *focus = focusWidget()) focus->update();
+}
+
+bool Screen::keyboardCuesShownFor(const QWidget *control) {
+    const Screen *screen = of(control);
+    return !screen || screen->keyboardCuesShown();
+}
+
+QList<QWidget *> Screen::focusOrder() const {
+    QList<QWidget *> order;
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (isAncestorOf(w) && w->isVisibleTo(this) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+            order.append(w);
+    }
+    return order;
+}
+
+void Screen::takeFocus() {
+    const QList<QWidget *> order = focusOrder();
+    if (lastFocus_ && order.contains(lastFocus_.data())) {
+        lastFocus_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    for (QWidget *control : order) {
+        if (!isHarmful(control)) {
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    setFocus(Qt::OtherFocusReason);
+}
+
+void Screen::moveFocusFrom(QWidget *lost) {
+    const auto usable = [this](QWidget *w) { return w->isVisibleTo(this) && w->isEnabled(); };
+    for (const QList<QWidget *> &group : std::as_const(focusGroups_)) {
+        const qsizetype at = group.indexOf(lost);
+        if (at < 0) continue;
+        for (qsizetype distance = 1; distance < group.size(); ++distance) {
+            for (const qsizetype i : {at - distance, at + distance}) {
+                if (i >= 0 && i < group.size() && usable(group[i])) {
+                    group[i]->setFocus(Qt::OtherFocusReason);
+                    return;
+                }
+            }
+        }
+    }
+    if (lastFocus_ == lost) lastFocus_ = nullptr;
+    takeFocus();
+}
+
+void Screen::closeRequested() {
+    if (services().messages->confirm(QStringLiteral("Do you want to leave Lives of Hellas?")))
+        Stage::current().endProgram();
 }
 
 void Screen::fitScreen() {

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QImage>
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <span>
@@ -44,6 +45,30 @@ class Screen : public QWidget {
     // it anew, and the widget is destroyed once the current event is over.
     void unloadScreen();
 
+    // The screen a control lies on, or none.
+    static Screen *of(const QWidget *control);
+
+    // Keyboard cues: until the user presses Tab, Shift+Tab or an arrow key on
+    // a screen, no focus frame is drawn on it and Enter and Space press nothing.
+    bool keyboardCuesShown() const { return keyboardCues_; }
+    void showKeyboardCues();
+    // The cues of the control's screen; a control on no screen always has them.
+    static bool keyboardCuesShownFor(const QWidget *control);
+
+    // The controls that can take the focus now, in Tab order.
+    virtual QList<QWidget *> focusOrder() const;
+    // Focus for a screen coming on view: the control that had it last, or
+    // else the first that neither exits, prints nor deletes.
+    void takeFocus();
+    // The focused control was disabled or hidden: the focus goes to its
+    // neighbour in its group, or else to the first harmless control.
+    void moveFocusFrom(QWidget *lost);
+    bool isHarmful(QWidget *control) const { return harmful_.contains(control); }
+
+    // The window system asked to close the program while this screen is in
+    // front: ask first, as the main menu's "Exit" does.
+    virtual void closeRequested();
+
     // Position in twips relative to the stage, as fitting computed it.
     QPointF positionTwips() const { return positionTwips_; }
     QSizeF sizeTwips() const { return sizeTwips_; }
@@ -71,6 +96,11 @@ class Screen : public QWidget {
     PictureBox *addPicture(const QString &name, const TwipRect &place, QWidget *parent = nullptr);
     static void place(QWidget *control, const TwipRect &place);
 
+    // Controls that exit, print or delete: the focus never lands on them by itself.
+    void setHarmful(const QList<QWidget *> &controls) { harmful_ = controls; }
+    // Controls that stand in for one another when the focused one goes out of use.
+    void addFocusGroup(const QList<QWidget *> &controls) { focusGroups_.append(controls); }
+
     // Which label buttons take part in the hover highlight and how.
     void setHoverButtons(const QList<LabelButton *> &buttons, bool opaqueOverButton,
                          bool transparentOverBackground);
@@ -92,4 +122,8 @@ class Screen : public QWidget {
     bool centred_ = false;
     QPointF positionTwips_;
     QSizeF sizeTwips_;
+    bool keyboardCues_ = false;
+    QList<QWidget *> harmful_;
+    QList<QList<QWidget *>> focusGroups_;
+    QPointer<QWidget> lastFocus_;
 };

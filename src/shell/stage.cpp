@@ -1,8 +1,11 @@
 #include "shell/stage.h"
 
+#include "shell/accessibility.h"
 #include "shell/screen.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QResizeEvent>
 
 namespace {
@@ -17,6 +20,13 @@ Stage::Stage() {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(48, 133, 214));
     setPalette(palette);
+    installAccessibility();
+    qApp->installEventFilter(this);
+    // Each screen remembers its last focused control, so the focus comes
+    // back to it when the screen is on view again.
+    connect(qApp, &QApplication::focusChanged, this, [](QWidget *, QWidget *now) {
+        if (Screen *screen = Screen::of(now); screen && now != screen) screen->lastFocus_ = now;
+    });
 }
 
 Stage::~Stage() {
@@ -37,6 +47,10 @@ void Stage::unload(Screen *screen) {
         if (slot == screen) slot = nullptr;
     }
     screen->hide();
+    if (Screen *front = frontScreen()) {
+        if (QWidget *focus = QApplication::focusWidget(); !focus || !front->isAncestorOf(focus))
+            front->takeFocus();
+    }
     // Never destroyed inside its own event handler: the click that unloads a
     // screen is still running on it.
     screen->deleteLater();
@@ -47,10 +61,8 @@ void Stage::bringToFront(Screen *screen) {
     screen->show();
     screen->raise();
     updateTitle();
-    if (QWidget *focus = QApplication::focusWidget(); !focus || !screen->isAncestorOf(focus)) {
-        screen->setFocus(Qt::OtherFocusReason);
-        focusNextPrevChild(true);
-    }
+    if (QWidget *focus = QApplication::focusWidget(); !focus || !screen->isAncestorOf(focus))
+        screen->takeFocus();
 }
 
 Screen *Stage::frontScreen() const {
@@ -82,18 +94,60 @@ bool Stage::focusNextPrevChild(bool next) {
     // the screens below it are covered.
     Screen *front = frontScreen();
     if (!front) return QWidget::focusNextPrevChild(next);
-    QList<QWidget *> chain;
-    for (QWidget *w = front->nextInFocusChain(); w && w != front; w = w->nextInFocusChain()) {
-        if (front->isAncestorOf(w) && w->isVisibleTo(front) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
-            chain.append(w);
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || !front->isAncestorOf(focus)) {
+        // The focus was on a screen that has just gone.
+        front->takeFocus();
+        return true;
     }
+    if (focus != front && (!focus->isVisibleTo(front) || !focus->isEnabled())) {
+        // Qt asks for the next control when the focused one is disabled or hidden.
+        front->moveFocusFrom(focus);
+        return true;
+    }
+    const QList<QWidget *> chain = front->focusOrder();
     if (chain.isEmpty()) return false;
-    const qsizetype at = chain.indexOf(QApplication::focusWidget());
+    const qsizetype at = chain.indexOf(focus);
     qsizetype to = 0;
-    if (at >= 0) to = (at + (next ? 1 : chain.size() - 1)) % chain.size();
-    else if (!next) to = chain.size() - 1;
+    if (at >= 0)
+        to = (at + (next ? 1 : chain.size() - 1)) % chain.size();
+    else if (!next)
+        to = chain.size() - 1;
     chain[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
+}
+
+void Stage::closeEvent(QCloseEvent *event) {
+    if (ended_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (Screen *front = frontScreen())
+        front->closeRequested();
+    else
+        endProgram();
+}
+
+bool Stage::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down: {
+            auto *widget = static_cast<QWidget *>(watched);
+            Screen *screen = widget == this ? frontScreen() : Screen::of(widget);
+            if (screen && widget->window() == this) screen->showKeyboardCues();
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Stage::updateTitle() {

@@ -47,6 +47,12 @@ class Stage : public QWidget {
   protected:
     void resizeEvent(QResizeEvent *event) override;
     bool focusNextPrevChild(bool next) override;
+    // A close request from the window system asks first; only the end of the
+    // run closes the stage.
+    void closeEvent(QCloseEvent *event) override;
+    // Tab, Shift+Tab and the arrow keys turn on the keyboard cues of the
+    // screen they are pressed on.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     void runLoad(Screen *screen);
@@ -57,5 +63,9 @@ class Stage : public QWidget {
 };
 
 // The accessor through which every screen is touched.
-template <class T> T &form() { return Stage::current().screen<T>(); }
-template <class T> bool isLoaded() { return Stage::current().isLoaded<T>(); }
+template <class T> T &form() {
+    return Stage::current().screen<T>();
+}
+template <class T> bool isLoaded() {
+    return Stage::current().isLoaded<T>();
+}

@@ -54,6 +54,12 @@ Titlefrm::Titlefrm(QWidget *parent) : Screen(parent) {
         unloadScreen();
     });
     connect(Command2, &QPushButton::clicked, this, [] { Stage::current().endProgram(); });
+    setHarmful({Command2});
+}
+
+void Titlefrm::askToLeave() {
+    form<Titlefrm>().Command1->setText(QStringLiteral("Cancel"));
+    form<Titlefrm>().showScreen();
 }
 
 void Titlefrm::load() {

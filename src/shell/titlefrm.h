@@ -26,6 +26,11 @@ class Titlefrm : public Screen {
     // standard look instead.
     bool usedFallback() const { return usedFallback_; }
 
+    // Shows the title screen as the question whether to leave the program.
+    static void askToLeave();
+    // The screen in front is already the question.
+    void closeRequested() override {}
+
   protected:
     void load() override;
 

@@ -27,6 +27,8 @@ guide::guide(QWidget *parent) : Screen(parent) {
         addLabelButtons(QStringLiteral("Label3"), kButtons, font, [this](int i) { Label3_Click(i); });
     std::copy(buttons.begin(), buttons.end(), Label3.begin());
     Label3[PreviousPage]->setEnabled(false);
+    setHarmful({Label3[Print], Label3[Exit]});
+    addFocusGroup({Label3[PreviousPage], Label3[NextPage]});
     setHoverButtons(buttons, false, true);
 }
 
@@ -37,6 +39,7 @@ void guide::load() {
 void guide::showEvent(QShowEvent *event) {
     Screen::showEvent(event);
     pageviewer::fitToPicture(Image1);
+    pageviewer::describePage(Image1, Label1);
 }
 
 void guide::Label3_Click(int index) {
@@ -66,4 +69,5 @@ void guide::Label3_Click(int index) {
         Label3[NextPage]->setEnabled(page < Pages);
     }
     Label1->setText(pages::label(page, Pages));
+    pageviewer::describePage(Image1, Label1);
 }

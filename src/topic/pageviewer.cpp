@@ -5,6 +5,7 @@
 #include "platform/services.h"
 #include "shell/paths.h"
 #include "shell/picturebox.h"
+#include "wmf/pagetext.h"
 #include "wmf/painter.h"
 #include "wmf/reader.h"
 
@@ -50,6 +51,15 @@ void styleAsPageLabel(QLabel *label) {
     label->setAutoFillBackground(true);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
+}
+
+void describePage(PictureBox *page, const QLabel *pageLabel) {
+    const bool numbered = pageLabel->isVisibleTo(pageLabel->parentWidget());
+    page->setAccessibleName(numbered ? pageLabel->text() : QStringLiteral("Page"));
+    QString words;
+    if (page->source().endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive))
+        words = wmf::pageText(wmf::readMetafileFile(contentPath(page->source())).list);
+    page->setAccessibleDescription(words);
 }
 
 void fitToPicture(PictureBox *image) {

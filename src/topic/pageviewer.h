@@ -26,6 +26,10 @@ void styleAsPageLabel(QLabel *label);
 // keeps its designed size.
 void fitToPicture(PictureBox *image);
 
+// Names the page for screen readers ("Page 2 of 5", or "Page" alone) and
+// gives it the page's words in reading order as its description.
+void describePage(PictureBox *page, const QLabel *pageLabel);
+
 // Prints the picture the box holds, in a document of its own, at its own size
 // 1000 twips from the left and the top of the page; a metafile is drawn from
 // its file so the paper gets the full detail. Nothing is said on success; a

@@ -50,6 +50,7 @@ phidias::phidias(QWidget *parent) : Screen(parent) {
         addLabelButtons(QStringLiteral("label3"), kEntries, font, [this](int i) { label3_Click(i); });
     std::copy(buttons.begin(), buttons.end(), label3.begin());
     setHoverButtons(buttons, true, false);
+    setHarmful({label3[Exit]});
 }
 
 void phidias::load() {

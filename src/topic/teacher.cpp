@@ -38,6 +38,8 @@ teacher::teacher(QWidget *parent) : Screen(parent) {
         addLabelButtons(QStringLiteral("Label3"), kButtons, font, [this](int i) { Label3_Click(i); });
     std::copy(buttons.begin(), buttons.end(), Label3.begin());
     Label3[PreviousPage]->setEnabled(false);
+    setHarmful({Label3[Print], Label3[Exit]});
+    addFocusGroup({Label3[PreviousPage], Label3[NextPage]});
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -59,6 +61,7 @@ void teacher::load() {
 void teacher::showEvent(QShowEvent *event) {
     Screen::showEvent(event);
     pageviewer::fitToPicture(Image1);
+    pageviewer::describePage(Image1, Label1);
 }
 
 void teacher::Label3_Click(int index) {
@@ -98,6 +101,7 @@ void teacher::Label3_Click(int index) {
     }
     pageviewer::fitToPicture(Image1);
     Label1->setText(pages::label(Module1.PageNumber, Module1.PageCount));
+    pageviewer::describePage(Image1, Label1);
 }
 
 void teacher::Timer1_Timer() {

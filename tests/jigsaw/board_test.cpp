@@ -231,3 +231,47 @@ TEST_F(JigsawTest, ThePictureChoiceNeverRepeatsWrapsAtEightAndThenShuffles) {
     EXPECT_EQ(JigsawBoard::CurrentPicture, 4);
     EXPECT_TRUE(board.liesOn(0, 11));
 }
+
+// The keyboard's places: twelve cells and, left of the first column, the tray.
+TEST(JigsawKeyboardPlaces, ArrowsStepOneCellAndTheEdgesHold) {
+    struct Step {
+        int from, across, down, to;
+    };
+    const Step steps[] = {{0, 1, 0, 1},   {0, -1, 0, 12},  {12, -1, 0, 12}, {12, 1, 0, 0}, {13, 1, 0, 4},
+                          {14, 0, 1, 14}, {12, 0, -1, 12}, {13, 0, 1, 14},  {3, 1, 0, 3},  {11, 0, 1, 11},
+                          {5, 0, -1, 1},  {5, 0, 1, 9},    {8, -1, 0, 14},  {0, 0, -1, 0}};
+    for (const Step &s : steps)
+        EXPECT_EQ(JigsawBoard::neighbour(s.from, s.across, s.down), s.to)
+            << s.from << ' ' << s.across << ' ' << s.down;
+}
+
+// Carrying by keyboard puts the piece on seats only; the drop that follows is
+// the mouse's own and says what it did.
+TEST_F(JigsawTest, AKeyboardCarryLandsOnSeatsAndTheDropReportsTheCellAndTheDisplacedPiece) {
+    shuffleWith(stepDraw(12)); // piece i on cell 11 - i
+    EXPECT_EQ(board.placeOf(0), 11);
+    EXPECT_EQ(board.whereIs(0), u"in row 3, column 4"_qs);
+    board.carryTo(0, 0);
+    EXPECT_EQ(board.position(0), JigsawBoard::home(0));
+    EXPECT_EQ(board.stacking().back(), 0);
+    JigsawDrop drop = board.drop(0);
+    EXPECT_EQ(drop.cell, 0);
+    EXPECT_EQ(drop.displaced, 11);
+    EXPECT_EQ(drop.traySlot, 12);
+    EXPECT_EQ(board.whereIs(11), u"in the tray"_qs);
+    EXPECT_EQ(board.placeOf(11), 12);
+
+    board.carryTo(5, 13);
+    drop = board.drop(5);
+    EXPECT_EQ(drop.cell, -1);
+    EXPECT_EQ(drop.displaced, -1);
+    EXPECT_EQ(board.placeOf(5), 13);
+    EXPECT_FALSE(board.checkScoreShown());
+
+    dropAt(6, {2800, 200});
+    EXPECT_EQ(board.placeOf(6), -1);
+    EXPECT_EQ(board.whereIs(6), u"not in a cell"_qs);
+    EXPECT_EQ(board.nearestPlace(board.position(6)), 0);
+    board.putBack(6, JigsawBoard::home(5));
+    EXPECT_EQ(board.placeOf(6), 5);
+}

@@ -140,6 +140,17 @@ class JigsawScreen : public QObject {
         QCOMPARE(screen.Frame1[11]->pos(), QPoint(56, 88));
         QCOMPARE(screen.children().last(), screen.Frame1[11]);
 
+        // A hand that trembles on a click does not throw the piece: moves
+        // shorter than the start distance leave it where it lay.
+        QFrame *clicked = screen.Frame1[6];
+        const QPoint lay = clicked->pos();
+        QTest::mousePress(clicked, Qt::LeftButton, {}, {10, 10});
+        QTest::mouseMove(&screen, lay + QPoint(13, 12));
+        QCOMPARE(clicked->pos(), lay);
+        QCOMPARE(screen.children().last(), clicked);
+        QTest::mouseRelease(&screen, Qt::LeftButton, {}, lay + QPoint(13, 12));
+        QCOMPARE(clicked->pos(), lay);
+
         // Only the left button alone drags, but any release drops.
         const QPoint before = screen.Frame1[3]->pos();
         drag(&screen, screen.Frame1[3], before + QPoint(260, 60), Qt::RightButton);

@@ -96,3 +96,29 @@ TEST_F(MatchingTest, TheCheckIsOfferedOnceFourNamesSitInBoxesAndScoresTheRightOn
     board.exit();
     EXPECT_EQ(shared.Score, 0);
 }
+
+// The keyboard's places for a name: its own home box, then the drop boxes
+// from left to right; a drop there is the mouse's and says where it snapped.
+TEST_F(MatchingTest, KeyboardPlacesRunFromHomeAcrossTheBoxesAndTheDropSaysWhereItSnapped) {
+    board.setlabels();
+    const auto places = board.places(2);
+    const std::array<QPointF, 5> expected{board.home(2), MatchingBoard::dropBox(0), MatchingBoard::dropBox(3),
+                                          MatchingBoard::dropBox(1), MatchingBoard::dropBox(2)};
+    EXPECT_EQ(places, expected);
+    EXPECT_EQ(board.placeOf(2), 0);
+    board.carryTo(2, places[4]);
+    EXPECT_EQ(board.placeOf(2), 4);
+    MatchingDrop drop = board.drop(2);
+    EXPECT_EQ(drop.dropBox, 2);
+    EXPECT_EQ(drop.homeBox, -1);
+    EXPECT_EQ(board.boxOf(2), 2);
+
+    dropAt(2, board.home(3) + QPointF(100, 50));
+    drop = board.drop(2);
+    EXPECT_EQ(drop.dropBox, -1);
+    EXPECT_EQ(drop.homeBox, 3);
+    EXPECT_EQ(board.boxOf(2), -1);
+    dropAt(2, {5000, 500});
+    EXPECT_EQ(board.drop(2).dropBox, -1);
+    EXPECT_EQ(board.drop(2).homeBox, -1);
+}

@@ -114,9 +114,15 @@ class Viewers : public QObject {
         QVERIFY(!viewer.Timer1->isActive());
         QCOMPARE(viewer.backColour(), QColor(39, 63, 137));
 
+        // A screen reader reads the page's words in reading order.
+        QCOMPARE(viewer.Image1->accessibleName(), u"Page 1 of 2"_qs);
+        QVERIFY(viewer.Image1->accessibleDescription().startsWith(u"Phidias: Key Facts\n"_qs));
+        QVERIFY(viewer.Image1->accessibleDescription().contains(u"\nA sculptor of the gods\n"_qs));
+
         click(viewer.Label3[Next]);
         expectPage(viewer, QStringLiteral("key phidiasb.wmf"), 2, 2);
         QCOMPARE(Module1.PageNumber, 2);
+        QCOMPARE(viewer.Image1->accessibleName(), u"Page 2 of 2"_qs);
         click(viewer.Label3[Print]);
         expectPrinted(printers, QStringLiteral("key phidiasb.wmf"));
         QVERIFY(world.messages.shown.isEmpty());

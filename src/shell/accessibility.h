@@ -1,0 +1,20 @@
+#pragma once
+// What screen readers get from the program's own controls: label buttons as
+// push buttons, carried pieces and names as items a press picks up, pictures
+// as graphics, and a live label that announces what a move or a score did.
+
+class QAccessibleInterface;
+class QLabel;
+class QString;
+class QWidget;
+
+// Installs the interfaces for the whole run; more calls change nothing.
+void installAccessibility();
+
+// True for the interface of a piece or a name a pupil carries.
+bool isCarriedInterface(QAccessibleInterface *iface);
+
+// A label that shows nothing and takes no mouse: its accessible name is the
+// last announcement, and every announcement is a name change.
+QLabel *addAnnouncer(QWidget *screen);
+void announce(QLabel *announcer, const QString &text);

@@ -1,0 +1,470 @@
+#include "jigsaw/jigsaw.h"
+#include "matching/phidiaslab.h"
+#include "platform/messages.h"
+#include "platform/services.h"
+#include "print/recordingprinter.h"
+#include "quiz/certificate.h"
+#include "quiz/multiple.h"
+#include "quiz/welldone.h"
+#include "quiz/wrong.h"
+#include "shell/dragcontrols.h"
+#include "shell/intro0.h"
+#include "shell/labelbutton.h"
+#include "shell/module1.h"
+#include "shell/picturebox.h"
+#include "shell/titlefrm.h"
+#include "support/accessibleevents.h"
+#include "support/testsupport.h"
+#include "topic/guide.h"
+#include "topic/phidias.h"
+#include "topic/teacher.h"
+#include "worksheets/wizard.h"
+#include "worksheets/worksheets.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+const QString kLeaveQuestion = QStringLiteral("Do you want to leave Lives of Hellas?");
+
+QWidget *focus() {
+    return QApplication::focusWidget();
+}
+
+void press(Qt::Key key, int times = 1) {
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(focus(), key);
+}
+
+// Tabs round the screen until the control has the focus.
+bool tabTo(QWidget *control) {
+    for (int i = 0; i < 40 && focus() != control; ++i)
+        press(Qt::Key_Tab);
+    return focus() == control;
+}
+
+QLabel *announcer(QWidget *screen) {
+    return screen->findChild<QLabel *>(QStringLiteral("Announcer"));
+}
+
+QAccessibleInterface *accessible(QObject *object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+jigsaw &openJigsaw(TestWorld &world, int m) {
+    JigsawBoard::CurrentPicture = 0;
+    world.random.values = {0.15, (m - 2 + 0.5) / 11.0};
+    form<phidias>().showScreen();
+    form<jigsaw>().showScreen();
+    return form<jigsaw>();
+}
+
+// Carries piece `piece` by keyboard from where it lies to its own cell.
+void carryHome(jigsaw &screen, int piece) {
+    QVERIFY(tabTo(screen.Frame1[piece]));
+    press(Qt::Key_Return);
+    const int from = screen.board().placeOf(piece);
+    const int row = from >= JigsawBoard::FirstTraySlot ? from - JigsawBoard::FirstTraySlot : from / 4;
+    const int column = from >= JigsawBoard::FirstTraySlot ? -1 : from % 4;
+    const int across = piece % 4 - column, down = piece / 4 - row;
+    press(across < 0 ? Qt::Key_Left : Qt::Key_Right, std::abs(across));
+    press(down < 0 ? Qt::Key_Up : Qt::Key_Down, std::abs(down));
+    QCOMPARE(focus(), screen.Frame1[piece]);
+    press(Qt::Key_Space);
+    QCOMPARE(screen.board().position(piece), JigsawBoard::home(piece));
+}
+
+} // namespace
+
+class KeyboardScreens : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void theJigsawIsPlayedToTwelveOutOfTwelveWithKeysAloneAndSaysWhereEachPieceIs() {
+        AccessibleEvents events;
+        TestWorld world(false);
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        jigsaw &screen = openJigsaw(world, 12);
+        // The first piece in board order has the focus, without a frame, and
+        // Enter or Space right after opening changes nothing.
+        QCOMPARE(focus(), screen.Frame1[11]);
+        QVERIFY(!screen.keyboardCuesShown());
+        std::array<QPoint, 12> before;
+        for (int i = 0; i < 12; ++i)
+            before[i] = screen.board().position(i);
+        press(Qt::Key_Return);
+        press(Qt::Key_Space);
+        press(Qt::Key_Escape);
+        for (int i = 0; i < 12; ++i)
+            QCOMPARE(screen.board().position(i), before[i]);
+        QVERIFY(events.namesOf(announcer(&screen)).isEmpty());
+
+        QAccessibleInterface *piece = accessible(screen.Frame1[4]);
+        QCOMPARE(piece->role(), QAccessible::Graphic);
+        QCOMPARE(piece->text(QAccessible::Name), u"Piece 5 of 12, in row 2, column 4"_qs);
+        QVERIFY(piece->state().focusable);
+        QCOMPARE(piece->childCount(), 0);
+        QVERIFY(piece->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+
+        // Escape puts a carried piece back where it was picked up.
+        press(Qt::Key_Tab);
+        QVERIFY(screen.keyboardCuesShown());
+        QCOMPARE(focus(), screen.Frame1[10]);
+        press(Qt::Key_Return);
+        press(Qt::Key_Right);
+        press(Qt::Key_Down);
+        QCOMPARE(screen.board().position(10), JigsawBoard::home(6));
+        QCOMPARE(screen.Frame1[10]->accessibleName(), u"Piece 11 of 12, in row 2, column 3"_qs);
+        press(Qt::Key_Tab);
+        QCOMPARE(focus(), screen.Frame1[10]);
+        press(Qt::Key_Escape);
+        QCOMPARE(screen.board().position(10), before[10]);
+        QCOMPARE(screen.Frame1[10]->accessibleName(), u"Piece 11 of 12, in row 1, column 2"_qs);
+        QCOMPARE(
+            events.namesOf(announcer(&screen)),
+            QStringList({u"Picked up piece 11 of 12, in row 1, column 2"_qs,
+                         u"Piece 11 of 12, in row 1, column 3"_qs, u"Piece 11 of 12, in row 2, column 3"_qs,
+                         u"Piece 11 of 12, in row 1, column 2, put back"_qs}));
+
+        // Into the tray left of the first column and out again.
+        QVERIFY(tabTo(screen.Frame1[7]));
+        press(Qt::Key_Return);
+        press(Qt::Key_Left, 6);
+        QCOMPARE(screen.board().position(7), screen.board().seat(13));
+        QCOMPARE(screen.Frame1[7]->accessibleName(), u"Piece 8 of 12, in the tray"_qs);
+        press(Qt::Key_Right);
+        QCOMPARE(screen.board().position(7), JigsawBoard::home(4));
+        press(Qt::Key_Escape);
+
+        for (int i = 0; i < 12; ++i)
+            carryHome(screen, i);
+        QVERIFY(
+            events.namesOf(announcer(&screen))
+                .contains(u"Piece 1 of 12 put down in row 1, column 1. Piece 12 of 12 moved to the tray"_qs));
+        QCOMPARE(screen.Frame1[0]->accessibleName(), u"Piece 1 of 12, in row 1, column 1"_qs);
+        QVERIFY(tabTo(screen.Label3[2]));
+        press(Qt::Key_Return);
+        QCOMPARE(screen.Label7->text(), u" 12 out of 12 scored "_qs);
+        QCOMPARE(Module1.Score, 12);
+        QCOMPARE(events.namesOf(announcer(&screen)).last(), u"12 out of 12 scored"_qs);
+    }
+
+    // "Answer" goes when pressed: the focus moves to "New Picture", which
+    // takes its place, never to "Exit".
+    void aHiddenJigsawButtonHandsTheFocusToTheOneInItsPlace() {
+        TestWorld world(false);
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        jigsaw &screen = openJigsaw(world, 12);
+        press(Qt::Key_Down);
+        press(Qt::Key_Space);
+        press(Qt::Key_Space);
+        QVERIFY(screen.Label3[2]->isVisible());
+        QVERIFY(tabTo(screen.Label3[2]));
+        press(Qt::Key_Return);
+        QCOMPARE(screen.Label7->text(), u" 0 out of 12 scored "_qs);
+        QVERIFY(tabTo(screen.Label3[4]));
+        press(Qt::Key_Return);
+        QVERIFY(!screen.Label3[4]->isVisible());
+        QCOMPARE(focus(), screen.Label3[3]);
+        QCOMPARE(screen.board().position(0), JigsawBoard::home(0));
+    }
+
+    void theMatchingIsPlayedToFourOutOfFourWithKeysAlone() {
+        AccessibleEvents events;
+        TestWorld world(false);
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        form<phidias>().showScreen();
+        form<phidiaslab>().showScreen();
+        phidiaslab &screen = form<phidiaslab>();
+        QCOMPARE(focus(), screen.Label2[2]);
+        press(Qt::Key_Return);
+        QCOMPARE(screen.Label2[2]->pos(), screen.Label4[2]->pos());
+        QVERIFY(events.namesOf(announcer(&screen)).isEmpty());
+
+        QAccessibleInterface *name = accessible(screen.Label2[2]);
+        QCOMPARE(name->role(), QAccessible::ListItem);
+        QCOMPARE(name->text(QAccessible::Name), u"Vincent Van Gogh, not placed"_qs);
+        QCOMPARE(accessible(screen.Label1[2])->text(QAccessible::Name), u"Box under Sunflowers, empty"_qs);
+
+        // Own place first, then the boxes left to right: Pearl, Haywain, Mona Lisa, Sunflowers.
+        const int steps[4] = {1, 3, 4, 2};
+        press(Qt::Key_Down);
+        for (int i : {2, 0, 3, 1}) {
+            QVERIFY(tabTo(screen.Label2[i]));
+            press(Qt::Key_Space);
+            press(Qt::Key_Right, steps[i]);
+            if (i == 2) {
+                press(Qt::Key_Escape);
+                QCOMPARE(screen.Label2[2]->pos(), screen.Label4[2]->pos());
+                press(Qt::Key_Space);
+                press(Qt::Key_Right, steps[i]);
+            }
+            press(Qt::Key_Return);
+            QCOMPARE(screen.Label2[i]->pos(), screen.Label1[i]->pos());
+        }
+        QCOMPARE(screen.Label2[2]->accessibleName(), u"Vincent Van Gogh, under Sunflowers"_qs);
+        QCOMPARE(screen.Label1[2]->accessibleName(), u"Box under Sunflowers, holding Vincent Van Gogh"_qs);
+        QVERIFY(events.namesOf(screen.Label2[2]).contains(u"Vincent Van Gogh, under Sunflowers"_qs));
+        QVERIFY(
+            events.namesOf(announcer(&screen)).contains(u"Vincent Van Gogh put down, under Sunflowers"_qs));
+        QVERIFY(tabTo(screen.Label3[2]));
+        press(Qt::Key_Return);
+        QCOMPARE(world.stage().frontScreen(), &form<Welldone>());
+        QCOMPARE(Module1.Score, 4);
+        QVERIFY(events.namesOf(form<Welldone>().Label1).contains(u"Excellent work. You have scored 4 out of 4."_qs));
+    }
+
+    void theGuidePagedToFiveAndBackWithEnterNeverPrints() {
+        TestWorld world;
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        RecordingPrinters printers;
+        services().printer = printers.factory();
+        form<intro0>().showScreen();
+        // The arrow keys choose the sound setting.
+        QCOMPARE(focus(), form<intro0>().Option1);
+        press(Qt::Key_Down);
+        QCOMPARE(focus(), form<intro0>().Option2);
+        press(Qt::Key_Up);
+        QVERIFY(form<intro0>().Option1->isChecked());
+        QCOMPARE(Module1.SoundOn, 1);
+        press(Qt::Key_Down);
+        QVERIFY(form<intro0>().Option2->isChecked());
+        QCOMPARE(Module1.SoundOn, 0);
+        QVERIFY(tabTo(form<intro0>().Label2[20]));
+        press(Qt::Key_Return);
+        guide &viewer = form<guide>();
+        QCOMPARE(world.stage().frontScreen(), &viewer);
+        QCOMPARE(focus(), viewer.Label3[2]);
+        press(Qt::Key_Down);
+        for (int page = 2; page <= 5; ++page) {
+            press(Qt::Key_Return);
+            QCOMPARE(Module1.PageNumber, page);
+        }
+        QCOMPARE(focus(), viewer.Label3[3]);
+        press(Qt::Key_Return, 4);
+        QCOMPARE(Module1.PageNumber, 1);
+        QCOMPARE(focus(), viewer.Label3[2]);
+        press(Qt::Key_Return);
+        QCOMPARE(Module1.PageNumber, 2);
+        QVERIFY(printers.jobs.empty());
+        QVERIFY(world.messages.shown.isEmpty());
+        QCOMPARE(accessible(viewer.Label3[2])->role(), QAccessible::Button);
+        QCOMPARE(accessible(viewer.Label3[2])->text(QAccessible::Name), u"Next Page"_qs);
+    }
+
+    void afterTheCertificateSpaceTypesIntoTheNameBoxAndPrintsNothing() {
+        TestWorld world(false);
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        RecordingPrinters printers;
+        services().printer = printers.factory();
+        Module1.Score = 10;
+        Module1.MaxScore = 10;
+        Welldone &results = form<Welldone>();
+        results.Label6->hide();
+        results.Label5->show();
+        results.Label3[0]->show();
+        results.showScreen();
+        QTRY_COMPARE(focus(), results.Text1);
+        QTest::keyClicks(results.Text1, u"Nikos"_qs);
+        press(Qt::Key_Tab);
+        QCOMPARE(focus(), results.Label3[0]);
+        press(Qt::Key_Return);
+        QCOMPARE(printers.jobs.size(), 1);
+        QCOMPARE(world.messages.shown, QStringList({kCertificatePrinting}));
+        QCOMPARE(focus(), results.Text1);
+        press(Qt::Key_Space);
+        QCOMPARE(results.Text1->text(), u"Nikos "_qs);
+        QCOMPARE(printers.jobs.size(), 1);
+        // A click on the button leaves the focus in the name box too.
+        QTest::mouseClick(results.Label3[0], Qt::LeftButton);
+        QCOMPARE(printers.jobs.size(), 2);
+        QTest::keyClicks(focus(), u" P"_qs);
+        QCOMPARE(results.Text1->text(), u"Nikos  P"_qs);
+        QCOMPARE(printers.jobs.size(), 2);
+    }
+
+    void aCloseRequestAsksFirstAndCancelKeepsTheScreen() {
+        TestWorld world(false);
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        form<intro0>().showScreen();
+        phidias &topic = form<phidias>();
+        topic.showScreen();
+        QVERIFY(!world.stage().close());
+        QCOMPARE(world.messages.asked, QStringList({kLeaveQuestion}));
+        QCOMPARE(world.stage().frontScreen(), &topic);
+        QVERIFY(!world.stage().hasEnded());
+
+        Module1.SetTitle = u"Set"_qs;
+        form<multiple>().showScreen();
+        QVERIFY(!world.stage().close());
+        QCOMPARE(world.messages.asked.size(), 2);
+        QCOMPARE(world.stage().frontScreen(), &form<multiple>());
+        form<multiple>().unloadScreen();
+        topic.unloadScreen();
+        settle();
+
+        // With the main menu in front the title screen asks, as "Exit" does.
+        QVERIFY(!world.stage().close());
+        QCOMPARE(world.messages.asked.size(), 2);
+        QCOMPARE(world.stage().frontScreen(), &form<Titlefrm>());
+        QCOMPARE(focus(), form<Titlefrm>().Command1);
+        QCOMPARE(form<Titlefrm>().Command1->text(), u"Cancel"_qs);
+        press(Qt::Key_Space);
+        settle();
+        QCOMPARE(world.stage().frontScreen(), &form<intro0>());
+        QVERIFY(!world.stage().hasEnded());
+
+        // OK ends the run.
+        form<phidias>().showScreen();
+        world.messages.answers = {true};
+        world.stage().close();
+        QVERIFY(world.stage().hasEnded());
+        QVERIFY(!world.stage().isVisible());
+    }
+
+    // Every screen opens with the focus on a control that neither exits,
+    // prints nor deletes, and with no focus frame until a key moves about.
+    void everyScreenOpensOnAHarmlessControlWithoutAFocusFrame() {
+        TestWorld world(false);
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        Module1.Score = 10;
+        Module1.MaxScore = 10;
+        const QList<std::function<Screen &()>> openers = {
+            [] { return std::ref<Screen>(form<Titlefrm>()); },
+            [] { return std::ref<Screen>(form<intro0>()); },
+            [] { return std::ref<Screen>(form<phidias>()); },
+            [] { return std::ref<Screen>(form<teacher>()); },
+            [] { return std::ref<Screen>(form<guide>()); },
+            [] { return std::ref<Screen>(form<multiple>()); },
+            [] { return std::ref<Screen>(form<Welldone>()); },
+            [] { return std::ref<Screen>(form<Wrong>()); },
+            [] { return std::ref<Screen>(form<wizard>()); },
+            [] { return std::ref<Screen>(form<worksheets>()); },
+            [] { return std::ref<Screen>(form<jigsaw>()); },
+            [] { return std::ref<Screen>(form<phidiaslab>()); },
+        };
+        const QStringList harmful = {u"Exit"_qs, u"Print"_qs, u"Print Certificate"_qs, u"Print Worksheet"_qs,
+                                     u"Delete Worksheet"_qs};
+        for (const auto &open : openers) {
+            Screen &screen = open();
+            screen.showScreen();
+            QWidget *control = focus();
+            QVERIFY(screen.isAncestorOf(control));
+            QVERIFY2(!screen.isHarmful(control), qPrintable(control->objectName()));
+            QString caption;
+            if (auto *button = qobject_cast<LabelButton *>(control)) caption = button->caption();
+            if (auto *button = qobject_cast<QAbstractButton *>(control)) caption = button->text();
+            QVERIFY2(!harmful.contains(caption), qPrintable(screen.metaObject()->className()));
+            QVERIFY(!screen.keyboardCuesShown());
+        }
+    }
+
+    void aFocusFrameIsDrawnOnlyOnceAKeyMovedAbout() {
+        TestWorld world(false);
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        phidias &topic = form<phidias>();
+        topic.showScreen();
+        auto *button = qobject_cast<LabelButton *>(focus());
+        QVERIFY(button);
+        const QImage quiet = button->grab().toImage();
+        press(Qt::Key_Right);
+        QVERIFY(topic.keyboardCuesShown());
+        QCOMPARE(focus(), button);
+        QVERIFY(button->grab().toImage() != quiet);
+        // Another screen starts without cues of its own.
+        form<jigsaw>().showScreen();
+        QVERIFY(!form<jigsaw>().keyboardCuesShown());
+        const QImage piece = focus()->grab().toImage();
+        press(Qt::Key_Tab);
+        press(Qt::Key_Backtab);
+        QVERIFY(focus()->grab().toImage() != piece);
+    }
+
+    // The quiz's "<< Previous Question" goes at question 1 while it has the
+    // focus: the focus never lands on "Exit" or "Print Worksheet", and the
+    // question shown puts it on the no-answer option, as every question does.
+    void aHiddenQuizButtonNeverHandsTheFocusToExitOrPrint() {
+        TestWorld world(false);
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        multiple &quiz = form<multiple>();
+        quiz.showScreen();
+        QCOMPARE(focus(), quiz.Option1[5]);
+        QCOMPARE(accessible(quiz.Option1[5])->text(QAccessible::Name), u"No answer chosen"_qs);
+        // The arrow keys choose an answer.
+        press(Qt::Key_Down);
+        QVERIFY(quiz.Option1[1]->isChecked() || quiz.Option1[2]->isChecked() ||
+                quiz.Option1[3]->isChecked() || quiz.Option1[4]->isChecked());
+        QVERIFY(tabTo(quiz.Label3[1]));
+        press(Qt::Key_Return);
+        QCOMPARE(Module1.CurrentQuestion, 2);
+        QVERIFY(tabTo(quiz.Label3[0]));
+        press(Qt::Key_Return);
+        QCOMPARE(Module1.CurrentQuestion, 1);
+        QVERIFY(!quiz.Label3[0]->isVisible());
+        QCOMPARE(focus(), quiz.Option1[5]);
+    }
+
+    // Label buttons are push buttons whose press action clicks them; the
+    // name box and pictures carry names.
+    void labelButtonsArePushButtonsWithAPressAction() {
+        TestWorld world(false);
+        phidias &topic = form<phidias>();
+        topic.showScreen();
+        QAccessibleInterface *button = accessible(topic.label3[3]);
+        QCOMPARE(button->role(), QAccessible::Button);
+        QCOMPARE(button->text(QAccessible::Name), u"Jigsaw"_qs);
+        QVERIFY(button->state().focusable);
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(isLoaded<jigsaw>());
+        QCOMPARE(world.stage().frontScreen(), &form<jigsaw>());
+        // A piece's press action picks it up and a second press puts it down.
+        QAccessibleInterface *piece = accessible(form<jigsaw>().Frame1[3]);
+        piece->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(DragControls::of(form<jigsaw>().Frame1[3])->carry().byKeyboard());
+        piece->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(!DragControls::of(form<jigsaw>().Frame1[3])->carry().byKeyboard());
+        QCOMPARE(accessible(form<jigsaw>().Image1[0])->role(), QAccessible::Graphic);
+
+        Module1.Score = 10;
+        Module1.MaxScore = 10;
+        QCOMPARE(accessible(form<Welldone>().Text1)->text(QAccessible::Name), u"Your name"_qs);
+        QCOMPARE(accessible(form<phidiaslab>().Image1[2])->text(QAccessible::Name), u"Sunflowers"_qs);
+    }
+
+    // A real message box leaves the focus with the control that had it, and
+    // a click on a label button never took it: a key pressed after the box
+    // goes where it went before.
+    void aMessageBoxGivesTheFocusBack() {
+        TestWorld world(false);
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        DialogMessages messages;
+        services().messages = &messages;
+        const auto closeTheBox = [] {
+            QTimer::singleShot(50, [] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) box->reject();
+            });
+        };
+        phidias &topic = form<phidias>();
+        topic.showScreen();
+        // The stage's own focus is checked: it takes it up again when it is active.
+        for (QWidget *control : {topic.label3[3], topic.label3[0]}) {
+            control->setFocus();
+            closeTheBox();
+            QVERIFY(!messages.confirm(u"Asked"_qs));
+            QCOMPARE(world.stage().focusWidget(), control);
+            closeTheBox();
+            messages.info(u"Said"_qs);
+            QCOMPARE(world.stage().focusWidget(), control);
+        }
+    }
+};
+
+QTEST_MAIN(KeyboardScreens)
+#include "keyboard_test.moc"
