@@ -62,7 +62,8 @@ int main(int argc, char *argv[]) {
 
     DialogMessages messages;
     ClockRandom random;
-    EffectPlayer sound;
+    EffectPlayer sound(soundModuleFolder(QApplication::applicationDirPath(),
+                                         QStringLiteral(HELLAS_SOUND_MODULE_FROM_PROGRAM)));
     services().messages = &messages;
     services().random = &random;
     services().sound = &sound;

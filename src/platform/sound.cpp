@@ -1,14 +1,15 @@
 #include "platform/sound.h"
 
 #include "platform/services.h"
+#include "platform/soundeffects.h"
 #include "shell/module1.h"
 #include "shell/paths.h"
 
-#include <QAudioDevice>
+#include <QDir>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
+#include <cstdio>
+#include <utility>
 
 QString soundFile(Sound sound) {
     switch (sound) {
@@ -26,23 +27,36 @@ QString soundFile(Sound sound) {
     return {};
 }
 
-EffectPlayer::EffectPlayer() = default;
+EffectPlayer::EffectPlayer(QString moduleFolder) : moduleFolder_(std::move(moduleFolder)) {}
 EffectPlayer::~EffectPlayer() = default;
 
-void EffectPlayer::play(Sound sound) {
-    // Asked each time, so an output plugged in while the program runs is used.
-    if (QMediaDevices::audioOutputs().isEmpty()) return;
-    std::unique_ptr<QSoundEffect> &effect = effects_.at(static_cast<std::size_t>(sound));
-    if (!effect) {
-        const QFileInfo file(contentPath(soundFile(sound)));
-        if (!file.isFile()) return;
-        effect = std::make_unique<QSoundEffect>();
-        // Loading goes on in the background; a sound asked for meanwhile
-        // starts once it is loaded.
-        effect->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+bool EffectPlayer::ready() {
+    if (tried_) return effects_ != nullptr;
+    tried_ = true;
+    // The library stays loaded for the rest of the run: the player made by it
+    // lives until the program ends.
+    QLibrary module(QDir(moduleFolder_).filePath(QStringLiteral(HELLAS_SOUND_MODULE)));
+    auto *make = module.load() ? reinterpret_cast<MakeSoundEffects *>(module.resolve(MakeSoundEffectsName))
+                               : nullptr;
+    if (!make) {
+        std::fprintf(stderr, "lives-of-hellas: sounds cannot be played: %s\n",
+                     module.errorString().toLocal8Bit().constData());
+        return false;
     }
-    if (effect->status() == QSoundEffect::Error) return;
-    effect->play();
+    effects_.reset(make());
+    return effects_ != nullptr;
+}
+
+void EffectPlayer::play(Sound sound) {
+    const QFileInfo file(contentPath(soundFile(sound)));
+    if (!file.isFile() || !ready()) return;
+    effects_->play(file.absoluteFilePath());
+}
+
+QString soundModuleFolder(const QString &programFolder, const QString &moduleFromProgram) {
+    const QDir program(programFolder);
+    if (QFileInfo(program.filePath(QStringLiteral(HELLAS_SOUND_MODULE))).isFile()) return program.path();
+    return QDir::cleanPath(program.filePath(moduleFromProgram));
 }
 
 void playSound(Sound sound) {

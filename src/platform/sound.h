@@ -3,7 +3,6 @@
 // tests can record which sound each action asks for.
 
 #include <QString>
-#include <array>
 #include <memory>
 
 enum class Sound {
@@ -24,20 +23,31 @@ class SoundPlayer {
     virtual void play(Sound sound) = 0;
 };
 
-class QSoundEffect;
+class SoundEffects;
 
-// Plays through the system's default audio output. Each sound is loaded the
-// first time it is asked for; without an audio output, or where a sound's
-// file is missing or cannot be played, nothing is heard.
+// Plays through the system's default audio output, by way of the sound module
+// in a folder of its own, loaded the first time a sound is played. Without the
+// module, without an audio output, or where a sound's file is missing or
+// cannot be played, nothing is heard.
 class EffectPlayer final : public SoundPlayer {
   public:
-    EffectPlayer();
+    explicit EffectPlayer(QString moduleFolder);
     ~EffectPlayer() override;
     void play(Sound sound) override;
+    // Whether the sound module is loaded, loading it on the first call. Where
+    // it is missing or cannot be loaded, stays false without trying again.
+    bool ready();
 
   private:
-    std::array<std::unique_ptr<QSoundEffect>, static_cast<std::size_t>(Sound::Page) + 1> effects_;
+    QString moduleFolder_;
+    bool tried_ = false;
+    std::unique_ptr<SoundEffects> effects_;
 };
+
+// The folder the program loads the sound module from: its own folder where
+// the module lies beside it, as in the build tree, otherwise
+// moduleFromProgram relative to it, as installed.
+QString soundModuleFolder(const QString &programFolder, const QString &moduleFromProgram);
 
 // Plays the sound through the program's player when the pupil has chosen
 // "Sound On"; otherwise, or without a player, does nothing.
