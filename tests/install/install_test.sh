@@ -31,6 +31,14 @@ desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
 grep -q "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "the desktop entry names another icon"
 
+# The sound module lies where the installed program looks for it; only the
+# module, not the program, loads Qt Multimedia.
+module=$(find "$prefix" -name 'libhellas_soundeffects.so')
+[ "$module" = "$prefix/$HELLAS_SOUND_MODULE_DIR/libhellas_soundeffects.so" ] ||
+  fail "the sound module is not in $HELLAS_SOUND_MODULE_DIR: ${module:-none}"
+grep -q 'libQt6Multimedia' <<<"$(ldd "$module")" || fail "the sound module does not link Qt Multimedia"
+if grep -q 'libQt6Multimedia' <<<"$(ldd "$program")"; then fail "the program itself links Qt Multimedia"; fi
+
 # Help and version answer on the terminal without a display.
 help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --help)
 echo "$help" | grep -q -- '--worksheets <folder>' || fail "--help: $help"

@@ -22,6 +22,8 @@ for file in ./usr/bin/lives-of-hellas ./usr/share/applications/$id.desktop \
     ./usr/share/lives-of-hellas/multiple/phidias.txt ./usr/share/lives-of-hellas/Images/homersm.jpg; do
   grep -qx -- "$file" <<<"$files" || fail "$file is not in the package"
 done
+grep -qE '^./usr/lib/([^/]+/)?lives-of-hellas/libhellas_soundeffects.so$' <<<"$files" ||
+  fail "the sound module is not in the package"
 grep -q '^./usr/share/lives-of-hellas/wmf2/' <<<"$files" || fail "the printed pages are not in the package"
 if grep -E '/multiple/.+' <<<"$files" | grep -vqx './usr/share/lives-of-hellas/multiple/phidias.txt'; then
   fail "worksheets or a catalogue are in the package"
@@ -29,7 +31,7 @@ fi
 
 [ "$(dpkg-deb --field "$deb" Section)" = education ] || fail "section"
 depends=$(dpkg-deb --field "$deb" Depends)
-for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libc6 fonts-liberation2 fonts-wine; do
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6multimedia6 libc6 fonts-liberation2 fonts-wine; do
   grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 if grep -qE -- '-dev\b|cmake|ninja|g\+\+|rsvg|gtest|benchmark' <<<"$depends"; then
