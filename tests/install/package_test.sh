@@ -22,7 +22,7 @@ for file in ./usr/bin/lives-of-hellas ./usr/share/applications/$id.desktop \
     ./usr/share/lives-of-hellas/multiple/phidias.txt ./usr/share/lives-of-hellas/Images/homersm.jpg; do
   grep -qx -- "$file" <<<"$files" || fail "$file is not in the package"
 done
-grep -qE '^./usr/lib/([^/]+/)?lives-of-hellas/libhellas_soundeffects.so$' <<<"$files" ||
+grep -qE '^./usr/lib/([^/]+/)?lives-of-hellas/modules/libhellas_soundeffects.so$' <<<"$files" ||
   fail "the sound module is not in the package"
 grep -q '^./usr/share/lives-of-hellas/wmf2/' <<<"$files" || fail "the printed pages are not in the package"
 if grep -E '/multiple/.+' <<<"$files" | grep -vqx './usr/share/lives-of-hellas/multiple/phidias.txt'; then
