@@ -23,7 +23,7 @@ bool readCatalogue(FieldReader &fields, SharedState &state) {
 bool readCatalogueFile(SharedState &state) {
     QFile file(contentPath(QStringLiteral("multiple\\track.txt")));
     if (!file.open(QIODevice::ReadOnly)) return false;
-    FieldReader fields = FieldReader::fromDevice(file);
+    FieldReader fields(decodeLines(readLimited(file, FieldReader::DefaultByteLimit)));
     file.close();
     return readCatalogue(fields, state);
 }
@@ -34,43 +34,117 @@ int listedTitles(const SharedState &state) {
     return static_cast<int>(std::min<double>(count, SharedState::MaxWorksheets));
 }
 
-bool countIsWhole(const SharedState &state) {
-    const double count = state.WorksheetCount;
-    return count >= 0 && count <= SharedState::MaxWorksheets && count == std::floor(count);
+namespace {
+
+const QByteArray kByteOrderMark = "\xEF\xBB\xBF";
+
+// The count of a count line, when it is one field holding a whole number
+// from 0 to 1000.
+std::optional<int> countOf(const QString &line) {
+    FieldReader reader(line);
+    const auto count = reader.nextNumber();
+    if (!count || !reader.atEnd() || line.contains(u',')) return std::nullopt;
+    if (*count < 0 || *count > SharedState::MaxWorksheets || *count != std::floor(*count)) return std::nullopt;
+    return static_cast<int>(*count);
 }
 
-QByteArray catalogueBytes(const SharedState &state) {
-    const int count = listedTitles(state);
-    QByteArray bytes = ' ' + QByteArray::number(count) + " \r\n";
-    for (int i = 1; i <= count; ++i)
-        bytes += encodeText(state.WorksheetTitles[i]) + "\r\n";
-    return bytes;
+// The title of a line, when the catalogue read takes exactly one title from
+// it: a comma would split it in two, a double quote in front would cut it at
+// the next quote.
+std::optional<QString> titleOf(const QString &line) {
+    if (line.contains(u',') || line.contains(u'\r') || line.contains(u'\n')) return std::nullopt;
+    qsizetype first = 0;
+    while (first < line.size() && line[first] == u' ') ++first;
+    if (first < line.size() && line[first] == u'"') return std::nullopt;
+    FieldReader reader(line);
+    return reader.next().value_or(QString());
 }
 
-CatalogueChange addTitle(SharedState &state, const QString &title) {
-    if (!countIsWhole(state)) return CatalogueChange::Damaged;
-    const int count = listedTitles(state);
-    for (int i = 1; i <= count; ++i) {
-        if (state.WorksheetTitles[i] == title) return CatalogueChange::AlreadyListed;
+} // namespace
+
+CatalogueLines::CatalogueLines(const QByteArray &bytes) {
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+        qsizetype next = end;
+        if (next < bytes.size()) {
+            ++next;
+            if (bytes[end] == '\r' && next < bytes.size() && bytes[next] == '\n') ++next;
+        }
+        lines_.push_back({bytes.mid(start, end - start), bytes.mid(end, next - end)});
+        start = next;
     }
-    if (count >= SharedState::MaxWorksheets) return CatalogueChange::Full;
-    state.WorksheetTitles[count + 1] = title;
-    state.WorksheetCount = count + 1;
+    if (lines_.empty()) {
+        problem_ = QStringLiteral("the catalogue has no count line");
+        return;
+    }
+    if (lines_[0].text.startsWith(kByteOrderMark)) {
+        byteOrderMark_ = kByteOrderMark;
+        lines_[0].text.remove(0, kByteOrderMark.size());
+    }
+    const auto count = countOf(decodeLine(lines_[0].text));
+    if (!count) {
+        problem_ = QStringLiteral("the first line is not a count from 0 to 1000");
+        return;
+    }
+    const int titleLines = static_cast<int>(lines_.size()) - 1;
+    if (titleLines != *count) {
+        problem_ = QStringLiteral("the count says %1 titles but %2 lines follow it").arg(*count).arg(titleLines);
+        return;
+    }
+    for (int i = 1; i <= titleLines; ++i) {
+        const auto title = titleOf(decodeLine(lines_[i].text));
+        if (!title) {
+            problem_ = QStringLiteral("line %1 does not hold one title").arg(i + 1);
+            titles_.clear();
+            return;
+        }
+        titles_.append(*title);
+    }
+}
+
+int CatalogueLines::findIgnoringCase(const QString &title) const {
+    for (int i = 0; i < titles_.size(); ++i) {
+        if (titles_[i].compare(title, Qt::CaseInsensitive) == 0) return i;
+    }
+    return -1;
+}
+
+void CatalogueLines::rewriteCount() {
+    Line &count = lines_[0];
+    count.text = ' ' + QByteArray::number(titles_.size()) + ' ';
+    if (count.end.isEmpty() && lines_.size() > 1) count.end = "\r\n";
+}
+
+CatalogueChange CatalogueLines::add(const QString &title) {
+    if (!problem_.isEmpty()) return CatalogueChange::NotOneTitleALine;
+    if (titleOf(title) != title) return CatalogueChange::NotATitle;
+    if (findIgnoringCase(title) >= 0) return CatalogueChange::AlreadyListed;
+    if (titles_.size() >= SharedState::MaxWorksheets) return CatalogueChange::Full;
+    // A last line without its line end gets one, so the new title has a line of its own.
+    if (lines_.back().end.isEmpty()) lines_.back().end = "\r\n";
+    lines_.push_back({encodeLine(title), "\r\n"});
+    titles_.append(title);
+    rewriteCount();
     return CatalogueChange::Added;
 }
 
-CatalogueChange removeTitle(SharedState &state, const QString &title) {
-    if (!countIsWhole(state)) return CatalogueChange::Damaged;
-    const int count = listedTitles(state);
-    int found = 0;
-    for (int i = count; i >= 1 && !found; --i) {
-        if (state.WorksheetTitles[i] == title) found = i;
-    }
-    if (!found) return CatalogueChange::NotListed;
-    for (int i = found; i < count; ++i)
-        state.WorksheetTitles[i] = state.WorksheetTitles[i + 1];
-    state.WorksheetCount = count - 1;
+CatalogueChange CatalogueLines::remove(const QString &title) {
+    if (!problem_.isEmpty()) return CatalogueChange::NotOneTitleALine;
+    const qsizetype found = titles_.lastIndexOf(title);
+    if (found < 0) return CatalogueChange::NotListed;
+    lines_.erase(lines_.begin() + found + 1);
+    titles_.removeAt(found);
+    rewriteCount();
     return CatalogueChange::Removed;
+}
+
+QByteArray CatalogueLines::bytes() const {
+    QByteArray bytes = byteOrderMark_;
+    for (const Line &line : lines_)
+        bytes += line.text + line.end;
+    return bytes;
 }
 
 CataloguePageView cataloguePage(const SharedState &state, int page) {

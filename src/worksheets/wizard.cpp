@@ -4,7 +4,6 @@
 #include "platform/services.h"
 #include "shell/fonts.h"
 #include "shell/labelbutton.h"
-#include "worksheets/store.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -168,7 +167,7 @@ WorksheetDraft wizard::draft() const {
     return draft;
 }
 
-void wizard::fill(const WorksheetDraft &draft) {
+void wizard::fill(const WorksheetDraft &draft, const QString &listedTitle) {
     Text1->setText(draft.title);
     for (int q = 0; q < kQuestionsPerSet; ++q)
         Text2[q]->setText(draft.questions[q]);
@@ -176,6 +175,7 @@ void wizard::fill(const WorksheetDraft &draft) {
         Text3[i]->setText(draft.answers[i]);
         if (draft.ticks[i]) Check1[i]->setChecked(true);
     }
+    ownTitle_ = listedTitle;
 }
 
 void wizard::genwork() {
@@ -187,12 +187,28 @@ void wizard::genwork() {
 }
 
 void wizard::saveworksheet() {
-    const bool saved =
-        WorksheetStore().writeWorksheet(Text1->text(), worksheetBytes(draft())) && trackworksheets();
-    services().messages->info(saved ? QStringLiteral("Your worksheet has been saved.")
-                                    : QStringLiteral("There was a problem saving your worksheet"));
+    const QString title = Text1->text();
+    const WorksheetStore store;
+    // Another teacher's worksheet, or one under another letter case that many
+    // folders take for the same file, is replaced only when asked for.
+    if (storedTitle(title) != storedTitle(ownTitle_)) {
+        if (const auto existing = store.existingWorksheet(title)) {
+            if (!services().messages->confirm(QStringLiteral("A worksheet called ") + *existing +
+                                              QStringLiteral(" already exists. Do you want to replace it?")))
+                return;
+        }
+    }
+    StoreResult saved = store.writeWorksheet(title, worksheetBytes(draft()));
+    if (saved) saved = trackworksheets();
+    if (saved) {
+        ownTitle_ = title;
+        services().messages->info(QStringLiteral("Your worksheet has been saved."));
+    } else {
+        qCWarning(lcWorksheets) << "saving" << title << "failed:" << saved.reason();
+        services().messages->info(QStringLiteral("There was a problem saving your worksheet"));
+    }
 }
 
-bool wizard::trackworksheets() {
+StoreResult wizard::trackworksheets() {
     return WorksheetStore().trackWorksheet(Text1->text(), Module1);
 }
