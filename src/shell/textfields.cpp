@@ -28,8 +28,7 @@ int cp1252Byte(char16_t c) {
 }
 
 std::optional<QString> fromUtf8(const QByteArray &bytes, bool keepByteOrderMark) {
-    QStringDecoder utf8(QStringDecoder::Utf8, keepByteOrderMark ? QStringDecoder::Flag::ConvertInitialBom
-                                                                : QStringDecoder::Flag::Default);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     if (utf8.hasError()) return std::nullopt;
     if (!keepByteOrderMark && text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
