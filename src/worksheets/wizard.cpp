@@ -175,7 +175,8 @@ void wizard::fill(const WorksheetDraft &draft, const QString &listedTitle) {
         Text3[i]->setText(draft.answers[i]);
         if (draft.ticks[i]) Check1[i]->setChecked(true);
     }
-    ownTitle_ = listedTitle;
+    listedTitle_ = listedTitle;
+    openedAs_ = draft.title;
 }
 
 void wizard::genwork() {
@@ -189,19 +190,25 @@ void wizard::genwork() {
 void wizard::saveworksheet() {
     const QString title = Text1->text();
     const WorksheetStore store;
-    // Another teacher's worksheet, or one under another letter case that many
-    // folders take for the same file, is replaced only when asked for.
-    if (storedTitle(title) != storedTitle(ownTitle_)) {
+    // The worksheet being edited, saved under its own title, replaces its own
+    // file. Any other worksheet that the title names, also under another
+    // letter case that many folders take for the same file, is replaced
+    // only when the teacher agrees.
+    const bool own = !listedTitle_.isEmpty() &&
+                     (title == openedAs_ || storedTitle(title) == storedTitle(listedTitle_));
+    const QString fileTitle = own ? listedTitle_ : title;
+    if (!own) {
         if (const auto existing = store.existingWorksheet(title)) {
             if (!services().messages->confirm(QStringLiteral("A worksheet called ") + *existing +
                                               QStringLiteral(" already exists. Do you want to replace it?")))
                 return;
         }
     }
-    StoreResult saved = store.writeWorksheet(title, worksheetBytes(draft()));
-    if (saved) saved = trackworksheets();
+    StoreResult saved = store.writeWorksheet(fileTitle, worksheetBytes(draft()));
+    if (saved) saved = trackworksheets(fileTitle);
     if (saved) {
-        ownTitle_ = title;
+        listedTitle_ = fileTitle;
+        openedAs_ = title;
         services().messages->info(QStringLiteral("Your worksheet has been saved."));
     } else {
         qCWarning(lcWorksheets) << "saving" << title << "failed:" << saved.reason();
@@ -209,6 +216,6 @@ void wizard::saveworksheet() {
     }
 }
 
-StoreResult wizard::trackworksheets() {
-    return WorksheetStore().trackWorksheet(Text1->text(), Module1);
+StoreResult wizard::trackworksheets(const QString &listedTitle) {
+    return WorksheetStore().trackWorksheet(listedTitle, Module1);
 }

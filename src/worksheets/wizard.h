@@ -34,14 +34,15 @@ class wizard : public Screen {
     // it went. A title that names another worksheet replaces it only when the
     // teacher agrees.
     void saveworksheet();
-    // Enters the title in the catalogue.
-    StoreResult trackworksheets();
+    // Enters the worksheet in the catalogue under the title it is listed by:
+    // the title box's, or the edited worksheet's own.
+    StoreResult trackworksheets(const QString &listedTitle);
 
     // What the boxes hold.
     WorksheetDraft draft() const;
     // Fills the boxes to edit the worksheet the catalogue lists as
     // `listedTitle`; ticks the ticked answers and leaves the other tick boxes
-    // as they are. Saving it under that title again asks nothing.
+    // as they are. Saving it under its own title again asks nothing.
     void fill(const WorksheetDraft &draft, const QString &listedTitle);
 
   protected:
@@ -51,6 +52,9 @@ class wizard : public Screen {
     void Label3_Click(int index);
     void moveOnFrom(QLineEdit *box);
 
-    // The worksheet these boxes were opened to edit, or last saved as.
-    QString ownTitle_;
+    // The worksheet these boxes were opened to edit or last saved, as the
+    // catalogue lists it, and the title the box held then: saved under
+    // either, it is that worksheet's own file that is replaced.
+    QString listedTitle_;
+    QString openedAs_;
 };
