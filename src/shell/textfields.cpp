@@ -28,7 +28,9 @@ int cp1252Byte(char16_t c) {
 }
 
 std::optional<QString> fromUtf8(const QByteArray &bytes, bool keepByteOrderMark) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    // Stateless: a sequence cut short at the end is an error, not a wait for more.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     if (utf8.hasError()) return std::nullopt;
     if (!keepByteOrderMark && text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
@@ -74,27 +76,33 @@ QString decodeText(const QByteArray &bytes) {
 }
 
 QString decodeLine(const QByteArray &bytes) {
+    if (isAscii(bytes)) return QString::fromLatin1(bytes);
     if (auto text = fromUtf8(bytes, true)) return *text;
     return fromCp1252(bytes);
 }
 
 QString decodeLines(const QByteArray &bytes) {
+    if (isAscii(bytes)) return QString::fromLatin1(bytes);
     QString text;
     text.reserve(bytes.size());
     qsizetype start = 0;
     while (start < bytes.size()) {
         qsizetype end = start;
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-        QString line = decodeLine(bytes.mid(start, end - start));
-        if (start == 0 && line.startsWith(QChar(0xFEFF))) line.remove(0, 1);
-        text += line;
+        const QByteArray line = QByteArray::fromRawData(bytes.constData() + start, end - start);
+        if (isAscii(line)) {
+            text += QLatin1StringView(line);
+        } else {
+            QString decoded = decodeLine(line);
+            if (start == 0 && decoded.startsWith(QChar(0xFEFF))) decoded.remove(0, 1);
+            text += decoded;
+        }
         qsizetype next = end;
         if (next < bytes.size()) {
             ++next;
             if (bytes[end] == '\r' && next < bytes.size() && bytes[next] == '\n') ++next;
         }
-        for (qsizetype i = end; i < next; ++i)
-            text += QChar(bytes[i]);
+        text += QLatin1StringView(bytes.constData() + end, next - end);
         start = next;
     }
     return text;
@@ -151,38 +159,39 @@ std::optional<QString> FieldReader::next() { return read(false); }
 std::optional<QString> FieldReader::nextText() { return read(true); }
 
 std::optional<QString> FieldReader::read(bool marked) {
-    const qsizetype size = text_.size();
+    const QStringView text(text_);
+    const qsizetype size = text.size();
     if (pos_ >= size) return std::nullopt;
-    while (pos_ < size && isBlank(text_[pos_])) ++pos_;
+    while (pos_ < size && isBlank(text[pos_])) ++pos_;
 
     QString field;
-    if (pos_ < size && text_[pos_] == u'"') {
+    if (pos_ < size && text[pos_] == u'"') {
         qsizetype end = pos_ + 1;
-        while (end < size && text_[end] != u'"' && !isLineEnd(text_[end])) ++end;
-        field = text_.mid(pos_ + 1, end - pos_ - 1);
-        pos_ = end < size && text_[end] == u'"' ? end + 1 : end;
+        while (end < size && text[end] != u'"' && !isLineEnd(text[end])) ++end;
+        field = text.mid(pos_ + 1, end - pos_ - 1).toString();
+        pos_ = end < size && text[end] == u'"' ? end + 1 : end;
         // Whatever follows the closing quote up to the separator is dropped.
-        while (pos_ < size && text_[pos_] != u',' && !isLineEnd(text_[pos_])) ++pos_;
+        while (pos_ < size && text[pos_] != u',' && !isLineEnd(text[pos_])) ++pos_;
     } else {
         const qsizetype start = pos_;
-        while (pos_ < size && text_[pos_] != u',' && !isLineEnd(text_[pos_])) ++pos_;
+        while (pos_ < size && text[pos_] != u',' && !isLineEnd(text[pos_])) ++pos_;
         qsizetype end = pos_;
-        if (marked && start < end && text_[start] == kNoBreakSpace) {
-            field = text_.mid(start + 1, end - start - 1);
+        if (marked && start < end && text[start] == kNoBreakSpace) {
+            field = text.mid(start + 1, end - start - 1).toString();
         } else {
-            while (end > start && isBlank(text_[end - 1])) --end;
-            field = text_.mid(start, end - start);
+            while (end > start && isBlank(text[end - 1])) --end;
+            field = text.mid(start, end - start).toString();
         }
     }
 
     if (pos_ < size) {
-        if (text_[pos_] == u',') {
+        if (text[pos_] == u',') {
             ++pos_;
             // A comma that ends a line still ends only this field; the line
             // end after it closes the empty field that follows.
-        } else if (text_[pos_] == u'\r') {
+        } else if (text[pos_] == u'\r') {
             ++pos_;
-            if (pos_ < size && text_[pos_] == u'\n') ++pos_;
+            if (pos_ < size && text[pos_] == u'\n') ++pos_;
         } else {
             ++pos_;
         }

@@ -36,7 +36,8 @@ int listedTitles(const SharedState &state) {
 
 namespace {
 
-const QByteArray kByteOrderMark = "\xEF\xBB\xBF";
+constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
+constexpr QByteArrayView kCrLf("\r\n");
 
 // The count of a count line, when it is one field holding a whole number
 // from 0 to 1000.
@@ -60,19 +61,24 @@ std::optional<QString> titleOf(const QString &line) {
     return reader.next().value_or(QString());
 }
 
+QString decoded(QByteArrayView line) {
+    return decodeLine(QByteArray::fromRawData(line.data(), line.size()));
+}
+
 } // namespace
 
-CatalogueLines::CatalogueLines(const QByteArray &bytes) {
+CatalogueLines::CatalogueLines(const QByteArray &bytes) : file_(bytes) {
+    const QByteArrayView all(file_);
     qsizetype start = 0;
-    while (start < bytes.size()) {
+    while (start < all.size()) {
         qsizetype end = start;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+        while (end < all.size() && all[end] != '\r' && all[end] != '\n') ++end;
         qsizetype next = end;
-        if (next < bytes.size()) {
+        if (next < all.size()) {
             ++next;
-            if (bytes[end] == '\r' && next < bytes.size() && bytes[next] == '\n') ++next;
+            if (all[end] == '\r' && next < all.size() && all[next] == '\n') ++next;
         }
-        lines_.push_back({bytes.mid(start, end - start), bytes.mid(end, next - end)});
+        lines_.push_back({all.sliced(start, end - start), all.sliced(end, next - end)});
         start = next;
     }
     if (lines_.empty()) {
@@ -80,10 +86,10 @@ CatalogueLines::CatalogueLines(const QByteArray &bytes) {
         return;
     }
     if (lines_[0].text.startsWith(kByteOrderMark)) {
-        byteOrderMark_ = kByteOrderMark;
-        lines_[0].text.remove(0, kByteOrderMark.size());
+        byteOrderMark_ = true;
+        lines_[0].text = lines_[0].text.sliced(kByteOrderMark.size());
     }
-    const auto count = countOf(decodeLine(lines_[0].text));
+    const auto count = countOf(decoded(lines_[0].text));
     if (!count) {
         problem_ = QStringLiteral("the first line is not a count from 0 to 1000");
         return;
@@ -93,14 +99,15 @@ CatalogueLines::CatalogueLines(const QByteArray &bytes) {
         problem_ = QStringLiteral("the count says %1 titles but %2 lines follow it").arg(*count).arg(titleLines);
         return;
     }
+    titles_.reserve(titleLines);
     for (int i = 1; i <= titleLines; ++i) {
-        const auto title = titleOf(decodeLine(lines_[i].text));
+        auto title = titleOf(decoded(lines_[i].text));
         if (!title) {
             problem_ = QStringLiteral("line %1 does not hold one title").arg(i + 1);
             titles_.clear();
             return;
         }
-        titles_.append(*title);
+        titles_.append(std::move(*title));
     }
 }
 
@@ -111,10 +118,15 @@ int CatalogueLines::findIgnoringCase(const QString &title) const {
     return -1;
 }
 
+QByteArrayView CatalogueLines::keep(QByteArray bytes) {
+    own_.push_back(std::move(bytes));
+    return own_.back();
+}
+
 void CatalogueLines::rewriteCount() {
     Line &count = lines_[0];
-    count.text = ' ' + QByteArray::number(titles_.size()) + ' ';
-    if (count.end.isEmpty() && lines_.size() > 1) count.end = "\r\n";
+    count.text = keep(' ' + QByteArray::number(titles_.size()) + ' ');
+    if (count.end.isEmpty() && lines_.size() > 1) count.end = kCrLf;
 }
 
 CatalogueChange CatalogueLines::add(const QString &title) {
@@ -123,8 +135,8 @@ CatalogueChange CatalogueLines::add(const QString &title) {
     if (findIgnoringCase(title) >= 0) return CatalogueChange::AlreadyListed;
     if (titles_.size() >= SharedState::MaxWorksheets) return CatalogueChange::Full;
     // A last line without its line end gets one, so the new title has a line of its own.
-    if (lines_.back().end.isEmpty()) lines_.back().end = "\r\n";
-    lines_.push_back({encodeLine(title), "\r\n"});
+    if (lines_.back().end.isEmpty()) lines_.back().end = kCrLf;
+    lines_.push_back({keep(encodeLine(title)), kCrLf});
     titles_.append(title);
     rewriteCount();
     return CatalogueChange::Added;
@@ -134,6 +146,14 @@ CatalogueChange CatalogueLines::remove(const QString &title) {
     if (!problem_.isEmpty()) return CatalogueChange::NotOneTitleALine;
     const qsizetype found = titles_.lastIndexOf(title);
     if (found < 0) return CatalogueChange::NotListed;
+    // A line ended by a lone CR would run into an empty line ended by LF
+    // below the one taken out: the two would read as one line end.
+    const std::size_t line = static_cast<std::size_t>(found) + 1;
+    if (lines_[line - 1].end == "\r" && line + 1 < lines_.size() && lines_[line + 1].text.isEmpty() &&
+        lines_[line + 1].end == "\n") {
+        problem_ = QStringLiteral("taking out line %1 would join the lines around it").arg(line + 1);
+        return CatalogueChange::NotOneTitleALine;
+    }
     lines_.erase(lines_.begin() + found + 1);
     titles_.removeAt(found);
     rewriteCount();
@@ -141,9 +161,16 @@ CatalogueChange CatalogueLines::remove(const QString &title) {
 }
 
 QByteArray CatalogueLines::bytes() const {
-    QByteArray bytes = byteOrderMark_;
+    qsizetype size = byteOrderMark_ ? kByteOrderMark.size() : 0;
     for (const Line &line : lines_)
-        bytes += line.text + line.end;
+        size += line.text.size() + line.end.size();
+    QByteArray bytes;
+    bytes.reserve(size);
+    if (byteOrderMark_) bytes += kByteOrderMark;
+    for (const Line &line : lines_) {
+        bytes += line.text;
+        bytes += line.end;
+    }
     return bytes;
 }
 

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QByteArrayView>
+#include <deque>
 #include <vector>
 
 class FieldReader;
@@ -34,6 +36,9 @@ enum class CatalogueChange { Added, AlreadyListed, Full, Removed, NotListed, Not
 class CatalogueLines {
   public:
     explicit CatalogueLines(const QByteArray &bytes);
+    // The lines are views into the bytes it holds.
+    CatalogueLines(const CatalogueLines &) = delete;
+    CatalogueLines &operator=(const CatalogueLines &) = delete;
 
     // Empty when the file is a count line that is a whole number from 0 to
     // 1000, followed by exactly that many lines that each hold one title (no
@@ -58,14 +63,20 @@ class CatalogueLines {
     QByteArray bytes() const;
 
   private:
+    // A line's bytes, left where they are in the file read (or in a line of
+    // this catalogue's own), and its line end: "\r\n", "\n", "\r", or
+    // nothing on a last line without one.
     struct Line {
-        QByteArray text;
-        QByteArray end; // "\r\n", "\n", "\r", or nothing on a last line without one
+        QByteArrayView text;
+        QByteArrayView end;
     };
+    QByteArrayView keep(QByteArray bytes);
     void rewriteCount();
 
+    QByteArray file_;
+    std::deque<QByteArray> own_; // the count and added lines; a deque keeps each where it is
     std::vector<Line> lines_;
-    QByteArray byteOrderMark_;
+    bool byteOrderMark_ = false;
     QStringList titles_;
     QString problem_;
 };

@@ -44,6 +44,8 @@ TEST(TextDecoding, ValidUtf8IsReadAsUtf8AndOtherBytesAsWindows1252) {
     EXPECT_EQ(decodeText(QByteArray("caf\xE9 \x80 \x93quoted\x94")), u"caf\u00E9 \u20AC \u201Cquoted\u201D"_qs);
     // Line by line, each line is judged on its own bytes; the line ends stay.
     EXPECT_EQ(decodeLines("\xEF\xBB\xBF 2 \r\nCaf\xC3\xA9\nD\xE9los\r"), u" 2 \r\nCaf\u00E9\nD\u00E9los\r"_qs);
+    // A character cut short at the end of a line is not UTF-8.
+    EXPECT_EQ(decodeLines("\xC9\r\nx\xC3"), u"\u00C9\r\nx\u00C3"_qs);
 }
 
 TEST(TextEncoding, Windows1252WhereEveryCharacterFitsAndReadsBackElseUtf8) {

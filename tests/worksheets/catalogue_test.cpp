@@ -59,6 +59,8 @@ TEST(CatalogueLines, ASaveAppendsOneLineAndADeletionTakesOneOutKeepingEveryOther
          " 1 \r\nCaf\xC3\xA9 grec\r\n"},
         {"delete the last occurrence", " 3 \nTroy\nDelphi\nTroy", Op::Remove, u"Troy"_qs, CatalogueChange::Removed,
          " 2 \nTroy\nDelphi\n"},
+        {"a lone CR would join an empty LF line", " 2 \rTroy\r\n\n", Op::Remove, u"Troy"_qs,
+         CatalogueChange::NotOneTitleALine, {}},
         {"delete compares letter case", " 1 \r\nTroy\r\n", Op::Remove, u"troy"_qs, CatalogueChange::NotListed, {}},
         // Anything that the catalogue read does not take as one title a line is left alone.
         {"comma line", "2\r\nRome, Athens\r\nSparta\r\n", Op::Add, u"New 1"_qs,
