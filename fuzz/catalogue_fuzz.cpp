@@ -75,7 +75,8 @@ void checkAgreement(const CatalogueLines &catalogue, const SharedState &state) {
 
 // After an edit: refused and unchanged, or the count rewritten and exactly one
 // line added at the end or taken out, every other line as it was.
-void checkEdit(const QByteArray &before, const QByteArray &after, CatalogueChange change, const QString &title) {
+void checkEdit(const QByteArray &before, const QByteArray &after, CatalogueChange change,
+               const QString &title) {
     if (change != CatalogueChange::Added && change != CatalogueChange::Removed) {
         check(after == before);
         return;

@@ -135,7 +135,8 @@ QByteArray readLimited(QIODevice &device, qint64 byteLimit) {
     // into Windows-1252.
     if (bytes.size() == byteLimit) {
         qsizetype lead = bytes.size();
-        while (lead > 0 && lead > bytes.size() - 4 && (static_cast<unsigned char>(bytes[lead - 1]) & 0xC0) == 0x80)
+        while (lead > 0 && lead > bytes.size() - 4 &&
+               (static_cast<unsigned char>(bytes[lead - 1]) & 0xC0) == 0x80)
             --lead;
         if (lead > 0) {
             const auto first = static_cast<unsigned char>(bytes[lead - 1]);

@@ -45,7 +45,8 @@ std::optional<int> countOf(const QString &line) {
     FieldReader reader(line);
     const auto count = reader.nextNumber();
     if (!count || !reader.atEnd() || line.contains(u',')) return std::nullopt;
-    if (*count < 0 || *count > SharedState::MaxWorksheets || *count != std::floor(*count)) return std::nullopt;
+    if (*count < 0 || *count > SharedState::MaxWorksheets || *count != std::floor(*count))
+        return std::nullopt;
     return static_cast<int>(*count);
 }
 
@@ -96,7 +97,8 @@ CatalogueLines::CatalogueLines(const QByteArray &bytes) : file_(bytes) {
     }
     const int titleLines = static_cast<int>(lines_.size()) - 1;
     if (titleLines != *count) {
-        problem_ = QStringLiteral("the count says %1 titles but %2 lines follow it").arg(*count).arg(titleLines);
+        problem_ =
+            QStringLiteral("the count says %1 titles but %2 lines follow it").arg(*count).arg(titleLines);
         return;
     }
     titles_.reserve(titleLines);

@@ -19,7 +19,8 @@ QString textProblem(const QString &text, const QString &box) {
         return box + QStringLiteral(" cannot contain \"&\": please write \"and\" instead");
     // A box shows a pasted line break as a blank, but the file cannot keep it.
     if (text.contains(u'\n') || text.contains(u'\r'))
-        return box + QStringLiteral(" holds a line break pasted from elsewhere: please replace it with a blank");
+        return box +
+               QStringLiteral(" holds a line break pasted from elsewhere: please replace it with a blank");
     return {};
 }
 
@@ -38,7 +39,8 @@ QString checkDraft(const WorksheetDraft &draft) {
         for (int a = 0; a < kAnswersPerQuestion; ++a) {
             const int i = kAnswersPerQuestion * q + a;
             if (draft.answers[i].isEmpty()) return withNumber("You have not completed Question", n);
-            const QString answer = QStringLiteral("Answer ") + QChar(u'A' + a) + QStringLiteral(" of ") + question;
+            const QString answer =
+                QStringLiteral("Answer ") + QChar(u'A' + a) + QStringLiteral(" of ") + question;
             if (QString problem = textProblem(draft.answers[i], answer); !problem.isEmpty()) return problem;
             if (draft.ticks[i]) ++ticks;
         }

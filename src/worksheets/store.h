@@ -29,7 +29,9 @@ QString storedTitle(const QString &typedTitle);
 class [[nodiscard]] StoreResult {
   public:
     static StoreResult done() { return StoreResult(QString()); }
-    static StoreResult failed(const QString &reason) { return StoreResult(reason.isEmpty() ? QStringLiteral("failed") : reason); }
+    static StoreResult failed(const QString &reason) {
+        return StoreResult(reason.isEmpty() ? QStringLiteral("failed") : reason);
+    }
     bool ok() const { return reason_.isEmpty(); }
     explicit operator bool() const { return ok(); }
     const QString &reason() const { return reason_; }

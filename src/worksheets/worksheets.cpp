@@ -84,7 +84,8 @@ worksheets::worksheets(QWidget *parent) : Screen(parent) {
         arrow->hide();
     emptyCatalogueNote = addLabel(
         QStringLiteral("emptyCatalogueNote"),
-        QStringLiteral("There are no worksheets yet. Write one with the Multiple Choice Wizard on the main menu."),
+        QStringLiteral("There are no worksheets yet. "
+                       "Write one with the Multiple Choice Wizard on the main menu."),
         {120, 720, 11760, 375}, designFont(QStringLiteral("Tahoma"), 12, true), LabelButton::Yellow,
         Qt::AlignLeft | Qt::AlignVCenter);
     emptyCatalogueNote->setWordWrap(false);

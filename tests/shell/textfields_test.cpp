@@ -43,14 +43,16 @@ TEST(TextDecoding, ValidUtf8IsReadAsUtf8AndOtherBytesAsWindows1252) {
     EXPECT_EQ(decodeText(QByteArray("Parthen\xC3\xB3n")), u"Parthen\u00F3n"_qs);
     EXPECT_EQ(decodeText(QByteArray("caf\xE9 \x80 \x93quoted\x94")), u"caf\u00E9 \u20AC \u201Cquoted\u201D"_qs);
     // Line by line, each line is judged on its own bytes; the line ends stay.
-    EXPECT_EQ(decodeLines("\xEF\xBB\xBF 2 \r\nCaf\xC3\xA9\nD\xE9los\r"), u" 2 \r\nCaf\u00E9\nD\u00E9los\r"_qs);
+    EXPECT_EQ(decodeLines("\xEF\xBB\xBF 2 \r\nCaf\xC3\xA9\nD\xE9los\r"),
+              u" 2 \r\nCaf\u00E9\nD\u00E9los\r"_qs);
     // A character cut short at the end of a line is not UTF-8.
     EXPECT_EQ(decodeLines("\xC9\r\nx\xC3"), u"\u00C9\r\nx\u00C3"_qs);
 }
 
 TEST(TextEncoding, Windows1252WhereEveryCharacterFitsAndReadsBackElseUtf8) {
     const std::pair<QString, QByteArray> cases[] = {
-        {u"Caf\u00E9 \u20AC5 \u201Cquoted\u201D"_qs, "Caf\xE9 \x80" "5 \x93quoted\x94"},
+        {u"Caf\u00E9 \u20AC5 \u201Cquoted\u201D"_qs, "Caf\xE9 \x80"
+                                                     "5 \x93quoted\x94"},
         {u"Plain"_qs, "Plain"},
         {u"\u03A6\u03B5 caf\u00E9"_qs, "\xCE\xA6\xCE\xB5 caf\xC3\xA9"},
         // In Windows-1252 these would pass for the UTF-8 of "\u00E9".

@@ -48,9 +48,17 @@ TEST(WizardChecks, TheFirstProblemInTheBoxesOrderIsReported) {
         {"complete", [](WorksheetDraft &) {}, QString()},
         {"empty wizard", [](WorksheetDraft &d) { d = WorksheetDraft{}; },
          u"You have not chosen a title for your worksheet"_qs},
-        {"title naming no file", [](WorksheetDraft &d) { d = WorksheetDraft{}; d.title = u"Athens/Sparta"_qs; },
+        {"title naming no file",
+         [](WorksheetDraft &d) {
+             d = WorksheetDraft{};
+             d.title = u"Athens/Sparta"_qs;
+         },
          titleProblem(u"Athens/Sparta"_qs)},
-        {"answer empty before missing tick", [](WorksheetDraft &d) { d.answers[6].clear(); d.ticks[6] = false; },
+        {"answer empty before missing tick",
+         [](WorksheetDraft &d) {
+             d.answers[6].clear();
+             d.ticks[6] = false;
+         },
          u"You have not completed Question 2"_qs},
         {"question empty", [](WorksheetDraft &d) { d.questions[9].clear(); },
          u"You have not completed Question 10"_qs},
@@ -58,24 +66,42 @@ TEST(WizardChecks, TheFirstProblemInTheBoxesOrderIsReported) {
          u"You have ticked more than one correct answer for Question 4"_qs},
         {"no tick", [](WorksheetDraft &d) { d.ticks[4 * 6 + 2] = false; },
          u"You have not ticked the correct answer for Question 7"_qs},
-        {"earlier question first", [](WorksheetDraft &d) { d.ticks[2] = false; d.questions[1].clear(); },
+        {"earlier question first",
+         [](WorksheetDraft &d) {
+             d.ticks[2] = false;
+             d.questions[1].clear();
+         },
          u"You have not ticked the correct answer for Question 1"_qs},
-        {"blanks count as filled", [](WorksheetDraft &d) { d.questions[0] = u"   "_qs; d.answers[0] = u" "_qs; },
+        {"blanks count as filled",
+         [](WorksheetDraft &d) {
+             d.questions[0] = u"   "_qs;
+             d.answers[0] = u" "_qs;
+         },
          QString()},
         // What the file cannot keep is named with its box, in the boxes' order.
-        {"ampersand in a question", [](WorksheetDraft &d) { d.questions[2] = u"Bread & olives?"_qs; d.answers[1] = u"&"_qs; },
+        {"ampersand in a question",
+         [](WorksheetDraft &d) {
+             d.questions[2] = u"Bread & olives?"_qs;
+             d.answers[1] = u"&"_qs;
+         },
          u"Answer B of Question 1 cannot contain \"&\": please write \"and\" instead"_qs},
-        {"ampersand before a missing tick", [](WorksheetDraft &d) { d.questions[4] = u"Salt & oil"_qs; d.ticks[18] = false; },
+        {"ampersand before a missing tick",
+         [](WorksheetDraft &d) {
+             d.questions[4] = u"Salt & oil"_qs;
+             d.ticks[18] = false;
+         },
          u"Question 5 cannot contain \"&\": please write \"and\" instead"_qs},
         {"pasted line break", [](WorksheetDraft &d) { d.answers[4 * 7 + 3] = u"two\nlines"_qs; },
          u"Answer D of Question 8 holds a line break pasted from elsewhere: please replace it with a blank"_qs},
         {"ampersand in the title", [](WorksheetDraft &d) { d.title = u"Salt & oil"_qs; },
          u"Your worksheet title cannot contain \"&\": please write \"and\" instead"_qs},
-        {"quotes, commas, blanks and tabs are kept", [](WorksheetDraft &d) {
+        {"quotes, commas, blanks and tabs are kept",
+         [](WorksheetDraft &d) {
              d.questions[0] = u"\"Know thyself\" was said by whom?"_qs;
              d.answers[0] = u"\"Know thyself"_qs;
              d.answers[1] = u"\t, \" "_qs;
-         }, QString()}};
+         },
+         QString()}};
     EXPECT_FALSE(titleProblem(u"Athens/Sparta"_qs).isEmpty());
     for (const Case &c : cases) {
         WorksheetDraft draft = completeDraft();
@@ -147,14 +173,26 @@ class DraftMaker {
             draft.ticks[4 * q + below(4)] = true;
         }
         // Now and then one thing that cannot be kept, or is missing.
-        QString &box = chance(50) ? draft.answers[below(kWizardAnswers)] : draft.questions[below(kQuestionsPerSet)];
+        QString &box =
+            chance(50) ? draft.answers[below(kWizardAnswers)] : draft.questions[below(kQuestionsPerSet)];
         switch (below(24)) {
-        case 0: box.insert(below(box.size() + 1), u'&'); break;
-        case 1: box.insert(below(box.size() + 1), u'\n'); break;
-        case 2: box.clear(); break;
-        case 3: draft.ticks[below(kWizardAnswers)] = true; break;
-        case 4: draft.title.insert(below(draft.title.size() + 1), u'&'); break;
-        default: break;
+        case 0:
+            box.insert(below(box.size() + 1), u'&');
+            break;
+        case 1:
+            box.insert(below(box.size() + 1), u'\n');
+            break;
+        case 2:
+            box.clear();
+            break;
+        case 3:
+            draft.ticks[below(kWizardAnswers)] = true;
+            break;
+        case 4:
+            draft.title.insert(below(draft.title.size() + 1), u'&');
+            break;
+        default:
+            break;
         }
         return draft;
     }
@@ -167,7 +205,8 @@ class DraftMaker {
 // file, an empty box, a box holding "&" or a line break, not one tick.
 bool mustRefuse(const WorksheetDraft &draft) {
     if (draft.title.isEmpty() || !titleProblem(draft.title).isEmpty()) return true;
-    for (const QString *box = draft.questions.data(); box != draft.questions.data() + kQuestionsPerSet; ++box) {
+    for (const QString *box = draft.questions.data(); box != draft.questions.data() + kQuestionsPerSet;
+         ++box) {
         if (box->isEmpty() || box->contains(u'&') || box->contains(u'\n')) return true;
     }
     for (const QString &answer : draft.answers) {
@@ -208,15 +247,18 @@ TEST(WorksheetRoundTrip, EveryWorksheetTheCheckPassesReadsBackExactly) {
         ASSERT_TRUE(back);
         ASSERT_EQ(back->title.toStdString(), typed.title.toStdString());
         for (int q = 0; q < kQuestionsPerSet; ++q)
-            ASSERT_EQ(back->questions[q].toStdString(), typed.questions[q].toStdString()) << "question " << q + 1;
+            ASSERT_EQ(back->questions[q].toStdString(), typed.questions[q].toStdString())
+                << "question " << q + 1;
         for (int i = 0; i < kWizardAnswers; ++i) {
             ASSERT_EQ(back->answers[i].toStdString(), typed.answers[i].toStdString()) << "answer " << i;
             ASSERT_EQ(back->ticks[i], typed.ticks[i]) << "tick " << i;
         }
         // Older copies read Windows-1252: a file is UTF-8 only where a character needs it.
         const QString text = decodeText(bytes);
-        if (bytes.size() == text.size()) ++windows1252;
-        else ASSERT_TRUE(!fitsWindows1252(text) || text.contains(u"\u00C3"_qs)) << "UTF-8 without need";
+        if (bytes.size() == text.size())
+            ++windows1252;
+        else
+            ASSERT_TRUE(!fitsWindows1252(text) || text.contains(u"\u00C3"_qs)) << "UTF-8 without need";
     }
     EXPECT_GT(saved, 10000);
     EXPECT_GT(refused, 500);

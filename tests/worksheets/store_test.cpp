@@ -38,7 +38,7 @@ class WorksheetStoreTest : public ::testing::Test {
     // A folder in memory where there is one: thousands of whole-file writes
     // each wait for the disc otherwise.
     QTemporaryDir dir_{QDir(u"/dev/shm"_qs).exists() ? u"/dev/shm/hellas-XXXXXX"_qs
-                                                    : QDir::tempPath() + u"/hellas-XXXXXX"_qs};
+                                                     : QDir::tempPath() + u"/hellas-XXXXXX"_qs};
     std::unique_ptr<SharedState> state_ = std::make_unique<SharedState>();
 };
 
@@ -105,7 +105,8 @@ TEST_F(WorksheetStoreTest, SavingWritesTheFileAndEntersANewTitleOnceIntoTheCatal
         {"track.txt", QByteArray(), "Olympia", true, " 1 \r\nOlympia\r\n", "Olympia.txt"}, // no catalogue yet
         {"Track.txt", " 1 \r\nTroy\r\n", "Delphi", true, " 2 \r\nTroy\r\nDelphi\r\n", "Delphi.txt"},
         // A damaged catalogue, like a full one, gets the worksheet written but not entered.
-        {"track.txt", " 3 \r\nTroy\r\nDelphi\r\n", "Corinth", false, " 3 \r\nTroy\r\nDelphi\r\n", "Corinth.txt"},
+        {"track.txt", " 3 \r\nTroy\r\nDelphi\r\n", "Corinth", false, " 3 \r\nTroy\r\nDelphi\r\n",
+         "Corinth.txt"},
         {"track.txt", kTwo, "track", false, kTwo, nullptr}, // refused titles write nothing
         {"track.txt", kTwo, "PHIDIAS", false, kTwo, nullptr},
         {"track.txt", kTwo, "../escape", false, kTwo, nullptr},
@@ -135,7 +136,8 @@ TEST_F(WorksheetStoreTest, SavingWritesTheFileAndEntersANewTitleOnceIntoTheCatal
             EXPECT_EQ(read(QStringLiteral("Troy.txt")), QByteArray("old\r\n"));
         }
         if (c.saved) {
-            EXPECT_EQ(listed(*state_), CatalogueLines(c.after).titles()); // the count and titles follow at once
+            EXPECT_EQ(listed(*state_),
+                      CatalogueLines(c.after).titles()); // the count and titles follow at once
         }
         EXPECT_EQ(QDir(folder()).entryList({QStringLiteral("*rack.txt")}, QDir::Files).size(), 1);
     }
@@ -159,7 +161,8 @@ TEST_F(WorksheetStoreTest, DeletingTakesOutTheTitleOnlyAndKeepsEveryFile) {
         EXPECT_EQ(read(QStringLiteral("track.txt")), c.after);
         EXPECT_EQ(read(QStringLiteral("Troy.txt")), QByteArray("kept\r\n"));
         if (c.deleted) {
-            EXPECT_EQ(listed(*state_), CatalogueLines(c.after).titles()); // the count and titles follow at once
+            EXPECT_EQ(listed(*state_),
+                      CatalogueLines(c.after).titles()); // the count and titles follow at once
         }
     }
 }
@@ -224,15 +227,32 @@ TEST_F(WorksheetStoreTest, TwoProcessesSavingAtOnceLoseNoTitle) {
 }
 
 TEST(WorksheetTitle, OnlyTitlesThatCanSafelyNameAFileOfTheFolderAreAccepted) {
-    for (const QString &title : {u"The Parthenon"_qs, u"Rome, Athens and Sparta"_qs, u"Trackers"_qs, u"Ch. 1."_qs,
-                                 u"Console"_qs, u"COM0"_qs, u"Old Athens"_qs, QString(25, u'a'),
-                                 u"\u00C9glise d'Ath\u00E8nes"_qs})
+    for (const QString &title :
+         {u"The Parthenon"_qs, u"Rome, Athens and Sparta"_qs, u"Trackers"_qs, u"Ch. 1."_qs, u"Console"_qs,
+          u"COM0"_qs, u"Old Athens"_qs, QString(25, u'a'), u"\u00C9glise d'Ath\u00E8nes"_qs})
         EXPECT_TRUE(titleProblem(title).isEmpty()) << title.toStdString();
-    QStringList refused = {u"Tab\there"_qs, u"Line\nbreak"_qs, QString(QChar(0x7F)), // control characters
-                           u"."_qs, u".."_qs, u" . "_qs, u" Athens"_qs, u"Athens "_qs, QString(26, u'a'),
-                           u"track"_qs, u"Track"_qs, u"PHIDIAS"_qs, u"phidias"_qs, // the folder's own files
-                           u"CON"_qs, u"prn"_qs, u"Aux"_qs, u"nul"_qs, u"COM1"_qs, u"com9"_qs, u"LPT1"_qs,
-                           u"lpt9"_qs, u"con.quiz"_qs,
+    QStringList refused = {u"Tab\there"_qs,
+                           u"Line\nbreak"_qs,
+                           QString(QChar(0x7F)), // control characters
+                           u"."_qs,
+                           u".."_qs,
+                           u" . "_qs,
+                           u" Athens"_qs,
+                           u"Athens "_qs,
+                           QString(26, u'a'),
+                           u"track"_qs,
+                           u"Track"_qs,
+                           u"PHIDIAS"_qs,
+                           u"phidias"_qs, // the folder's own files
+                           u"CON"_qs,
+                           u"prn"_qs,
+                           u"Aux"_qs,
+                           u"nul"_qs,
+                           u"COM1"_qs,
+                           u"com9"_qs,
+                           u"LPT1"_qs,
+                           u"lpt9"_qs,
+                           u"con.quiz"_qs,
                            u"Rome & Athens"_qs}; // an "&" would come back as a comma
     for (QChar c : QStringLiteral("/\\:*?\"<>|"))
         refused.append(QStringLiteral("Bad") + c + QStringLiteral("title"));
@@ -269,17 +289,29 @@ std::vector<RawLine> rawLines(const QByteArray &bytes) {
 
 // Pieces of titles: plain, accented, Greek, with a comma, with letters that
 // pass for UTF-8 when written in Windows-1252.
-const QStringList kPieces = {u"Troy"_qs, u"Delphi"_qs, u"Caf\u00E9"_qs, u"D\u00E9los"_qs, u"grec,"_qs,
-                             u"\u1F08\u03B8\u1FC6\u03BD\u03B1\u03B9"_qs, u"\u03A3\u03C0\u03AC\u03C1\u03C4\u03B7"_qs,
-                             u"OLYMPIA"_qs, u"olympia"_qs, u"\u00C3\u00A9"_qs, u"No. 7"_qs, u"\u20AC5"_qs};
+const QStringList kPieces = {u"Troy"_qs,
+                             u"Delphi"_qs,
+                             u"Caf\u00E9"_qs,
+                             u"D\u00E9los"_qs,
+                             u"grec,"_qs,
+                             u"\u1F08\u03B8\u1FC6\u03BD\u03B1\u03B9"_qs,
+                             u"\u03A3\u03C0\u03AC\u03C1\u03C4\u03B7"_qs,
+                             u"OLYMPIA"_qs,
+                             u"olympia"_qs,
+                             u"\u00C3\u00A9"_qs,
+                             u"No. 7"_qs,
+                             u"\u20AC5"_qs};
 
 // Windows-1252 for the characters the pieces use; nothing when one does not fit.
 QByteArray windows1252(const QString &text) {
     QByteArray bytes(0, Qt::Uninitialized);
     for (QChar c : text) {
-        if (c.unicode() < 0x100) bytes += char(c.unicode());
-        else if (c == u'\u20AC') bytes += '\x80';
-        else return QByteArray();
+        if (c.unicode() < 0x100)
+            bytes += char(c.unicode());
+        else if (c == u'\u20AC')
+            bytes += '\x80';
+        else
+            return QByteArray();
     }
     return bytes;
 }
@@ -315,8 +347,8 @@ class CatalogueMaker {
     std::pair<QByteArray, bool> catalogue(QStringList &titles) {
         const QByteArray end = chance(70) ? "\r\n" : "\n";
         const int count = below(6);
-        QByteArray bytes = (chance(10) ? "\xEF\xBB\xBF" : "") + (chance(50) ? ' ' + QByteArray::number(count) + ' '
-                                                                          : QByteArray::number(count));
+        QByteArray bytes = (chance(10) ? "\xEF\xBB\xBF" : "") +
+                           (chance(50) ? ' ' + QByteArray::number(count) + ' ' : QByteArray::number(count));
         bool oneTitleALine = true;
         QList<QByteArray> lines;
         for (int i = 0; i < count; ++i) {
@@ -377,7 +409,8 @@ TEST_F(WorksheetStoreTest, SavesAndDeletionsChangeOnlyTheCountAndTheirOwnLine) {
         write(QStringLiteral("track.txt"), bytes);
         for (int step = 0; step < 8; ++step) {
             const bool save = make.chance(60);
-            QString title = titles.isEmpty() || make.chance(40) ? make.title() : titles[make.below(titles.size())];
+            QString title =
+                titles.isEmpty() || make.chance(40) ? make.title() : titles[make.below(titles.size())];
             if (make.chance(20)) title = title.toUpper();
             title = unescapeCommas(title); // as typed, or as the catalogue screen shows it
             if (save && !titleProblem(title).isEmpty()) continue;
@@ -413,23 +446,28 @@ TEST_F(WorksheetStoreTest, SavesAndDeletionsChangeOnlyTheCountAndTheirOwnLine) {
                 ASSERT_EQ(now.size(), was.size() + 1);
                 for (std::size_t i = 1; i < was.size(); ++i) {
                     EXPECT_EQ(now[i].text, was[i].text) << "line " << i + 1;
-                    const bool gainedEnd = i + 1 == was.size() && was[i].end.isEmpty() && now[i].end == "\r\n";
+                    const bool gainedEnd =
+                        i + 1 == was.size() && was[i].end.isEmpty() && now[i].end == "\r\n";
                     EXPECT_TRUE(now[i].end == was[i].end || gainedEnd) << "line " << i + 1;
                 }
                 EXPECT_EQ(decodeLine(now.back().text), storedTitle(title));
                 EXPECT_EQ(now.back().end, QByteArray("\r\n"));
                 // Windows-1252 where it fits and reads back, UTF-8 otherwise.
                 const QByteArray latin = windows1252(storedTitle(title)), utf8 = storedTitle(title).toUtf8();
-                EXPECT_EQ(now.back().text, latin.isNull() || (latin != utf8 && validUtf8(latin)) ? utf8 : latin);
+                EXPECT_EQ(now.back().text,
+                          latin.isNull() || (latin != utf8 && validUtf8(latin)) ? utf8 : latin);
                 titles << storedTitle(title);
             } else {
                 ++removed;
                 ASSERT_EQ(now.size() + 1, was.size());
                 std::size_t gone = 1;
-                while (gone < now.size() && now[gone] == was[gone]) ++gone;
+                while (gone < now.size() && now[gone] == was[gone])
+                    ++gone;
                 for (std::size_t i = gone; i < now.size(); ++i)
                     EXPECT_EQ(now[i], was[i + 1]) << "line " << i + 1;
-                const auto titleOf = [&was](std::size_t i) { return FieldReader(decodeLine(was[i].text) + u"\r\n"_qs).next(); };
+                const auto titleOf = [&was](std::size_t i) {
+                    return FieldReader(decodeLine(was[i].text) + u"\r\n"_qs).next();
+                };
                 EXPECT_EQ(titleOf(gone), storedTitle(title));
                 for (std::size_t i = gone + 1; i < was.size(); ++i)
                     EXPECT_NE(titleOf(i), storedTitle(title)) << "a later occurrence stays";

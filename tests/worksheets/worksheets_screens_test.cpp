@@ -252,12 +252,14 @@ class WorksheetScreens : public QObject {
         QCOMPARE(world.messages.shown, QStringList(2, u"Your worksheet has been saved."_qs));
         // Older copies read the Windows code page: only the Greek title needs UTF-8.
         QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")),
-                 " 4 " + before.mid(3) + "Ath\xE8nes\r\n\xE1\xBC\x88\xCE\xB8\xE1\xBF\x86\xCE\xBD\xCE\xB1\xCE\xB9\r\n");
+                 " 4 " + before.mid(3) +
+                     "Ath\xE8nes\r\n\xE1\xBC\x88\xCE\xB8\xE1\xBF\x86\xCE\xBD\xCE\xB1\xCE\xB9\r\n");
         QVERIFY(world.readFile(u"multiple/Ath\u00E8nes.txt"_qs).startsWith("Ath\xE8nes\r\n \r\n"));
 
         worksheets &screen = form<worksheets>();
-        QCOMPARE(shownEntries(screen), QStringList({u"Caf\u00E9 grec"_qs, u"D\u00E9los"_qs, u"Ath\u00E8nes"_qs,
-                                                    u"\u1F08\u03B8\u1FC6\u03BD\u03B1\u03B9"_qs}));
+        QCOMPARE(shownEntries(screen),
+                 QStringList({u"Caf\u00E9 grec"_qs, u"D\u00E9los"_qs, u"Ath\u00E8nes"_qs,
+                              u"\u1F08\u03B8\u1FC6\u03BD\u03B1\u03B9"_qs}));
         click(screen.Label2[1]);
         QCOMPARE(Module1.SetTitle, u"Caf\u00E9 grec"_qs);
         QCOMPARE(world.messages.shown.size(), 2);
@@ -267,10 +269,9 @@ class WorksheetScreens : public QObject {
     // quote in front, more lines than the count) was split or dropped by the
     // next save or deletion.
     void aCatalogueNotOfOneTitleALineIsNeverRewritten() {
-        const QList<std::pair<QByteArray, QString>> cases = {
-            {"2\r\nRome, Athens\r\nSparta\r\n", u"Rome"_qs},
-            {"1\r\nTroy\r\nDelphi\r\n", u"Troy"_qs},
-            {"1\r\n\"Best\" of Athens\r\n", u"Best"_qs}};
+        const QList<std::pair<QByteArray, QString>> cases = {{"2\r\nRome, Athens\r\nSparta\r\n", u"Rome"_qs},
+                                                             {"1\r\nTroy\r\nDelphi\r\n", u"Troy"_qs},
+                                                             {"1\r\n\"Best\" of Athens\r\n", u"Best"_qs}};
         for (const auto &[catalogue, first] : cases) {
             TestWorld world;
             world.writeFile(QStringLiteral("multiple/track.txt"), catalogue);
@@ -299,7 +300,8 @@ class WorksheetScreens : public QObject {
         TestWorld world;
         const QByteArray catalogue = writeCatalogue(world, {u"Olympia"_qs});
         const QByteArray theirs = world.readFile(QStringLiteral("multiple/Olympia.txt"));
-        world.writeFile(QStringLiteral("multiple/Delos.txt"), theirs); // a worksheet the catalogue does not list
+        world.writeFile(QStringLiteral("multiple/Delos.txt"),
+                        theirs); // a worksheet the catalogue does not list
         const QStringList before = QDir(world.folder() + u"/multiple"_qs).entryList(QDir::Files);
         wizard &w = form<wizard>();
         const QString question = u"A worksheet called Olympia already exists. Do you want to replace it?"_qs;
@@ -387,8 +389,9 @@ class WorksheetScreens : public QObject {
         worksheets &screen = form<worksheets>();
         QLabel *note = screen.emptyCatalogueNote;
         QVERIFY(note->isVisibleTo(&screen));
-        QCOMPARE(note->text(),
-                 u"There are no worksheets yet. Write one with the Multiple Choice Wizard on the main menu."_qs);
+        QCOMPARE(
+            note->text(),
+            u"There are no worksheets yet. Write one with the Multiple Choice Wizard on the main menu."_qs);
         QCOMPARE(note->geometry().topLeft(), screen.Label2[1]->geometry().topLeft());
         QVERIFY(note->sizeHint().width() <= note->width()); // one line, whole
         screen.unloadScreen();
