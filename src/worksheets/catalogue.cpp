@@ -86,11 +86,15 @@ CatalogueLines::CatalogueLines(const QByteArray &bytes) : file_(bytes) {
         problem_ = QStringLiteral("the catalogue has no count line");
         return;
     }
-    if (lines_[0].text.startsWith(kByteOrderMark)) {
+    // The mark is the file's own only where the line reads as UTF-8, as the
+    // catalogue read decides it.
+    QString countLine = decoded(lines_[0].text);
+    if (countLine.startsWith(QChar(0xFEFF))) {
         byteOrderMark_ = true;
+        countLine.remove(0, 1);
         lines_[0].text = lines_[0].text.sliced(kByteOrderMark.size());
     }
-    const auto count = countOf(decoded(lines_[0].text));
+    const auto count = countOf(countLine);
     if (!count) {
         problem_ = QStringLiteral("the first line is not a count from 0 to 1000");
         return;

@@ -112,6 +112,9 @@ TEST(CatalogueLines, ASaveAppendsOneLineAndADeletionTakesOneOutKeepingEveryOther
         {"empty file", "", Op::Add, u"Troy"_qs, CatalogueChange::NotOneTitleALine, {}},
         {"fraction", "1.5\r\nTroy\r\n", Op::Add, u"Delphi"_qs, CatalogueChange::NotOneTitleALine, {}},
         {"two counts", "1,1\r\nTroy\r\n", Op::Add, u"Delphi"_qs, CatalogueChange::NotOneTitleALine, {}},
+        // Not UTF-8 with the no-break space: the mark's bytes are Windows-1252 letters before the count.
+        {"a mark that is not one", "\xEF\xBB\xBF 1 \xA0\r\nTroy\r\n", Op::Add, u"Delphi"_qs,
+         CatalogueChange::NotOneTitleALine, {}},
         {"over a thousand",
          " 1001 \r\nTroy\r\n",
          Op::Add,
