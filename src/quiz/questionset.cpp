@@ -55,6 +55,19 @@ void appendText(QString &file, const QString &text) {
     appendLine(file, textLine(escapeCommas(oneLine(text))));
 }
 
+// The correct answer is written as read, without the escape; one read from a
+// quoted field may hold a comma, which must not start another field.
+void appendCorrect(QString &file, const QString &correct) {
+    QString field = oneLine(correct);
+    if (field.contains(u',')) {
+        if (field.contains(u'"'))
+            field.replace(u',', u' ');
+        else
+            field = u'"' + field + u'"';
+    }
+    appendLine(file, field);
+}
+
 } // namespace
 
 QByteArray questionSetBytes(const QString &title,
@@ -66,7 +79,7 @@ QByteArray questionSetBytes(const QString &title,
         appendText(file, entry.question);
         for (const QString &answer : entry.answers)
             appendText(file, answer);
-        appendLine(file, oneLine(entry.correct));
+        appendCorrect(file, entry.correct);
         appendLine(file, QStringLiteral(" "));
     }
     return encodeText(file);

@@ -198,7 +198,9 @@ TEST(QuestionSetRoundTrip, TextComesBackExactlyExceptThatAmpersandsBecomeCommas)
     expected[2 + 7 * 9 + 1] = u"café"_qs;
     expectFields(state, expected);
 
-    // The shared set written and read back is unchanged.
+    // The shared set written and read back is unchanged, even a correct
+    // answer read from a quoted field with a comma in it.
+    state.CorrectAnswer[2] = u"1, 2"_qs;
     SharedState copy;
     ASSERT_TRUE(load(decodeText(questionSetBytes(state)), copy));
     expectFields(copy, fieldsOf(state));
