@@ -46,10 +46,18 @@ std::optional<QByteArray> readCatalogueBytes(const QString &path, QString *reaso
     return bytes;
 }
 
-// The shared state as the catalogue read leaves it for these bytes.
-void readInto(const QByteArray &catalogue, SharedState &state) {
-    FieldReader fields(decodeLines(catalogue));
-    readCatalogue(fields, state);
+// The shared state as the catalogue read leaves it for these bytes. A
+// catalogue of one title a line reads as its lines' titles.
+void readInto(const QByteArray &catalogue, const CatalogueLines &lines, SharedState &state) {
+    if (!lines.problem().isEmpty()) {
+        FieldReader fields(decodeLines(catalogue));
+        readCatalogue(fields, state);
+        return;
+    }
+    const QStringList &titles = lines.titles();
+    state.WorksheetCount = titles.size();
+    for (int i = 0; i < titles.size(); ++i)
+        state.WorksheetTitles[i + 1] = titles[i];
 }
 
 } // namespace
@@ -153,8 +161,8 @@ StoreResult WorksheetStore::trackWorksheet(const QString &title, SharedState &st
     QString reason;
     const auto before = readCatalogueBytes(cataloguePath(), &reason);
     if (!before) return StoreResult::failed(reason);
-    readInto(*before, state);
     CatalogueLines catalogue(*before);
+    readInto(*before, catalogue, state);
     switch (catalogue.add(storedTitle(title))) {
     case CatalogueChange::AlreadyListed:
         return StoreResult::done();
@@ -169,7 +177,7 @@ StoreResult WorksheetStore::trackWorksheet(const QString &title, SharedState &st
     }
     const QByteArray after = catalogue.bytes();
     StoreResult written = writeWhole(cataloguePath(), after);
-    if (written) readInto(after, state);
+    if (written) readInto(after, catalogue, state);
     return written;
 }
 
@@ -181,8 +189,8 @@ StoreResult WorksheetStore::deleteWorksheet(const QString &title, SharedState &s
     if (!file.exists()) return StoreResult::failed(cataloguePath() + QStringLiteral(": missing"));
     const auto before = readCatalogueBytes(cataloguePath(), &reason);
     if (!before) return StoreResult::failed(reason);
-    readInto(*before, state);
     CatalogueLines catalogue(*before);
+    readInto(*before, catalogue, state);
     switch (catalogue.remove(storedTitle(title))) {
     case CatalogueChange::Removed:
         break;
@@ -193,6 +201,6 @@ StoreResult WorksheetStore::deleteWorksheet(const QString &title, SharedState &s
     }
     const QByteArray after = catalogue.bytes();
     StoreResult written = writeWhole(cataloguePath(), after);
-    if (written) readInto(after, state);
+    if (written) readInto(after, catalogue, state);
     return written;
 }
