@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the question set reader as a file would reach it:
 // decoded, read field by field, loaded into a shared state, then marked as
-// the quiz marks it.
+// the quiz marks it, written again and read back.
 
 #include "quiz/marking.h"
 #include "quiz/questionset.h"
@@ -19,7 +19,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         for (int selected = 1; selected <= 5; ++selected)
             state.QuestionScore[q] |= quizmarks::mark(state.CorrectAnswer[q], selected);
     }
-    // Whatever was read can be written as a whole file.
-    if (questionSetBytes(state).count('\n') != kQuestionSetFields) __builtin_trap();
+    // Whatever was read can be written as a whole file, and reads back with
+    // every text as it was.
+    const QByteArray written = questionSetBytes(state);
+    if (written.count('\n') != kQuestionSetFields) __builtin_trap();
+    FieldReader again(decodeText(written));
+    SharedState back;
+    if (!LoadQuestionSet(again, back) || back.SetTitle != state.SetTitle) __builtin_trap();
+    for (int q = 1; q <= kQuestionsPerSet; ++q) {
+        if (back.Question[q] != state.Question[q] || back.AnswerA[q] != state.AnswerA[q] ||
+            back.AnswerB[q] != state.AnswerB[q] || back.AnswerC[q] != state.AnswerC[q] ||
+            back.AnswerD[q] != state.AnswerD[q])
+            __builtin_trap();
+    }
     return 0;
 }

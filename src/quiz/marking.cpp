@@ -3,9 +3,16 @@
 namespace quizmarks {
 
 std::optional<int> correctOption(const QString &correctAnswer) {
-    const QString digit = correctAnswer.trimmed();
-    if (digit.size() != 1 || digit[0] < u'1' || digit[0] > u'4') return std::nullopt;
-    return digit[0].unicode() - u'0';
+    const QString digits = correctAnswer.trimmed();
+    if (digits.isEmpty()) return std::nullopt;
+    for (QChar c : digits) {
+        if (c < u'0' || c > u'9') return std::nullopt;
+    }
+    // A whole number, however many zeros lead it: "03" is answer C.
+    qsizetype first = 0;
+    while (first < digits.size() - 1 && digits[first] == u'0') ++first;
+    if (first != digits.size() - 1 || digits[first] < u'1' || digits[first] > u'4') return std::nullopt;
+    return digits[first].unicode() - u'0';
 }
 
 int mark(const QString &correctAnswer, int selected) {

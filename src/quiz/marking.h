@@ -8,8 +8,9 @@
 
 namespace quizmarks {
 
-// The option that the correct-answer field of a question names: 1 to 4 for
-// "1" to "4" (blanks around the digit allowed), nothing for anything else.
+// The option that the correct-answer field of a question names: 1 to 4 for a
+// whole number from 1 to 4 written in digits ("3", "03", blanks around allowed),
+// nothing for anything else. The quiz marks and the wizard ticks by this one rule.
 std::optional<int> correctOption(const QString &correctAnswer);
 
 // The mark earned by leaving a question forward with `selected` chosen

@@ -6,7 +6,7 @@
 #include <QFile>
 
 bool LoadQuestionSet(FieldReader &file, SharedState &state) {
-    const auto title = file.next();
+    const auto title = file.nextText();
     if (!title) return false;
     state.SetTitle = unescapeCommas(*title);
     if (!file.next()) return false;
@@ -15,7 +15,7 @@ bool LoadQuestionSet(FieldReader &file, SharedState &state) {
                                                             &state.AnswerC, &state.AnswerD};
     for (int q = 1; q <= kQuestionsPerSet; ++q) {
         for (auto *entries : texts) {
-            const auto field = file.next();
+            const auto field = file.nextText();
             if (!field) return false;
             (*entries)[q] = unescapeCommas(*field);
         }
@@ -39,29 +39,50 @@ namespace {
 
 // A line break inside a text would split it into two fields and shift every
 // later field of the file, so it is written as a blank.
-void appendLine(QString &text, QString line) {
-    line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    line.replace(u'\r', u' ');
-    line.replace(u'\n', u' ');
-    text += line;
-    text += QStringLiteral("\r\n");
+QString oneLine(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
+}
+
+void appendLine(QString &file, const QString &line) {
+    file += line;
+    file += QStringLiteral("\r\n");
+}
+
+void appendText(QString &file, const QString &text) {
+    appendLine(file, textLine(escapeCommas(oneLine(text))));
+}
+
+// The correct answer is written as read, without the escape; one read from a
+// quoted field may hold a comma, which must not start another field.
+void appendCorrect(QString &file, const QString &correct) {
+    QString field = oneLine(correct);
+    if (field.contains(u',')) {
+        if (field.contains(u'"'))
+            field.replace(u',', u' ');
+        else
+            field = u'"' + field + u'"';
+    }
+    appendLine(file, field);
 }
 
 } // namespace
 
 QByteArray questionSetBytes(const QString &title,
                             const std::array<QuestionSetEntry, kQuestionsPerSet> &questions) {
-    QString text;
-    appendLine(text, escapeCommas(title));
-    appendLine(text, QStringLiteral(" "));
+    QString file;
+    appendText(file, title);
+    appendLine(file, QStringLiteral(" "));
     for (const QuestionSetEntry &entry : questions) {
-        appendLine(text, escapeCommas(entry.question));
+        appendText(file, entry.question);
         for (const QString &answer : entry.answers)
-            appendLine(text, escapeCommas(answer));
-        appendLine(text, entry.correct);
-        appendLine(text, QStringLiteral(" "));
+            appendText(file, answer);
+        appendCorrect(file, entry.correct);
+        appendLine(file, QStringLiteral(" "));
     }
-    return encodeText(text);
+    return encodeText(file);
 }
 
 QByteArray questionSetBytes(const SharedState &state) {

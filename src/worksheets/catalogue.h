@@ -5,6 +5,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <QByteArrayView>
+#include <deque>
+#include <vector>
 
 class FieldReader;
 
@@ -15,7 +19,8 @@ class FieldReader;
 bool readCatalogue(FieldReader &fields, SharedState &state);
 
 // The catalogue read of the screens: opens, reads and closes the catalogue
-// file. A missing or damaged file is not reported.
+// file, each line decoded on its own (lines added by other programs may be
+// in another encoding). A missing or damaged file is not reported.
 bool readCatalogueFile(SharedState &state);
 
 // The number of titles of the last read that the shared state really holds:
@@ -23,24 +28,58 @@ bool readCatalogueFile(SharedState &state);
 // names a title that is not there.
 int listedTitles(const SharedState &state);
 
-// True when the count of the last read is a whole number from 0 to 1000, so
-// the catalogue can be rewritten from the shared state without losing titles.
-bool countIsWhole(const SharedState &state);
+enum class CatalogueChange { Added, AlreadyListed, Full, Removed, NotListed, NotOneTitleALine, NotATitle };
 
-// The catalogue file for titles 1 to WorksheetCount: the count with a blank
-// either side, then one title a line, every line ended by CR LF.
-QByteArray catalogueBytes(const SharedState &state);
+// The catalogue file as the store edits it: line by line, so that a change
+// touches only the count line and the one line it adds or takes out, and
+// every other line is written back byte for byte.
+class CatalogueLines {
+  public:
+    explicit CatalogueLines(const QByteArray &bytes);
+    // The lines are views into the bytes it holds.
+    CatalogueLines(const CatalogueLines &) = delete;
+    CatalogueLines &operator=(const CatalogueLines &) = delete;
 
-enum class CatalogueChange { Added, AlreadyListed, Full, Removed, NotListed, Damaged };
+    // Empty when the file is a count line that is a whole number from 0 to
+    // 1000, followed by exactly that many lines that each hold one title (no
+    // comma, no leading double quote); otherwise what is wrong. A change to
+    // such a file could drop or split a title, so it is refused.
+    const QString &problem() const { return problem_; }
+    // The titles as the catalogue read gives them.
+    const QStringList &titles() const { return titles_; }
+    // The position (from 0) of a title listed with the same letters, letter
+    // case aside; the first such title counts. -1 when there is none.
+    int findIgnoringCase(const QString &title) const;
 
-// Enters a title after the last one unless the very same text (case
-// counts) is listed already or the catalogue is full. WorksheetCount follows
-// at once.
-CatalogueChange addTitle(SharedState &state, const QString &title);
+    // Appends the title's line and rewrites the count, unless the title is
+    // listed already (letter case aside: on many folders the two name one
+    // file), the catalogue is full or has a problem, or the title would not
+    // read back as one title of its line.
+    CatalogueChange add(const QString &title);
+    // Takes out the line of the title's last occurrence (exact, letter case
+    // counting) and rewrites the count.
+    CatalogueChange remove(const QString &title);
 
-// Takes out the last occurrence of a title and closes the gap; a title that is
-// not listed takes nothing out. WorksheetCount follows at once.
-CatalogueChange removeTitle(SharedState &state, const QString &title);
+    QByteArray bytes() const;
+
+  private:
+    // A line's bytes, left where they are in the file read (or in a line of
+    // this catalogue's own), and its line end: "\r\n", "\n", "\r", or
+    // nothing on a last line without one.
+    struct Line {
+        QByteArrayView text;
+        QByteArrayView end;
+    };
+    QByteArrayView keep(QByteArray bytes);
+    void rewriteCount();
+
+    QByteArray file_;
+    std::deque<QByteArray> own_; // the count and added lines; a deque keeps each where it is
+    std::vector<Line> lines_;
+    bool byteOrderMark_ = false;
+    QStringList titles_;
+    QString problem_;
+};
 
 // What one page of the catalogue screen shows: titles first to last (from 1;
 // none when last < first), the arrows and the page indicator.

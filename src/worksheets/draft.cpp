@@ -1,11 +1,27 @@
 #include "worksheets/draft.h"
 
+#include "quiz/marking.h"
 #include "worksheets/store.h"
 
 namespace {
 
 QString withNumber(const char *text, int number) {
     return QString::fromLatin1(text) + u' ' + QString::number(number);
+}
+
+// What a question set file cannot keep of a box's text, as the teacher is
+// told it; empty when it keeps all of it. `box` names the box: "Question 3"
+// or "Answer B of Question 3".
+QString textProblem(const QString &text, const QString &box) {
+    // Every "&" is read back as a comma, the format's stand-in for one, and
+    // older copies read it so too: no other form of it would come back.
+    if (text.contains(u'&'))
+        return box + QStringLiteral(" cannot contain \"&\": please write \"and\" instead");
+    // A box shows a pasted line break as a blank, but the file cannot keep it.
+    if (text.contains(u'\n') || text.contains(u'\r'))
+        return box +
+               QStringLiteral(" holds a line break pasted from elsewhere: please replace it with a blank");
+    return {};
 }
 
 } // namespace
@@ -16,11 +32,16 @@ QString checkDraft(const WorksheetDraft &draft) {
     if (QString problem = titleProblem(draft.title); !problem.isEmpty()) return problem;
     for (int q = 0; q < kQuestionsPerSet; ++q) {
         const int n = q + 1;
+        const QString question = withNumber("Question", n);
         if (draft.questions[q].isEmpty()) return withNumber("You have not completed Question", n);
+        if (QString problem = textProblem(draft.questions[q], question); !problem.isEmpty()) return problem;
         int ticks = 0;
         for (int a = 0; a < kAnswersPerQuestion; ++a) {
             const int i = kAnswersPerQuestion * q + a;
             if (draft.answers[i].isEmpty()) return withNumber("You have not completed Question", n);
+            const QString answer =
+                QStringLiteral("Answer ") + QChar(u'A' + a) + QStringLiteral(" of ") + question;
+            if (QString problem = textProblem(draft.answers[i], answer); !problem.isEmpty()) return problem;
             if (draft.ticks[i]) ++ticks;
         }
         if (ticks == 0) return withNumber("You have not ticked the correct answer for Question", n);
@@ -47,16 +68,15 @@ std::optional<WorksheetDraft> draftFromQuestionSet(const SharedState &state) {
     WorksheetDraft draft;
     draft.title = state.SetTitle;
     for (int q = 0; q < kQuestionsPerSet; ++q) {
-        bool isNumber = false;
-        const int correct = state.CorrectAnswer[q + 1].trimmed().toInt(&isNumber);
-        if (!isNumber || correct < 1 || correct > kAnswersPerQuestion) return std::nullopt;
+        const auto correct = quizmarks::correctOption(state.CorrectAnswer[q + 1]);
+        if (!correct) return std::nullopt;
         draft.questions[q] = state.Question[q + 1];
         const int first = kAnswersPerQuestion * q;
         draft.answers[first] = state.AnswerA[q + 1];
         draft.answers[first + 1] = state.AnswerB[q + 1];
         draft.answers[first + 2] = state.AnswerC[q + 1];
         draft.answers[first + 3] = state.AnswerD[q + 1];
-        draft.ticks[first + correct - 1] = true;
+        draft.ticks[first + *correct - 1] = true;
     }
     return draft;
 }

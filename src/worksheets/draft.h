@@ -20,15 +20,16 @@ struct WorksheetDraft {
 };
 
 // The wizard's checks in their order: the one message to show for the first
-// thing missing or a title that cannot name a file, or empty when the
-// worksheet is complete. A text of blanks
-// counts as filled; only an empty box is missing.
+// thing missing, a title that cannot name a file, or a text the file cannot
+// keep as typed (an "&", a pasted line break), or empty when the worksheet is
+// complete. A text of blanks counts as filled; only an empty box is missing.
 QString checkDraft(const WorksheetDraft &draft);
 
-// The worksheet file of a complete draft; the ticked answer is the correct one.
+// The worksheet file of a complete draft; the ticked answer is the correct
+// one. A draft that passes the checks reads back exactly as it is.
 QByteArray worksheetBytes(const WorksheetDraft &draft);
 
 // The wizard's boxes filled from the question set of the state, for editing;
-// nothing when a correct answer is not a number from 1 to 4 and so cannot
-// tick a box.
+// nothing when a correct answer names no answer (the quiz's own rule) and so
+// cannot tick a box.
 std::optional<WorksheetDraft> draftFromQuestionSet(const SharedState &state);

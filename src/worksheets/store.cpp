@@ -6,12 +6,17 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
+#include <memory>
+
+Q_LOGGING_CATEGORY(lcWorksheets, "hellas.worksheets")
 
 namespace {
 
 const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
+const QByteArray kEmptyCatalogue = " 0 \r\n";
 
 // Names the folder already uses, and names Windows gives to devices whatever
 // extension follows them.
@@ -25,17 +30,34 @@ bool isReservedName(const QString &title) {
     return false;
 }
 
-enum class CatalogueFile { Read, Missing, Damaged };
-
-CatalogueFile readCatalogueAt(const QString &path, SharedState &state) {
+// The catalogue's bytes; a missing catalogue reads as an empty one.
+std::optional<QByteArray> readCatalogueBytes(const QString &path, QString *reason) {
     QFile file(path);
-    if (!file.exists()) return CatalogueFile::Missing;
-    if (!file.open(QIODevice::ReadOnly)) return CatalogueFile::Damaged;
-    FieldReader fields = FieldReader::fromDevice(file);
-    const bool wholeFile = file.atEnd();
-    file.close();
-    if (!wholeFile || !readCatalogue(fields, state) || !countIsWhole(state)) return CatalogueFile::Damaged;
-    return CatalogueFile::Read;
+    if (!file.exists()) return kEmptyCatalogue;
+    if (!file.open(QIODevice::ReadOnly)) {
+        *reason = path + QStringLiteral(": ") + file.errorString();
+        return std::nullopt;
+    }
+    QByteArray bytes = readLimited(file, FieldReader::DefaultByteLimit);
+    if (!file.atEnd()) {
+        *reason = path + QStringLiteral(": too large to be a catalogue");
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// The shared state as the catalogue read leaves it for these bytes. A
+// catalogue of one title a line reads as its lines' titles.
+void readInto(const QByteArray &catalogue, const CatalogueLines &lines, SharedState &state) {
+    if (!lines.problem().isEmpty()) {
+        FieldReader fields(decodeLines(catalogue));
+        readCatalogue(fields, state);
+        return;
+    }
+    const QStringList &titles = lines.titles();
+    state.WorksheetCount = titles.size();
+    for (int i = 0; i < titles.size(); ++i)
+        state.WorksheetTitles[i + 1] = titles[i];
 }
 
 } // namespace
@@ -50,6 +72,10 @@ QString titleProblem(const QString &title) {
         if (c.category() == QChar::Other_Control)
             return QStringLiteral("Your worksheet title cannot contain tabs or other control characters");
     }
+    // A comma is kept as "&" in the catalogue and the file name, and every
+    // "&" is read back as a comma: an "&" typed would come back as a comma.
+    if (title.contains(u'&'))
+        return QStringLiteral("Your worksheet title cannot contain \"&\": please write \"and\" instead");
     bool onlyDotsAndBlanks = true;
     for (QChar c : title)
         onlyDotsAndBlanks = onlyDotsAndBlanks && (c == u'.' || c == u' ');
@@ -69,74 +95,114 @@ QString storedTitle(const QString &typedTitle) {
     return escapeCommas(typedTitle);
 }
 
-WorksheetStore::WorksheetStore() : folder_(contentPath(QStringLiteral("multiple"))) {}
+WorksheetStore::WorksheetStore() : folder_(QStringLiteral("multiple")) {}
 
 WorksheetStore::WorksheetStore(QString folder) : folder_(std::move(folder)) {}
 
-// A catalogue made on Windows may be named "Track.txt": the screens read it
-// whatever its letter case, so the store must write that same file.
+// Every file goes through the program's one path function, which also finds
+// a file made on Windows under another letter case ("Track.txt").
+QString WorksheetStore::path(const QString &name) const {
+    return contentPath(folder_ + u'/' + name);
+}
+
 QString WorksheetStore::cataloguePath() const {
-    return contentPath(QDir(folder_).filePath(QStringLiteral("track.txt")));
+    return path(QStringLiteral("track.txt"));
 }
 
 QString WorksheetStore::worksheetPath(const QString &title) const {
-    return QDir(folder_).filePath(storedTitle(title) + QStringLiteral(".txt"));
+    return path(storedTitle(title) + QStringLiteral(".txt"));
 }
 
-bool WorksheetStore::writeWhole(const QString &path, const QByteArray &bytes) const {
+std::optional<QString> WorksheetStore::existingWorksheet(const QString &title) const {
+    const QString stored = storedTitle(title);
+    QFile catalogue(cataloguePath());
+    if (catalogue.open(QIODevice::ReadOnly)) {
+        auto state = std::make_unique<SharedState>();
+        FieldReader fields(decodeLines(readLimited(catalogue, FieldReader::DefaultByteLimit)));
+        readCatalogue(fields, *state);
+        for (int i = 1; i <= listedTitles(*state); ++i) {
+            if (state->WorksheetTitles[i].compare(stored, Qt::CaseInsensitive) == 0)
+                return unescapeCommas(state->WorksheetTitles[i]);
+        }
+    }
+    const QString fileName = stored + QStringLiteral(".txt");
+    const QDir folder(QFileInfo(worksheetPath(title)).absolutePath());
+    for (const QString &entry : folder.entryList(QDir::Files | QDir::Hidden)) {
+        if (entry.compare(fileName, Qt::CaseInsensitive) == 0) return unescapeCommas(entry.chopped(4));
+    }
+    return std::nullopt;
+}
+
+StoreResult WorksheetStore::writeWhole(const QString &path, const QByteArray &bytes) const {
     // The user's own worksheet folder is made by the first save.
-    QDir().mkpath(folder_);
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) return false;
-    if (beforeCommit && !beforeCommit(file)) return false;
-    return file.commit();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return StoreResult::failed(path + QStringLiteral(": ") + file.errorString());
+    if (beforeCommit && !beforeCommit(file)) return StoreResult::failed(path + QStringLiteral(": abandoned"));
+    if (!file.commit()) return StoreResult::failed(path + QStringLiteral(": ") + file.errorString());
+    return StoreResult::done();
 }
 
-bool WorksheetStore::writeWorksheet(const QString &title, const QByteArray &worksheet) const {
-    if (title.isEmpty() || !titleProblem(title).isEmpty()) return false;
+StoreResult WorksheetStore::writeWorksheet(const QString &title, const QByteArray &worksheet) const {
+    if (title.isEmpty()) return StoreResult::failed(QStringLiteral("a worksheet needs a title"));
+    if (const QString problem = titleProblem(title); !problem.isEmpty()) return StoreResult::failed(problem);
     return writeWhole(worksheetPath(title), worksheet);
 }
 
-bool WorksheetStore::saveWorksheet(const QString &title, const QByteArray &worksheet,
-                                   SharedState &state) const {
-    return writeWorksheet(title, worksheet) && trackWorksheet(title, state);
+StoreResult WorksheetStore::saveWorksheet(const QString &title, const QByteArray &worksheet,
+                                          SharedState &state) const {
+    StoreResult written = writeWorksheet(title, worksheet);
+    if (!written) return written;
+    return trackWorksheet(title, state);
 }
 
-bool WorksheetStore::trackWorksheet(const QString &title, SharedState &state) const {
+StoreResult WorksheetStore::trackWorksheet(const QString &title, SharedState &state) const {
     QLockFile lock(cataloguePath() + QStringLiteral(".lock"));
-    if (!lock.tryLock(lockWaitMs)) return false;
-    switch (readCatalogueAt(cataloguePath(), state)) {
-    case CatalogueFile::Damaged:
-        return false;
-    case CatalogueFile::Missing:
-        state.WorksheetCount = 0;
-        break;
-    case CatalogueFile::Read:
-        break;
-    }
-    SharedState edited = state;
-    switch (addTitle(edited, storedTitle(title))) {
+    if (!lock.tryLock(lockWaitMs)) return StoreResult::failed(QStringLiteral("the catalogue is locked"));
+    QString reason;
+    const auto before = readCatalogueBytes(cataloguePath(), &reason);
+    if (!before) return StoreResult::failed(reason);
+    CatalogueLines catalogue(*before);
+    readInto(*before, catalogue, state);
+    switch (catalogue.add(storedTitle(title))) {
     case CatalogueChange::AlreadyListed:
-        return true;
+        return StoreResult::done();
     case CatalogueChange::Added:
-        if (!writeWhole(cataloguePath(), catalogueBytes(edited))) return false;
-        state.WorksheetCount = edited.WorksheetCount;
-        state.WorksheetTitles = edited.WorksheetTitles;
-        return true;
+        break;
+    case CatalogueChange::Full:
+        return StoreResult::failed(QStringLiteral("the catalogue holds a thousand titles already"));
+    case CatalogueChange::NotOneTitleALine:
+        return StoreResult::failed(QStringLiteral("the catalogue was left as it is: ") + catalogue.problem());
     default:
-        return false;
+        return StoreResult::failed(QStringLiteral("the title cannot stand on a catalogue line"));
     }
+    const QByteArray after = catalogue.bytes();
+    StoreResult written = writeWhole(cataloguePath(), after);
+    if (written) readInto(after, catalogue, state);
+    return written;
 }
 
-bool WorksheetStore::deleteWorksheet(const QString &title, SharedState &state) const {
+StoreResult WorksheetStore::deleteWorksheet(const QString &title, SharedState &state) const {
     QLockFile lock(cataloguePath() + QStringLiteral(".lock"));
-    if (!lock.tryLock(lockWaitMs)) return false;
-    if (readCatalogueAt(cataloguePath(), state) != CatalogueFile::Read) return false;
-    SharedState edited = state;
-    if (removeTitle(edited, storedTitle(title)) != CatalogueChange::Removed) return false;
-    if (!writeWhole(cataloguePath(), catalogueBytes(edited))) return false;
-    state.WorksheetCount = edited.WorksheetCount;
-    state.WorksheetTitles = edited.WorksheetTitles;
-    return true;
+    if (!lock.tryLock(lockWaitMs)) return StoreResult::failed(QStringLiteral("the catalogue is locked"));
+    QFile file(cataloguePath());
+    QString reason;
+    if (!file.exists()) return StoreResult::failed(cataloguePath() + QStringLiteral(": missing"));
+    const auto before = readCatalogueBytes(cataloguePath(), &reason);
+    if (!before) return StoreResult::failed(reason);
+    CatalogueLines catalogue(*before);
+    readInto(*before, catalogue, state);
+    switch (catalogue.remove(storedTitle(title))) {
+    case CatalogueChange::Removed:
+        break;
+    case CatalogueChange::NotListed:
+        return StoreResult::failed(QStringLiteral("the catalogue does not list ") + title);
+    default:
+        return StoreResult::failed(QStringLiteral("the catalogue was left as it is: ") + catalogue.problem());
+    }
+    const QByteArray after = catalogue.bytes();
+    StoreResult written = writeWhole(cataloguePath(), after);
+    if (written) readInto(after, catalogue, state);
+    return written;
 }

@@ -5,10 +5,14 @@
 #include "shell/module1.h"
 
 #include <QByteArray>
+#include <QLoggingCategory>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QSaveFile;
+
+Q_DECLARE_LOGGING_CATEGORY(lcWorksheets)
 
 inline constexpr int MaxTitleLength = 25;
 
@@ -20,31 +24,54 @@ QString titleProblem(const QString &title);
 // the catalogue line, so it is kept as "&", the question set files' escape.
 QString storedTitle(const QString &typedTitle);
 
+// What became of a store operation: done, or why not (for the log; the
+// teacher sees the screen's one fixed message).
+class [[nodiscard]] StoreResult {
+  public:
+    static StoreResult done() { return StoreResult(QString()); }
+    static StoreResult failed(const QString &reason) {
+        return StoreResult(reason.isEmpty() ? QStringLiteral("failed") : reason);
+    }
+    bool ok() const { return reason_.isEmpty(); }
+    explicit operator bool() const { return ok(); }
+    const QString &reason() const { return reason_; }
+
+  private:
+    explicit StoreResult(QString reason) : reason_(std::move(reason)) {}
+    QString reason_;
+};
+
 class WorksheetStore {
   public:
-    // The store of the program's working folder.
+    // The store of the program's "multiple" folder.
     WorksheetStore();
+    // A store in another folder; its files are found the same way.
     explicit WorksheetStore(QString folder);
 
-    QString folder() const { return folder_; }
     QString cataloguePath() const;
     // The file of a title as typed or as the catalogue screen shows it.
     QString worksheetPath(const QString &title) const;
 
+    // The worksheet that a new title would replace, named as the catalogue
+    // screen shows it: one the catalogue lists, or a file of the folder, with
+    // the same letters whatever their case (many folders ignore it).
+    std::optional<QString> existingWorksheet(const QString &title) const;
+
     // Writes the worksheet file of a title, whole or not at all; refuses a
     // title that cannot name a worksheet.
-    bool writeWorksheet(const QString &title, const QByteArray &worksheet) const;
-    // Writes the worksheet file, then enters its title in the catalogue.
-    // False when either failed; a worksheet written before the catalogue
-    // failed stays written.
-    bool saveWorksheet(const QString &title, const QByteArray &worksheet, SharedState &state) const;
-    // Reads the catalogue into the shared state and enters the title unless
-    // it is listed already; a missing catalogue starts empty.
-    bool trackWorksheet(const QString &title, SharedState &state) const;
-    // Reads the catalogue into the shared state and takes out the last
-    // occurrence of the title. False, with the catalogue file untouched, when
-    // the title is not listed or the catalogue cannot be read or written.
-    bool deleteWorksheet(const QString &title, SharedState &state) const;
+    StoreResult writeWorksheet(const QString &title, const QByteArray &worksheet) const;
+    // Writes the worksheet file, then enters its title in the catalogue. A
+    // worksheet written before the catalogue failed stays written.
+    StoreResult saveWorksheet(const QString &title, const QByteArray &worksheet, SharedState &state) const;
+    // Reads the catalogue into the shared state and appends the title's line
+    // unless it is listed already (letter case aside); a missing catalogue
+    // starts empty. A catalogue that is not one title a line is left as it is.
+    StoreResult trackWorksheet(const QString &title, SharedState &state) const;
+    // Reads the catalogue into the shared state and takes out the line of the
+    // last occurrence of the title. The catalogue file is left untouched when
+    // the title is not listed, or the catalogue is not one title a line or
+    // cannot be read or written.
+    StoreResult deleteWorksheet(const QString &title, SharedState &state) const;
 
     // How long to wait for another copy of the program to finish with the
     // catalogue before giving up.
@@ -54,7 +81,8 @@ class WorksheetStore {
     std::function<bool(QSaveFile &)> beforeCommit;
 
   private:
-    bool writeWhole(const QString &path, const QByteArray &bytes) const;
+    QString path(const QString &name) const;
+    StoreResult writeWhole(const QString &path, const QByteArray &bytes) const;
 
     QString folder_;
 };

@@ -4,7 +4,6 @@
 #include "platform/services.h"
 #include "shell/fonts.h"
 #include "shell/labelbutton.h"
-#include "worksheets/store.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -168,7 +167,7 @@ WorksheetDraft wizard::draft() const {
     return draft;
 }
 
-void wizard::fill(const WorksheetDraft &draft) {
+void wizard::fill(const WorksheetDraft &draft, const QString &listedTitle) {
     Text1->setText(draft.title);
     for (int q = 0; q < kQuestionsPerSet; ++q)
         Text2[q]->setText(draft.questions[q]);
@@ -176,6 +175,8 @@ void wizard::fill(const WorksheetDraft &draft) {
         Text3[i]->setText(draft.answers[i]);
         if (draft.ticks[i]) Check1[i]->setChecked(true);
     }
+    listedTitle_ = listedTitle;
+    openedAs_ = draft.title;
 }
 
 void wizard::genwork() {
@@ -187,12 +188,34 @@ void wizard::genwork() {
 }
 
 void wizard::saveworksheet() {
-    const bool saved =
-        WorksheetStore().writeWorksheet(Text1->text(), worksheetBytes(draft())) && trackworksheets();
-    services().messages->info(saved ? QStringLiteral("Your worksheet has been saved.")
-                                    : QStringLiteral("There was a problem saving your worksheet"));
+    const QString title = Text1->text();
+    const WorksheetStore store;
+    // The worksheet being edited, saved under its own title, replaces its own
+    // file. Any other worksheet that the title names, also under another
+    // letter case that many folders take for the same file, is replaced
+    // only when the teacher agrees.
+    const bool own = !listedTitle_.isEmpty() &&
+                     (title == openedAs_ || storedTitle(title) == storedTitle(listedTitle_));
+    const QString fileTitle = own ? listedTitle_ : title;
+    if (!own) {
+        if (const auto existing = store.existingWorksheet(title)) {
+            if (!services().messages->confirm(QStringLiteral("A worksheet called ") + *existing +
+                                              QStringLiteral(" already exists. Do you want to replace it?")))
+                return;
+        }
+    }
+    StoreResult saved = store.writeWorksheet(fileTitle, worksheetBytes(draft()));
+    if (saved) saved = trackworksheets(fileTitle);
+    if (saved) {
+        listedTitle_ = fileTitle;
+        openedAs_ = title;
+        services().messages->info(QStringLiteral("Your worksheet has been saved."));
+    } else {
+        qCWarning(lcWorksheets) << "saving" << title << "failed:" << saved.reason();
+        services().messages->info(QStringLiteral("There was a problem saving your worksheet"));
+    }
 }
 
-bool wizard::trackworksheets() {
-    return WorksheetStore().trackWorksheet(Text1->text(), Module1);
+StoreResult wizard::trackworksheets(const QString &listedTitle) {
+    return WorksheetStore().trackWorksheet(listedTitle, Module1);
 }

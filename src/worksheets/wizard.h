@@ -4,6 +4,7 @@
 
 #include "shell/screen.h"
 #include "worksheets/draft.h"
+#include "worksheets/store.h"
 
 #include <array>
 
@@ -29,16 +30,20 @@ class wizard : public Screen {
 
     // Checks the worksheet in the boxes and saves it when it is complete.
     void genwork();
-    // Writes the worksheet file and enters it in the catalogue, then says how it went.
+    // Writes the worksheet file and enters it in the catalogue, then says how
+    // it went. A title that names another worksheet replaces it only when the
+    // teacher agrees.
     void saveworksheet();
-    // Enters the title in the catalogue; false when the catalogue could not take it.
-    bool trackworksheets();
+    // Enters the worksheet in the catalogue under the title it is listed by:
+    // the title box's, or the edited worksheet's own.
+    StoreResult trackworksheets(const QString &listedTitle);
 
     // What the boxes hold.
     WorksheetDraft draft() const;
-    // Fills the boxes for editing; ticks the ticked answers and leaves the
-    // other tick boxes as they are.
-    void fill(const WorksheetDraft &draft);
+    // Fills the boxes to edit the worksheet the catalogue lists as
+    // `listedTitle`; ticks the ticked answers and leaves the other tick boxes
+    // as they are. Saving it under its own title again asks nothing.
+    void fill(const WorksheetDraft &draft, const QString &listedTitle);
 
   protected:
     void load() override;
@@ -46,4 +51,10 @@ class wizard : public Screen {
   private:
     void Label3_Click(int index);
     void moveOnFrom(QLineEdit *box);
+
+    // The worksheet these boxes were opened to edit or last saved, as the
+    // catalogue lists it, and the title the box held then: saved under
+    // either, it is that worksheet's own file that is replaced.
+    QString listedTitle_;
+    QString openedAs_;
 };

@@ -7,18 +7,17 @@
 #include "shell/fonts.h"
 #include "shell/intro0.h"
 #include "shell/labelbutton.h"
-#include "shell/paths.h"
 #include "shell/picturebox.h"
 #include "shell/stage.h"
 #include "shell/textfields.h"
 #include "worksheets/catalogue.h"
 #include "worksheets/draft.h"
-#include "worksheets/store.h"
 #include "worksheets/wizard.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -83,6 +82,14 @@ worksheets::worksheets(QWidget *parent) : Screen(parent) {
                                {6000, 7920, 3195, 495}, arrows);
     for (LabelButton *arrow : Label3)
         arrow->hide();
+    emptyCatalogueNote = addLabel(
+        QStringLiteral("emptyCatalogueNote"),
+        QStringLiteral("There are no worksheets yet. "
+                       "Write one with the Multiple Choice Wizard on the main menu."),
+        {120, 720, 11760, 375}, designFont(QStringLiteral("Tahoma"), 12, true), LabelButton::Yellow,
+        Qt::AlignLeft | Qt::AlignVCenter);
+    emptyCatalogueNote->setWordWrap(false);
+    emptyCatalogueNote->hide();
 
     QList<LabelButton *> hover;
     for (int i = 0; i < static_cast<int>(Label2.size()); ++i) {
@@ -126,15 +133,20 @@ void worksheets::workpage() {
     Label3[0]->setVisible(view.previous);
     Label3[1]->setVisible(view.next);
     Label4->setText(view.indicator);
-    // Each entry goes straight to its new caption and visibility, so turning
-    // a page repaints only what changed.
+    showEntries(view.first, view.last);
+}
+
+// Entries 1 to 24 show titles first to last; each goes straight to its new
+// caption and visibility, so turning a page repaints only what changed.
+void worksheets::showEntries(int first, int last) {
     for (int i = 1; i <= TitlesPerPage; ++i) {
-        const int title = view.first + i - 1;
-        const bool shown = title <= view.last;
+        const int title = first + i - 1;
+        const bool shown = title <= last;
         // Titles are kept with "&" for "," in the catalogue; the teacher typed a comma.
         Label2[i]->setCaption(shown ? unescapeCommas(Module1.WorksheetTitles[title]) : QString());
         Label2[i]->setVisible(shown);
     }
+    emptyCatalogueNote->setVisible(listedTitles(Module1) == 0);
 }
 
 void worksheets::Label3_Click(int index) {
@@ -156,7 +168,7 @@ void worksheets::showCorrupted() {
 }
 
 void worksheets::openWorksheet(const QString &title) {
-    QFile file(contentPath(WorksheetStore(QStringLiteral("multiple")).worksheetPath(title)));
+    QFile file(WorksheetStore().worksheetPath(title));
     if (!file.open(QIODevice::ReadOnly)) {
         showCorrupted();
         return;
@@ -169,6 +181,7 @@ void worksheets::openWorksheet(const QString &title) {
         showCorrupted();
         return;
     }
+    openedTitle_ = title;
     if (Check1->isChecked()) {
         if (!draftFromQuestionSet(*loaded)) {
             showCorrupted();
@@ -201,7 +214,7 @@ bool worksheets::editworksheet() {
     const auto draft = draftFromQuestionSet(Module1);
     if (!draft) return false;
     wizard &editor = form<wizard>();
-    editor.fill(*draft);
+    editor.fill(*draft, openedTitle_);
     editor.showScreen();
     return true;
 }
@@ -211,20 +224,18 @@ void worksheets::deleteEntry(const QString &title) {
                                       title + u'?'))
         return;
     Module1.SelectedWorksheet = title;
-    if (!delworksheet()) {
-        showCorrupted();
+    if (const StoreResult deleted = delworksheet(); !deleted) {
+        // The worksheet itself was read well: the catalogue is what could not change.
+        qCWarning(lcWorksheets) << "deleting" << title << "failed:" << deleted.reason();
+        services().messages->info(QStringLiteral("There was a problem deleting your worksheet"));
         return;
     }
     // The arrows and the page indicator stay as they were; the entries of
     // this page are drawn again from the catalogue as it is now.
-    const int first = TitlesPerPage * Module1.CataloguePage;
-    const int left = listedTitles(Module1) - first;
-    for (int i = 1; i <= TitlesPerPage; ++i) {
-        Label2[i]->setCaption(i <= left ? unescapeCommas(Module1.WorksheetTitles[first + i]) : QString());
-        Label2[i]->setVisible(i <= left);
-    }
+    const int first = TitlesPerPage * Module1.CataloguePage + 1;
+    showEntries(first, std::min(listedTitles(Module1), first + TitlesPerPage - 1));
 }
 
-bool worksheets::delworksheet() {
+StoreResult worksheets::delworksheet() {
     return WorksheetStore().deleteWorksheet(Module1.SelectedWorksheet, Module1);
 }

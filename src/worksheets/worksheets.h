@@ -3,6 +3,7 @@
 // quiz, opened in the wizard for editing or deleted, as the tick boxes choose.
 
 #include "shell/screen.h"
+#include "worksheets/store.h"
 
 #include <array>
 
@@ -23,14 +24,16 @@ class worksheets : public Screen {
     QLabel *Label4 = nullptr;
     QCheckBox *Check1 = nullptr;
     QCheckBox *Check2 = nullptr;
+    // Where the first entries would stand: what to do when there are none.
+    QLabel *emptyCatalogueNote = nullptr;
 
     // Shows page CataloguePage.
     void workpage();
     // Fills the wizard from the loaded question set and shows it; false when a
     // correct answer cannot tick a box, and then the wizard is left alone.
     bool editworksheet();
-    // Takes SelectedWorksheet out of the catalogue; false when it could not.
-    bool delworksheet();
+    // Takes SelectedWorksheet out of the catalogue.
+    StoreResult delworksheet();
 
   protected:
     void load() override;
@@ -42,4 +45,8 @@ class worksheets : public Screen {
     void takeQuiz();
     void deleteEntry(const QString &title);
     void showCorrupted();
+    void showEntries(int first, int last);
+
+    // The title clicked last, whose worksheet is loaded.
+    QString openedTitle_;
 };

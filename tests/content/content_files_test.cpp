@@ -290,7 +290,7 @@ TEST(ContentTool, RunningAgainKeepsTheTeachersCatalogueAndWorksheets) {
         ASSERT_EQ(runTool(QStringLiteral(HELLAS_CONTENT_TOOL), folder.path()).exitCode, 0);
     };
     run();
-    EXPECT_EQ(fileBytes(file("track.txt")), QByteArray("0\r\n"));
+    EXPECT_EQ(fileBytes(file("track.txt")), QByteArray(" 0 \r\n"));
     const QByteArray catalogue("2\r\nRome& Athens\r\nSparta\r\n");
     const QByteArray worksheet("Sparta\r\n \r\nWho ruled Sparta?\r\n");
     putFile(file("track.txt"), catalogue);

@@ -11,12 +11,22 @@ TEST(QuizMarking, OnlyTheOptionNamedByADigitFromOneToFourEarnsTheMark) {
         int selected;
         int mark;
     };
-    const Case cases[] = {{u"3"_qs, 3, 1}, {u"3"_qs, 2, 0}, {u" 4 "_qs, 4, 1}, {u"1"_qs, 1, 1},
-                          {u"1"_qs, 5, 0}, {u"4"_qs, 5, 0}, {u"5"_qs, 5, 0}};
+    const Case cases[] = {{u"3"_qs, 3, 1},
+                          {u"3"_qs, 2, 0},
+                          {u" 4 "_qs, 4, 1},
+                          {u"1"_qs, 1, 1},
+                          {u"1"_qs, 5, 0},
+                          {u"4"_qs, 5, 0},
+                          {u"5"_qs, 5, 0},
+                          // A whole number however written: the wizard ticks C for "03" too.
+                          {u"03"_qs, 3, 1},
+                          {u"03"_qs, 1, 0},
+                          {u" 0002"_qs, 2, 1}};
     for (const Case &c : cases)
         EXPECT_EQ(mark(c.correct, c.selected), c.mark) << c.correct.toStdString() << " / " << c.selected;
     // A field that is no digit from 1 to 4 marks every choice wrong.
-    for (const QString &field : {u"0"_qs, u"5"_qs, u"-1"_qs, u""_qs, u"B"_qs, u"12"_qs, u"2.5"_qs, u"x"_qs}) {
+    for (const QString &field : {u"0"_qs, u"00"_qs, u"05"_qs, u"5"_qs, u"-1"_qs, u"+3"_qs, u""_qs, u"B"_qs,
+                                 u"12"_qs, u"2.5"_qs, u"x"_qs, u"3 3"_qs}) {
         EXPECT_FALSE(correctOption(field)) << field.toStdString();
         for (int selected = 0; selected <= 5; ++selected)
             EXPECT_EQ(mark(field, selected), 0) << field.toStdString() << " / " << selected;

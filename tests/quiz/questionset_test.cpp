@@ -81,6 +81,10 @@ TEST(QuestionSetFile, TheFieldRulesStoreEachField) {
          {{2, u"   Who carved Athena?"_qs}, {4, QString()}, {5, u"    "_qs}},
          {{2, u"Who carved Athena?"_qs}, {4, QString()}, {5, QString()}}},
         {"quoted field", {{2, u"\"Gold, ivory\" and more"_qs}}, {{2, u"Gold, ivory"_qs}}},
+        {"tabs in front are kept", {{3, u"\tindented"_qs}}, {{3, u"\tindented"_qs}}},
+        {"a no-break space in front keeps the rest as it is",
+         {{4, u"\u00A0\"Know\" thyself "_qs}, {5, u"\u00A0\u00A0x "_qs}},
+         {{4, u"\"Know\" thyself "_qs}, {5, u"\u00A0x "_qs}}},
         {"separators hold any text", {{1, u"anything at all"_qs}, {8, u"-- next --"_qs}}, {}},
     };
     for (const Case &c : cases) {
@@ -150,8 +154,15 @@ TEST(QuestionSetFile, LinesAfterTheSeventySecondAreIgnored) {
     EXPECT_EQ(reader.next(), u"extra"_qs);
 }
 
-TEST(QuestionSetWriting, WritesTheLayoutInUtf8WithCrLfAndCommasAsAmpersands) {
+TEST(QuestionSetWriting, WritesTheLayoutWithCrLfAndCommasAsAmpersandsInWindows1252WhereItFits) {
     EXPECT_EQ(questionSetBytes(u"Sculptors"_qs, wellFormedEntries()), fileText(wellFormedLines()).toUtf8());
+    QStringList latin = wellFormedLines();
+    latin[0] = u"Caf\u00E9"_qs;
+    latin[3] = u"\" padded \""_qs; // blanks at its ends, kept in quotes
+    auto accented = wellFormedEntries();
+    accented[0].answers[0] = u" padded "_qs;
+    EXPECT_EQ(questionSetBytes(u"Caf\u00E9"_qs, accented), fileText(latin).toLatin1());
+    // A Greek letter makes the whole file UTF-8.
     auto entries = wellFormedEntries();
     entries[0].question = u"Gold, ivory, wood"_qs;
     entries[0].answers[1] = u"a,b"_qs;
@@ -173,7 +184,7 @@ TEST(QuestionSetWriting, ALineBreakInsideATextCannotShiftTheLayout) {
     EXPECT_EQ(state.Question[4], u"Q4"_qs);
 }
 
-TEST(QuestionSetRoundTrip, TextComesBackExceptThatAmpersandsBecomeCommas) {
+TEST(QuestionSetRoundTrip, TextComesBackExactlyExceptThatAmpersandsBecomeCommas) {
     auto entries = wellFormedEntries();
     entries[0].question = u"Bread & olives, figs"_qs;
     entries[4].answers[3] = u"Ἀθῆναι, the city of Athena"_qs;
@@ -187,7 +198,9 @@ TEST(QuestionSetRoundTrip, TextComesBackExceptThatAmpersandsBecomeCommas) {
     expected[2 + 7 * 9 + 1] = u"café"_qs;
     expectFields(state, expected);
 
-    // The shared set written and read back is unchanged.
+    // The shared set written and read back is unchanged, even a correct
+    // answer read from a quoted field with a comma in it.
+    state.CorrectAnswer[2] = u"1, 2"_qs;
     SharedState copy;
     ASSERT_TRUE(load(decodeText(questionSetBytes(state)), copy));
     expectFields(copy, fieldsOf(state));

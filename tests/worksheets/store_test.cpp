@@ -12,7 +12,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <QStringDecoder>
 #include <memory>
+#include <random>
 
 namespace {
 
@@ -33,7 +35,10 @@ class WorksheetStoreTest : public ::testing::Test {
     }
     QStringList filesInFolder() const { return QDir(folder()).entryList(QDir::Files, QDir::Name); }
 
-    QTemporaryDir dir_;
+    // A folder in memory where there is one: thousands of whole-file writes
+    // each wait for the disc otherwise.
+    QTemporaryDir dir_{QDir(u"/dev/shm"_qs).exists() ? u"/dev/shm/hellas-XXXXXX"_qs
+                                                     : QDir::tempPath() + u"/hellas-XXXXXX"_qs};
     std::unique_ptr<SharedState> state_ = std::make_unique<SharedState>();
 };
 
@@ -58,6 +63,11 @@ QByteArray thousandTitles() {
 }
 
 const QByteArray kTwo = " 2 \r\nTroy\r\nDelphi\r\n";
+
+QStringList listed(const SharedState &state) {
+    return QStringList(state.WorksheetTitles.begin() + 1,
+                       state.WorksheetTitles.begin() + 1 + listedTitles(state));
+}
 
 } // namespace
 
@@ -89,12 +99,14 @@ TEST_F(WorksheetStoreTest, SavingWritesTheFileAndEntersANewTitleOnceIntoTheCatal
     const Case cases[] = {
         {"track.txt", kTwo, "Corinth", true, " 3 \r\nTroy\r\nDelphi\r\nCorinth\r\n", "Corinth.txt"},
         {"track.txt", kTwo, "Troy", true, kTwo, "Troy.txt"}, // replaced, no second entry
-        {"track.txt", kTwo, "troy", true, " 3 \r\nTroy\r\nDelphi\r\ntroy\r\n", "troy.txt"}, // case counts
+        // Letter case aside it is the same worksheet (the wizard has asked first): one file, one entry.
+        {"track.txt", kTwo, "troy", true, kTwo, "Troy.txt"},
         {"track.txt", " 0 \r\n", "Gods, heroes", true, " 1 \r\nGods& heroes\r\n", "Gods& heroes.txt"},
         {"track.txt", QByteArray(), "Olympia", true, " 1 \r\nOlympia\r\n", "Olympia.txt"}, // no catalogue yet
         {"Track.txt", " 1 \r\nTroy\r\n", "Delphi", true, " 2 \r\nTroy\r\nDelphi\r\n", "Delphi.txt"},
         // A damaged catalogue, like a full one, gets the worksheet written but not entered.
-        {"track.txt", " 3 \r\nTroy\r\nDelphi\r\n", "Corinth", false, " 3 \r\nTroy\r\nDelphi\r\n", "Corinth.txt"},
+        {"track.txt", " 3 \r\nTroy\r\nDelphi\r\n", "Corinth", false, " 3 \r\nTroy\r\nDelphi\r\n",
+         "Corinth.txt"},
         {"track.txt", kTwo, "track", false, kTwo, nullptr}, // refused titles write nothing
         {"track.txt", kTwo, "PHIDIAS", false, kTwo, nullptr},
         {"track.txt", kTwo, "../escape", false, kTwo, nullptr},
@@ -111,7 +123,7 @@ TEST_F(WorksheetStoreTest, SavingWritesTheFileAndEntersANewTitleOnceIntoTheCatal
         const QDateTime modified = QFileInfo(catalogue).lastModified();
         WorksheetStore store(folder());
         const QString title = QString::fromUtf8(c.title);
-        EXPECT_EQ(store.saveWorksheet(title, "new\r\n", *state_), c.saved);
+        EXPECT_EQ(store.saveWorksheet(title, "new\r\n", *state_).ok(), c.saved);
         EXPECT_EQ(read(QString::fromUtf8(c.catalogueName)), c.after);
         if (c.before == c.after) {
             EXPECT_EQ(QFileInfo(catalogue).lastModified(), modified);
@@ -124,7 +136,8 @@ TEST_F(WorksheetStoreTest, SavingWritesTheFileAndEntersANewTitleOnceIntoTheCatal
             EXPECT_EQ(read(QStringLiteral("Troy.txt")), QByteArray("old\r\n"));
         }
         if (c.saved) {
-            EXPECT_EQ(catalogueBytes(*state_), c.after); // the count and titles follow at once
+            EXPECT_EQ(listed(*state_),
+                      CatalogueLines(c.after).titles()); // the count and titles follow at once
         }
         EXPECT_EQ(QDir(folder()).entryList({QStringLiteral("*rack.txt")}, QDir::Files).size(), 1);
     }
@@ -144,11 +157,12 @@ TEST_F(WorksheetStoreTest, DeletingTakesOutTheTitleOnlyAndKeepsEveryFile) {
         write(QStringLiteral("track.txt"), c.before);
         write(QStringLiteral("Troy.txt"), "kept\r\n");
         WorksheetStore store(folder());
-        EXPECT_EQ(store.deleteWorksheet(QString::fromUtf8(c.title), *state_), c.deleted);
+        EXPECT_EQ(store.deleteWorksheet(QString::fromUtf8(c.title), *state_).ok(), c.deleted);
         EXPECT_EQ(read(QStringLiteral("track.txt")), c.after);
         EXPECT_EQ(read(QStringLiteral("Troy.txt")), QByteArray("kept\r\n"));
         if (c.deleted) {
-            EXPECT_EQ(catalogueBytes(*state_), c.after); // the count and titles follow at once
+            EXPECT_EQ(listed(*state_),
+                      CatalogueLines(c.after).titles()); // the count and titles follow at once
         }
     }
 }
@@ -213,17 +227,258 @@ TEST_F(WorksheetStoreTest, TwoProcessesSavingAtOnceLoseNoTitle) {
 }
 
 TEST(WorksheetTitle, OnlyTitlesThatCanSafelyNameAFileOfTheFolderAreAccepted) {
-    for (const QString &title : {u"The Parthenon"_qs, u"Rome, Athens & Sparta"_qs, u"Trackers"_qs, u"Ch. 1."_qs,
-                                 u"Console"_qs, u"COM0"_qs, u"Old Athens"_qs, QString(25, u'a'),
-                                 u"\u00C9glise d'Ath\u00E8nes"_qs})
+    for (const QString &title :
+         {u"The Parthenon"_qs, u"Rome, Athens and Sparta"_qs, u"Trackers"_qs, u"Ch. 1."_qs, u"Console"_qs,
+          u"COM0"_qs, u"Old Athens"_qs, QString(25, u'a'), u"\u00C9glise d'Ath\u00E8nes"_qs})
         EXPECT_TRUE(titleProblem(title).isEmpty()) << title.toStdString();
-    QStringList refused = {u"Tab\there"_qs, u"Line\nbreak"_qs, QString(QChar(0x7F)), // control characters
-                           u"."_qs, u".."_qs, u" . "_qs, u" Athens"_qs, u"Athens "_qs, QString(26, u'a'),
-                           u"track"_qs, u"Track"_qs, u"PHIDIAS"_qs, u"phidias"_qs, // the folder's own files
-                           u"CON"_qs, u"prn"_qs, u"Aux"_qs, u"nul"_qs, u"COM1"_qs, u"com9"_qs, u"LPT1"_qs,
-                           u"lpt9"_qs, u"con.quiz"_qs};
+    QStringList refused = {u"Tab\there"_qs,
+                           u"Line\nbreak"_qs,
+                           QString(QChar(0x7F)), // control characters
+                           u"."_qs,
+                           u".."_qs,
+                           u" . "_qs,
+                           u" Athens"_qs,
+                           u"Athens "_qs,
+                           QString(26, u'a'),
+                           u"track"_qs,
+                           u"Track"_qs,
+                           u"PHIDIAS"_qs,
+                           u"phidias"_qs, // the folder's own files
+                           u"CON"_qs,
+                           u"prn"_qs,
+                           u"Aux"_qs,
+                           u"nul"_qs,
+                           u"COM1"_qs,
+                           u"com9"_qs,
+                           u"LPT1"_qs,
+                           u"lpt9"_qs,
+                           u"con.quiz"_qs,
+                           u"Rome & Athens"_qs}; // an "&" would come back as a comma
     for (QChar c : QStringLiteral("/\\:*?\"<>|"))
         refused.append(QStringLiteral("Bad") + c + QStringLiteral("title"));
     for (const QString &title : refused)
         EXPECT_FALSE(titleProblem(title).isEmpty()) << title.toStdString();
+}
+
+namespace {
+
+// A catalogue line as the test itself splits the file: its bytes and its line end.
+struct RawLine {
+    QByteArray text;
+    QByteArray end;
+    bool operator==(const RawLine &) const = default;
+};
+
+std::vector<RawLine> rawLines(const QByteArray &bytes) {
+    std::vector<RawLine> lines;
+    qsizetype at = 0;
+    while (at < bytes.size()) {
+        const qsizetype cr = bytes.indexOf('\r', at);
+        const qsizetype lf = bytes.indexOf('\n', at);
+        qsizetype end = cr < 0 ? lf : lf < 0 ? cr : std::min(cr, lf);
+        if (end < 0) {
+            lines.push_back({bytes.mid(at), {}});
+            break;
+        }
+        const qsizetype width = bytes.mid(end, 2) == "\r\n" ? 2 : 1;
+        lines.push_back({bytes.mid(at, end - at), bytes.mid(end, width)});
+        at = end + width;
+    }
+    return lines;
+}
+
+// Pieces of titles: plain, accented, Greek, with a comma, with letters that
+// pass for UTF-8 when written in Windows-1252.
+const QStringList kPieces = {u"Troy"_qs,
+                             u"Delphi"_qs,
+                             u"Caf\u00E9"_qs,
+                             u"D\u00E9los"_qs,
+                             u"grec,"_qs,
+                             u"\u1F08\u03B8\u1FC6\u03BD\u03B1\u03B9"_qs,
+                             u"\u03A3\u03C0\u03AC\u03C1\u03C4\u03B7"_qs,
+                             u"OLYMPIA"_qs,
+                             u"olympia"_qs,
+                             u"\u00C3\u00A9"_qs,
+                             u"No. 7"_qs,
+                             u"\u20AC5"_qs};
+
+// Windows-1252 for the characters the pieces use; nothing when one does not fit.
+QByteArray windows1252(const QString &text) {
+    QByteArray bytes(0, Qt::Uninitialized);
+    for (QChar c : text) {
+        if (c.unicode() < 0x100)
+            bytes += char(c.unicode());
+        else if (c == u'\u20AC')
+            bytes += '\x80';
+        else
+            return QByteArray();
+    }
+    return bytes;
+}
+
+bool validUtf8(const QByteArray &bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+class CatalogueMaker {
+  public:
+    explicit CatalogueMaker(unsigned seed) : random_(seed) {}
+
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+    bool chance(int percent) { return below(100) < percent; }
+
+    QString title() {
+        QStringList words;
+        for (int i = 0, n = 1 + below(3); i < n; ++i)
+            words << kPieces[below(kPieces.size())];
+        return words.join(u' ').left(MaxTitleLength).trimmed();
+    }
+    QByteArray line(const QString &text) {
+        // Windows-1252 that passes for UTF-8 would not read back as written.
+        const QByteArray latin = windows1252(text);
+        const bool readsBack = !latin.isNull() && (latin == text.toUtf8() || !validUtf8(latin));
+        return readsBack && chance(50) ? latin : text.toUtf8();
+    }
+
+    // A catalogue, and whether it is one count line and that many lines of
+    // one title each, as the program writes it or a careful editor would.
+    std::pair<QByteArray, bool> catalogue(QStringList &titles) {
+        const QByteArray end = chance(70) ? "\r\n" : "\n";
+        const int count = below(6);
+        QByteArray bytes = (chance(10) ? "\xEF\xBB\xBF" : "") +
+                           (chance(50) ? ' ' + QByteArray::number(count) + ' ' : QByteArray::number(count));
+        bool oneTitleALine = true;
+        QList<QByteArray> lines;
+        for (int i = 0; i < count; ++i) {
+            const QString t = escapeCommas(title());
+            titles << t;
+            lines << line(chance(10) ? u"  "_qs + t + u" "_qs : t); // blanks around are read away
+        }
+        switch (below(8)) {
+        case 0: // a comma splits a line
+            if (count > 0) lines[below(count)] += ", Athens";
+            oneTitleALine = count == 0;
+            break;
+        case 1:
+            if (count > 0) lines[below(count)].prepend("\"Best\" of ");
+            oneTitleALine = count == 0;
+            break;
+        case 2:
+            lines << (chance(50) ? QByteArray() : "Sparta");
+            oneTitleALine = false;
+            break;
+        case 3:
+            if (count > 0) lines.removeLast();
+            oneTitleALine = count == 0;
+            break;
+        case 4:
+            bytes = chance(50) ? "many" : "2.5";
+            oneTitleALine = false;
+            break;
+        default:
+            break;
+        }
+        for (const QByteArray &l : lines)
+            bytes += end + l;
+        if (chance(80) || lines.isEmpty() || lines.last().isEmpty()) bytes += end;
+        return {bytes, oneTitleALine};
+    }
+
+  private:
+    std::mt19937 random_;
+};
+
+} // namespace
+
+// Saves and deletions through the store, on random catalogues of every kind
+// that other programs and hand edits leave: after each, either the catalogue
+// is byte for byte as it was, or only the count and the one line added or
+// taken out changed.
+TEST_F(WorksheetStoreTest, SavesAndDeletionsChangeOnlyTheCountAndTheirOwnLine) {
+    CatalogueMaker make(20260611);
+    WorksheetStore store(folder());
+    store.lockWaitMs = 0;
+    int added = 0, removed = 0, refusedWhole = 0, refusedDamaged = 0;
+    for (int round = 0; round < 400; ++round) {
+        QDir(folder()).removeRecursively();
+        QDir().mkpath(folder());
+        QStringList titles;
+        auto [bytes, oneTitleALine] = make.catalogue(titles);
+        write(QStringLiteral("track.txt"), bytes);
+        for (int step = 0; step < 8; ++step) {
+            const bool save = make.chance(60);
+            QString title =
+                titles.isEmpty() || make.chance(40) ? make.title() : titles[make.below(titles.size())];
+            if (make.chance(20)) title = title.toUpper();
+            title = unescapeCommas(title); // as typed, or as the catalogue screen shows it
+            if (save && !titleProblem(title).isEmpty()) continue;
+            SCOPED_TRACE(testing::Message() << round << "/" << step << (save ? " save " : " delete ")
+                                            << title.toStdString() << " on " << bytes.toStdString());
+            const bool listedBefore = CatalogueLines(bytes).findIgnoringCase(storedTitle(title)) >= 0;
+            const bool done = save ? bool(store.saveWorksheet(title, "w\r\n", *state_))
+                                   : bool(store.deleteWorksheet(title, *state_));
+            const QByteArray after = read(QStringLiteral("track.txt"));
+            const std::vector<RawLine> was = rawLines(bytes), now = rawLines(after);
+            if (!oneTitleALine) {
+                EXPECT_FALSE(done);
+                ++refusedDamaged;
+            } else if (save || titles.contains(storedTitle(title))) {
+                EXPECT_TRUE(done); // a sound catalogue takes every change
+            }
+            if (!done || after == bytes) {
+                EXPECT_EQ(after, bytes);
+                if (!done) ++refusedWhole;
+                if (save && done) {
+                    EXPECT_TRUE(listedBefore);
+                }
+                continue;
+            }
+            // The count line says how many lines follow it, in the writer's form.
+            ASSERT_FALSE(now.empty());
+            EXPECT_EQ(QByteArray(now[0].text).replace("\xEF\xBB\xBF", ""),
+                      ' ' + QByteArray::number(qsizetype(now.size()) - 1) + ' ');
+            EXPECT_TRUE(now[0].end == was[0].end || (was[0].end.isEmpty() && now[0].end == "\r\n"));
+            if (save) {
+                ++added;
+                EXPECT_FALSE(listedBefore);
+                ASSERT_EQ(now.size(), was.size() + 1);
+                for (std::size_t i = 1; i < was.size(); ++i) {
+                    EXPECT_EQ(now[i].text, was[i].text) << "line " << i + 1;
+                    const bool gainedEnd =
+                        i + 1 == was.size() && was[i].end.isEmpty() && now[i].end == "\r\n";
+                    EXPECT_TRUE(now[i].end == was[i].end || gainedEnd) << "line " << i + 1;
+                }
+                EXPECT_EQ(decodeLine(now.back().text), storedTitle(title));
+                EXPECT_EQ(now.back().end, QByteArray("\r\n"));
+                // Windows-1252 where it fits and reads back, UTF-8 otherwise.
+                const QByteArray latin = windows1252(storedTitle(title)), utf8 = storedTitle(title).toUtf8();
+                EXPECT_EQ(now.back().text,
+                          latin.isNull() || (latin != utf8 && validUtf8(latin)) ? utf8 : latin);
+                titles << storedTitle(title);
+            } else {
+                ++removed;
+                ASSERT_EQ(now.size() + 1, was.size());
+                std::size_t gone = 1;
+                while (gone < now.size() && now[gone] == was[gone])
+                    ++gone;
+                for (std::size_t i = gone; i < now.size(); ++i)
+                    EXPECT_EQ(now[i], was[i + 1]) << "line " << i + 1;
+                const auto titleOf = [&was](std::size_t i) {
+                    return FieldReader(decodeLine(was[i].text) + u"\r\n"_qs).next();
+                };
+                EXPECT_EQ(titleOf(gone), storedTitle(title));
+                for (std::size_t i = gone + 1; i < was.size(); ++i)
+                    EXPECT_NE(titleOf(i), storedTitle(title)) << "a later occurrence stays";
+                titles.removeAt(titles.lastIndexOf(storedTitle(title)));
+            }
+            bytes = after;
+        }
+    }
+    // Every kind of outcome was met many times.
+    EXPECT_GT(added, 300);
+    EXPECT_GT(removed, 200);
+    EXPECT_GT(refusedDamaged, 300);
+    EXPECT_GT(refusedWhole, refusedDamaged);
 }

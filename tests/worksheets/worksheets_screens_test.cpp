@@ -194,6 +194,148 @@ class WorksheetScreens : public QObject {
         QCOMPARE(rightEdgeColour(w.Check1[0]), QColor(39, 63, 137));
     }
 
+    // What was typed comes back: a leading double quote was once taken as
+    // the start of a quoted field, and the worksheet could then be neither
+    // taken, nor edited, nor deleted.
+    void aWorksheetWithDoubleQuotesIsTakenEditedAndDeletedAsTyped() {
+        TestWorld world;
+        world.writeFile(QStringLiteral("multiple/track.txt"), " 0 \r\n");
+        WorksheetDraft typed = sampleDraft(QStringLiteral("Sayings"));
+        typed.questions[0] = QStringLiteral("\"Know thyself\" was said by whom?");
+        typed.answers[0] = QStringLiteral("\"Know thyself");
+        typed.answers[1] = QStringLiteral("\"Gnothi\" seauton");
+        typed.answers[2] = QStringLiteral(" Thales, or \"Solon\" ");
+        fillWizard(form<wizard>(), typed);
+        click(form<wizard>().Label3[1]);
+        QCOMPARE(world.messages.shown, QStringList(u"Your worksheet has been saved."_qs));
+        const QByteArray saved = world.readFile(QStringLiteral("multiple/Sayings.txt"));
+        form<wizard>().unloadScreen();
+        settle();
+
+        worksheets &screen = form<worksheets>();
+        click(screen.Label2[1]); // taken as a quiz
+        QVERIFY(isLoaded<multiple>());
+        QCOMPARE(form<multiple>().Label2->text(), typed.questions[0]);
+        QCOMPARE(Module1.AnswerA[1], typed.answers[0]);
+        click(screen.Check1); // edited: every box as typed, and saved again unchanged without a question
+        click(screen.Label2[1]);
+        wizard &w = form<wizard>();
+        QCOMPARE(w.Text2[0]->text(), typed.questions[0]);
+        for (int i : {0, 1, 2})
+            QCOMPARE(w.Text3[i]->text(), typed.answers[i]);
+        QCOMPARE(w.draft().answers, typed.answers);
+        click(w.Label3[1]);
+        QVERIFY(world.messages.asked.isEmpty());
+        QCOMPARE(world.readFile(QStringLiteral("multiple/Sayings.txt")), saved);
+        click(screen.Check2); // deleted
+        world.messages.answers = {true};
+        click(screen.Label2[1]);
+        QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")), QByteArray(" 0 \r\n"));
+        QCOMPARE(world.messages.shown,
+                 QStringList({u"Your worksheet has been saved."_qs, u"Your worksheet has been saved."_qs}));
+    }
+
+    // A title added by another program in the Windows code page beside this
+    // program's UTF-8 once turned the whole file into Windows-1252 and the
+    // next save re-encoded every title.
+    void aCatalogueInTwoEncodingsKeepsEveryTitleAsItWasWritten() {
+        TestWorld world;
+        const QByteArray before = " 2 \r\nCaf\xC3\xA9 grec\r\nD\xE9los\r\n";
+        world.writeFile(QStringLiteral("multiple/track.txt"), before);
+        for (const QString &title : {u"Caf\u00E9 grec"_qs, u"D\u00E9los"_qs})
+            world.writeFile(u"multiple/"_qs + title + u".txt"_qs, worksheetBytes(sampleDraft(title)));
+        wizard &w = form<wizard>();
+        fillWizard(w, sampleDraft(u"Ath\u00E8nes"_qs));
+        click(w.Label3[1]);
+        fillWizard(w, sampleDraft(u"\u1F08\u03B8\u1FC6\u03BD\u03B1\u03B9"_qs));
+        click(w.Label3[1]);
+        QCOMPARE(world.messages.shown, QStringList(2, u"Your worksheet has been saved."_qs));
+        // Older copies read the Windows code page: only the Greek title needs UTF-8.
+        QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")),
+                 " 4 " + before.mid(3) +
+                     "Ath\xE8nes\r\n\xE1\xBC\x88\xCE\xB8\xE1\xBF\x86\xCE\xBD\xCE\xB1\xCE\xB9\r\n");
+        QVERIFY(world.readFile(u"multiple/Ath\u00E8nes.txt"_qs).startsWith("Ath\xE8nes\r\n \r\n"));
+
+        worksheets &screen = form<worksheets>();
+        QCOMPARE(shownEntries(screen),
+                 QStringList({u"Caf\u00E9 grec"_qs, u"D\u00E9los"_qs, u"Ath\u00E8nes"_qs,
+                              u"\u1F08\u03B8\u1FC6\u03BD\u03B1\u03B9"_qs}));
+        click(screen.Label2[1]);
+        QCOMPARE(Module1.SetTitle, u"Caf\u00E9 grec"_qs);
+        QCOMPARE(world.messages.shown.size(), 2);
+    }
+
+    // A line that the catalogue read does not take as one title (a comma, a
+    // quote in front, more lines than the count) was split or dropped by the
+    // next save or deletion.
+    void aCatalogueNotOfOneTitleALineIsNeverRewritten() {
+        const QList<std::pair<QByteArray, QString>> cases = {{"2\r\nRome, Athens\r\nSparta\r\n", u"Rome"_qs},
+                                                             {"1\r\nTroy\r\nDelphi\r\n", u"Troy"_qs},
+                                                             {"1\r\n\"Best\" of Athens\r\n", u"Best"_qs}};
+        for (const auto &[catalogue, first] : cases) {
+            TestWorld world;
+            world.writeFile(QStringLiteral("multiple/track.txt"), catalogue);
+            world.writeFile(u"multiple/"_qs + first + u".txt"_qs, worksheetBytes(sampleDraft(first)));
+            fillWizard(form<wizard>(), sampleDraft(QStringLiteral("New 1")));
+            click(form<wizard>().Label3[1]);
+            QCOMPARE(world.messages.shown, QStringList(u"There was a problem saving your worksheet"_qs));
+            QVERIFY(QFile::exists(world.folder() + QStringLiteral("/multiple/New 1.txt")));
+            worksheets &screen = form<worksheets>();
+            QCOMPARE(screen.Label2[1]->caption(), first);
+            click(screen.Check2);
+            world.messages.answers = {true};
+            click(screen.Label2[1]);
+            QCOMPARE(world.messages.shown.last(), u"There was a problem deleting your worksheet"_qs);
+            QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")), catalogue);
+            QVERIFY(screen.Label2[1]->isVisibleTo(&screen));
+            form<wizard>().unloadScreen();
+            screen.unloadScreen();
+            settle();
+        }
+    }
+
+    // On folders that ignore letter case "OLYMPIA" is the file "Olympia.txt":
+    // another teacher's worksheet is replaced only when the teacher says so.
+    void aNewTitleThatNamesAnotherWorksheetReplacesItOnlyWhenAsked() {
+        TestWorld world;
+        const QByteArray catalogue = writeCatalogue(world, {u"Olympia"_qs});
+        const QByteArray theirs = world.readFile(QStringLiteral("multiple/Olympia.txt"));
+        world.writeFile(QStringLiteral("multiple/Delos.txt"),
+                        theirs); // a worksheet the catalogue does not list
+        const QStringList before = QDir(world.folder() + u"/multiple"_qs).entryList(QDir::Files);
+        wizard &w = form<wizard>();
+        const QString question = u"A worksheet called Olympia already exists. Do you want to replace it?"_qs;
+        fillWizard(w, sampleDraft(QStringLiteral("OLYMPIA"), 4));
+        click(w.Label3[1]); // Cancel
+        QCOMPARE(world.messages.asked, QStringList(question));
+        QVERIFY(world.messages.shown.isEmpty());
+        QCOMPARE(QDir(world.folder() + u"/multiple"_qs).entryList(QDir::Files), before);
+        QCOMPARE(world.readFile(QStringLiteral("multiple/Olympia.txt")), theirs);
+        world.messages.answers = {true};
+        click(w.Label3[1]); // OK: replaced, still one entry
+        click(w.Label3[1]); // saved again as its own: no question
+        QCOMPARE(world.messages.asked, QStringList({question, question}));
+        QCOMPARE(world.messages.shown, QStringList(2, u"Your worksheet has been saved."_qs));
+        QCOMPARE(world.readFile(QStringLiteral("multiple/Olympia.txt")), worksheetBytes(w.draft()));
+        QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")), catalogue);
+        fillWizard(w, sampleDraft(QStringLiteral("delos")));
+        click(w.Label3[1]);
+        QCOMPARE(world.messages.asked.last(),
+                 u"A worksheet called Delos already exists. Do you want to replace it?"_qs);
+        QCOMPARE(world.readFile(QStringLiteral("multiple/Delos.txt")), theirs);
+        w.unloadScreen();
+        settle();
+        // Opened for editing and saved under its own title: replaced without a question.
+        worksheets &screen = form<worksheets>();
+        click(screen.Check1);
+        click(screen.Label2[1]);
+        QCOMPARE(form<wizard>().Text1->text(), u"OLYMPIA"_qs); // the title it was saved with
+        click(form<wizard>().Label3[1]);
+        QCOMPARE(world.messages.asked.size(), 3);
+        QCOMPARE(world.messages.shown.last(), u"Your worksheet has been saved."_qs);
+        QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")), catalogue);
+    }
+
     // The main menu's authoring entries
 
     void theMenuOpensTheWizardOverItselfAndTheCatalogueInsteadOfItselfAndExitReturns() {
@@ -239,6 +381,28 @@ class WorksheetScreens : public QObject {
                 click(screen.Label3[arrow == u'>' ? 1 : 0]);
             QCOMPARE(pageShown(screen), expected);
         }
+    }
+
+    void anEmptyCatalogueSaysHowToWriteTheFirstWorksheetUntilATitleIsListed() {
+        TestWorld world;
+        writeCatalogue(world, {});
+        worksheets &screen = form<worksheets>();
+        QLabel *note = screen.emptyCatalogueNote;
+        QVERIFY(note->isVisibleTo(&screen));
+        QCOMPARE(
+            note->text(),
+            u"There are no worksheets yet. Write one with the Multiple Choice Wizard on the main menu."_qs);
+        QCOMPARE(note->geometry().topLeft(), screen.Label2[1]->geometry().topLeft());
+        QVERIFY(note->sizeHint().width() <= note->width()); // one line, whole
+        screen.unloadScreen();
+        settle();
+        writeCatalogue(world, {u"Sculptors"_qs});
+        worksheets &listing = form<worksheets>();
+        QVERIFY(!listing.emptyCatalogueNote->isVisibleTo(&listing));
+        click(listing.Check2);
+        world.messages.answers = {true};
+        click(listing.Label2[1]);
+        QVERIFY(listing.emptyCatalogueNote->isVisibleTo(&listing));
     }
 
     void theTitlesStandInTwoColumnsOfTwelve() {

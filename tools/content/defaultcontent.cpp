@@ -67,7 +67,7 @@ QStringList writeDefaultContent(const QString &folder, const QString &questionSo
     // where there is none, and never opened for writing otherwise.
     QFile catalogue(root.filePath(QStringLiteral("multiple/track.txt")));
     if (!catalogue.exists()) {
-        if (!catalogue.open(QIODevice::WriteOnly | QIODevice::NewOnly) || catalogue.write("0\r\n") != 3)
+        if (!catalogue.open(QIODevice::WriteOnly | QIODevice::NewOnly) || catalogue.write(" 0 \r\n") != 5)
             problems << catalogue.fileName() + QStringLiteral(": ") + catalogue.errorString();
     }
     return problems;
