@@ -155,14 +155,17 @@ TEST(WmfState, RestoreDcBringsBackPenClipTextColourAndRasterOperationRelativeOrA
 // Inkscape writes SETROP2 with a reserved word after the operation; a value
 // outside 1..16 is refused and the operation in force stays.
 TEST(WmfState, SetRop2TakesOneToSixteenFromItsFirstWord) {
-    for (const auto &[words, rop, ok] : {std::tuple{std::initializer_list<int>{7, 0}, Rop2::XorPen, true},
-                                         std::tuple{std::initializer_list<int>{16}, Rop2::White, true},
-                                         std::tuple{std::initializer_list<int>{0}, Rop2::Not, false},
-                                         std::tuple{std::initializer_list<int>{17}, Rop2::Not, false},
-                                         std::tuple{std::initializer_list<int>{}, Rop2::Not, false}}) {
+    // The parameters are kept as bytes: an initializer_list inside a table
+    // would not outlive the table's own construction.
+    const auto bytes = [](std::initializer_list<int> values) { return B::words(values); };
+    for (const auto &[parameters, rop, ok] : {std::tuple{bytes({7, 0}), Rop2::XorPen, true},
+                                              std::tuple{bytes({16}), Rop2::White, true},
+                                              std::tuple{bytes({0}), Rop2::Not, false},
+                                              std::tuple{bytes({17}), Rop2::Not, false},
+                                              std::tuple{bytes({}), Rop2::Not, false}}) {
         MetafileBuilder b = page();
         b.record(0x0104, {6});
-        b.record(0x0104, words);
+        b.raw(0x0104, parameters);
         line(b);
         const ReadResult r = readMetafile(finish(b));
         EXPECT_EQ(r.ok(), ok) << problemName(r.problem);
