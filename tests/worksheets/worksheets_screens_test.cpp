@@ -37,7 +37,8 @@ WorksheetDraft sampleDraft(const QString &title, int correct = 2) {
     return draft;
 }
 
-void fillWizard(wizard &w, const WorksheetDraft &draft) {
+// Types the draft into the wizard's boxes and clicks Save.
+void saveInWizard(wizard &w, const WorksheetDraft &draft) {
     w.Text1->setText(draft.title);
     for (int q = 0; q < kQuestionsPerSet; ++q)
         w.Text2[q]->setText(draft.questions[q]);
@@ -45,6 +46,7 @@ void fillWizard(wizard &w, const WorksheetDraft &draft) {
         w.Text3[i]->setText(draft.answers[i]);
         w.Check1[i]->setChecked(draft.ticks[i]);
     }
+    click(w.Label3[1]);
 }
 
 QStringList numbered(int count) {
@@ -69,9 +71,8 @@ QByteArray writeCatalogue(const TestWorld &world, const QStringList &titles, boo
 
 QStringList shownEntries(const worksheets &screen) {
     QStringList shown;
-    for (int i = 1; i <= 24; ++i) {
+    for (int i = 1; i <= 24; ++i)
         if (screen.Label2[i]->isVisibleTo(&screen)) shown.append(screen.Label2[i]->caption());
-    }
     return shown;
 }
 
@@ -84,6 +85,8 @@ QString pageShown(const worksheets &screen) {
         .arg(screen.Label3[0]->isVisibleTo(&screen) ? u" <"_qs : QString(),
              screen.Label3[1]->isVisibleTo(&screen) ? u" >"_qs : QString(), screen.Label4->text());
 }
+
+const QString kSaved = u"Your worksheet has been saved."_qs;
 
 QColor rightEdgeColour(QWidget *tick) {
     const QImage look = tick->grab().toImage();
@@ -118,16 +121,14 @@ class WorksheetScreens : public QObject {
             {sampleDraft(QStringLiteral("Track")), titleProblem(u"Track"_qs)}};
         QStringList expected;
         for (const auto &[draft, message] : cases) {
-            fillWizard(w, draft);
-            click(w.Label3[1]);
+            saveInWizard(w, draft);
             expected.append(message);
             QCOMPARE(world.messages.shown, expected);
         }
         QVERIFY(expected.last().contains(u"Track"_qs));
         QCOMPARE(folder.entryList(QDir::Files), files);
         // Beyond the 1000-title limit the worksheet is written but not entered.
-        fillWizard(w, sampleDraft(QStringLiteral("One too many")));
-        click(w.Label3[1]);
+        saveInWizard(w, sampleDraft(QStringLiteral("One too many")));
         QCOMPARE(world.messages.shown.last(), u"There was a problem saving your worksheet"_qs);
         QVERIFY(folder.exists(QStringLiteral("One too many.txt")));
         QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")), catalogue);
@@ -138,10 +139,9 @@ class WorksheetScreens : public QObject {
         world.writeFile(QStringLiteral("multiple/track.txt"), " 1 \r\nOlder\r\n");
         wizard &w = form<wizard>();
         const WorksheetDraft draft = sampleDraft(QStringLiteral("Athens, Sparta"));
-        fillWizard(w, draft);
         for (int save = 1; save <= 2; ++save) {
-            click(w.Label3[1]);
-            QCOMPARE(world.messages.shown, QStringList(save, u"Your worksheet has been saved."_qs));
+            saveInWizard(w, draft);
+            QCOMPARE(world.messages.shown, QStringList(save, kSaved));
             QCOMPARE(world.readFile(QStringLiteral("multiple/Athens& Sparta.txt")), worksheetBytes(draft));
             QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")),
                      QByteArray(" 2 \r\nOlder\r\nAthens& Sparta\r\n"));
@@ -205,9 +205,8 @@ class WorksheetScreens : public QObject {
         typed.answers[0] = QStringLiteral("\"Know thyself");
         typed.answers[1] = QStringLiteral("\"Gnothi\" seauton");
         typed.answers[2] = QStringLiteral(" Thales, or \"Solon\" ");
-        fillWizard(form<wizard>(), typed);
-        click(form<wizard>().Label3[1]);
-        QCOMPARE(world.messages.shown, QStringList(u"Your worksheet has been saved."_qs));
+        saveInWizard(form<wizard>(), typed);
+        QCOMPARE(world.messages.shown, QStringList(kSaved));
         const QByteArray saved = world.readFile(QStringLiteral("multiple/Sayings.txt"));
         form<wizard>().unloadScreen();
         settle();
@@ -231,8 +230,7 @@ class WorksheetScreens : public QObject {
         world.messages.answers = {true};
         click(screen.Label2[1]);
         QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")), QByteArray(" 0 \r\n"));
-        QCOMPARE(world.messages.shown,
-                 QStringList({u"Your worksheet has been saved."_qs, u"Your worksheet has been saved."_qs}));
+        QCOMPARE(world.messages.shown, QStringList(2, kSaved));
     }
 
     // A title added by another program in the Windows code page beside this
@@ -245,11 +243,9 @@ class WorksheetScreens : public QObject {
         for (const QString &title : {u"Caf\u00E9 grec"_qs, u"D\u00E9los"_qs})
             world.writeFile(u"multiple/"_qs + title + u".txt"_qs, worksheetBytes(sampleDraft(title)));
         wizard &w = form<wizard>();
-        fillWizard(w, sampleDraft(u"Ath\u00E8nes"_qs));
-        click(w.Label3[1]);
-        fillWizard(w, sampleDraft(u"\u1F08\u03B8\u1FC6\u03BD\u03B1\u03B9"_qs));
-        click(w.Label3[1]);
-        QCOMPARE(world.messages.shown, QStringList(2, u"Your worksheet has been saved."_qs));
+        saveInWizard(w, sampleDraft(u"Ath\u00E8nes"_qs));
+        saveInWizard(w, sampleDraft(u"\u1F08\u03B8\u1FC6\u03BD\u03B1\u03B9"_qs));
+        QCOMPARE(world.messages.shown, QStringList(2, kSaved));
         // Older copies read the Windows code page: only the Greek title needs UTF-8.
         QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")),
                  " 4 " + before.mid(3) +
@@ -276,8 +272,7 @@ class WorksheetScreens : public QObject {
             TestWorld world;
             world.writeFile(QStringLiteral("multiple/track.txt"), catalogue);
             world.writeFile(u"multiple/"_qs + first + u".txt"_qs, worksheetBytes(sampleDraft(first)));
-            fillWizard(form<wizard>(), sampleDraft(QStringLiteral("New 1")));
-            click(form<wizard>().Label3[1]);
+            saveInWizard(form<wizard>(), sampleDraft(QStringLiteral("New 1")));
             QCOMPARE(world.messages.shown, QStringList(u"There was a problem saving your worksheet"_qs));
             QVERIFY(QFile::exists(world.folder() + QStringLiteral("/multiple/New 1.txt")));
             worksheets &screen = form<worksheets>();
@@ -300,13 +295,12 @@ class WorksheetScreens : public QObject {
         TestWorld world;
         const QByteArray catalogue = writeCatalogue(world, {u"Olympia"_qs});
         const QByteArray theirs = world.readFile(QStringLiteral("multiple/Olympia.txt"));
-        world.writeFile(QStringLiteral("multiple/Delos.txt"),
-                        theirs); // a worksheet the catalogue does not list
+        // Delos: a worksheet the catalogue does not list.
+        world.writeFile(QStringLiteral("multiple/Delos.txt"), theirs);
         const QStringList before = QDir(world.folder() + u"/multiple"_qs).entryList(QDir::Files);
         wizard &w = form<wizard>();
         const QString question = u"A worksheet called Olympia already exists. Do you want to replace it?"_qs;
-        fillWizard(w, sampleDraft(QStringLiteral("OLYMPIA"), 4));
-        click(w.Label3[1]); // Cancel
+        saveInWizard(w, sampleDraft(QStringLiteral("OLYMPIA"), 4)); // Cancel
         QCOMPARE(world.messages.asked, QStringList(question));
         QVERIFY(world.messages.shown.isEmpty());
         QCOMPARE(QDir(world.folder() + u"/multiple"_qs).entryList(QDir::Files), before);
@@ -315,11 +309,10 @@ class WorksheetScreens : public QObject {
         click(w.Label3[1]); // OK: replaced, still one entry
         click(w.Label3[1]); // saved again as its own: no question
         QCOMPARE(world.messages.asked, QStringList({question, question}));
-        QCOMPARE(world.messages.shown, QStringList(2, u"Your worksheet has been saved."_qs));
+        QCOMPARE(world.messages.shown, QStringList(2, kSaved));
         QCOMPARE(world.readFile(QStringLiteral("multiple/Olympia.txt")), worksheetBytes(w.draft()));
         QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")), catalogue);
-        fillWizard(w, sampleDraft(QStringLiteral("delos")));
-        click(w.Label3[1]);
+        saveInWizard(w, sampleDraft(QStringLiteral("delos")));
         QCOMPARE(world.messages.asked.last(),
                  u"A worksheet called Delos already exists. Do you want to replace it?"_qs);
         QCOMPARE(world.readFile(QStringLiteral("multiple/Delos.txt")), theirs);
@@ -332,7 +325,7 @@ class WorksheetScreens : public QObject {
         QCOMPARE(form<wizard>().Text1->text(), u"OLYMPIA"_qs); // the title it was saved with
         click(form<wizard>().Label3[1]);
         QCOMPARE(world.messages.asked.size(), 3);
-        QCOMPARE(world.messages.shown.last(), u"Your worksheet has been saved."_qs);
+        QCOMPARE(world.messages.shown.last(), kSaved);
         QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")), catalogue);
     }
 
@@ -441,8 +434,8 @@ class WorksheetScreens : public QObject {
         TestWorld world;
         writeCatalogue(world, {u"Sculptors"_qs}, true, 3);
         worksheets &screen = form<worksheets>();
-        QCOMPARE(rightEdgeColour(screen.Check1), QColor(39, 63, 137));
-        QCOMPARE(rightEdgeColour(screen.Check2), QColor(39, 63, 137));
+        for (QWidget *tick : {screen.Check1, screen.Check2})
+            QCOMPARE(rightEdgeColour(tick), QColor(39, 63, 137));
         click(screen.Check1);
         click(screen.Check1);
         QVERIFY(!screen.Check1->isChecked());
