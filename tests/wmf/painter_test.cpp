@@ -16,6 +16,8 @@
 #include <QTextLayout>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace wmf;
 
 namespace {
@@ -55,23 +57,17 @@ const QString kSamples = QStringLiteral(WMF_SAMPLES_DIR);
 
 } // namespace
 
-TEST(WmfPainter, AtItsOwnSizeOfFifteenTwipsAPixelShapesLandWhereTheirTwipsSay) {
+TEST(WmfPainter, ShapesLandWhereTheirTwipsSayAtFifteenAPixelOrScaledOntoALargerRectangle) {
     Writer w(1500, 750);
     w.setNullPen();
     w.setBrush({255, 0, 0});
     w.rectangle(150, 150, 750, 450);
     EXPECT_EQ(pixelSize(readMetafile(w.bytes()).list), QSize(100, 50));
-    const QImage image = render(w);
-    ASSERT_EQ(image.size(), QSize(100, 50));
-    EXPECT_EQ(inkOf(image, Qt::red), QRect(QPoint(10, 10), QPoint(49, 29)));
-    EXPECT_EQ(image.pixelColor(70, 40).alpha(), 0);
-}
+    const QImage own = render(w);
+    ASSERT_EQ(own.size(), QSize(100, 50));
+    EXPECT_EQ(inkOf(own, Qt::red), QRect(QPoint(10, 10), QPoint(49, 29)));
+    EXPECT_EQ(own.pixelColor(70, 40).alpha(), 0);
 
-TEST(WmfPainter, DrawingOntoALargerRectangleScalesThePictureAndAMissingFileDrawsNothing) {
-    Writer w(1500, 750);
-    w.setNullPen();
-    w.setBrush({0, 0, 255});
-    w.rectangle(150, 150, 750, 450);
     const QString file = QDir::temp().filePath(QStringLiteral("wmf_painter_scale.wmf"));
     ASSERT_FALSE(w.save(file).has_value());
     QImage image(300, 200, QImage::Format_ARGB32_Premultiplied);
@@ -83,7 +79,7 @@ TEST(WmfPainter, DrawingOntoALargerRectangleScalesThePictureAndAMissingFileDraws
     EXPECT_TRUE(renderMetafile(QStringLiteral("/nonexistent/page.wmf")).isNull());
     painter.end();
     QFile::remove(file);
-    EXPECT_EQ(inkOf(image, Qt::blue), QRect(QPoint(70, 70), QPoint(149, 109)));
+    EXPECT_EQ(inkOf(image, Qt::red), QRect(QPoint(70, 70), QPoint(149, 109)));
 }
 
 TEST(WmfPainter, NothingOutsideTheClipRectangleShows) {
@@ -164,6 +160,18 @@ struct LigatureCase {
 constexpr LigatureCase kLigatureFaces[] = {
     {"Tahoma", 400}, {"Tahoma", 700}, {"Verdana", 400}, {"Arial", 400}};
 
+// Each character's advance as the font sets the text, rounded to whole pixels.
+std::vector<int> advancesOf(const QString &text, const QFont &font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    std::vector<int> advances;
+    for (int i = 0; i < text.size(); ++i)
+        advances.push_back(int(std::lround(line.cursorToX(i + 1)) - std::lround(line.cursorToX(i))));
+    return advances;
+}
+
 QFont faceAt60(const LigatureCase &c) {
     QFont font(QString::fromLatin1(c.face));
     font.setPixelSize(60);
@@ -185,18 +193,12 @@ TEST(WmfPainter, TextWithAdvancesDrawsEveryCharacterAtItsOwnAdvanceWhateverLigat
             unjoined.setKerning(false);
             unjoined.setStyleStrategy(QFont::PreferNoShaping);
             const QString text = QString::fromLatin1(word);
-            QTextLayout layout(text, unjoined);
-            layout.beginLayout();
-            const QTextLine line = layout.createLine();
-            layout.endLayout();
-            std::vector<int> own, wider;
+            const std::vector<int> own = advancesOf(text, unjoined);
+            std::vector<int> wider;
             std::vector<std::pair<int, QString>> alone;
-            for (qsizetype i = 0, x = 10; i < text.size(); ++i) {
-                own.push_back(
-                    int(std::lround(line.cursorToX(int(i) + 1)) - std::lround(line.cursorToX(int(i)))));
-                wider.push_back(own.back() + 5);
+            for (qsizetype i = 0, x = 10; i < text.size(); x += wider.back(), ++i) {
+                wider.push_back(own[i] + 5);
                 alone.emplace_back(int(x), QString(text[i]));
-                x += wider.back();
             }
             EXPECT_LT(meanGreyDifference(textRecordPicture(c.face, c.weight, word, own),
                                          piecesPicture(unjoined, {{10, text}})),
@@ -218,13 +220,9 @@ TEST(WmfPainter, LettersAWriterJoinedInALigatureAreDrawnTogetherNotOnTheNextLett
         unjoined.setKerning(false);
         unjoined.setStyleStrategy(QFont::PreferNoShaping);
         const int pair = int(std::lround(QFontMetricsF(font).horizontalAdvance(QStringLiteral("fi"))));
-        QTextLayout rest(QStringLiteral("nir"), unjoined);
-        rest.beginLayout();
-        const QTextLine line = rest.createLine();
-        rest.endLayout();
         std::vector<int> dx = {pair, 0};
-        for (int i = 0; i < 3; ++i)
-            dx.push_back(int(std::lround(line.cursorToX(i + 1)) - std::lround(line.cursorToX(i))));
+        for (int advance : advancesOf(QStringLiteral("nir"), unjoined))
+            dx.push_back(advance);
 
         QImage expected = piecesPicture(unjoined, {{10 + pair, QStringLiteral("nir")}});
         QPainter ligature(&expected);
@@ -277,6 +275,16 @@ DisplayList gradientInATriangle(bool page = true) {
     return readMetafile(b.placeable(0, 0, 120, 100, 96)).list;
 }
 
+// A rectangle without outline that inverts what lies under it, in twips at 15 a pixel.
+Item invertedBox(double left, double top, double right, double bottom) {
+    Shape shape;
+    shape.kind = Shape::Kind::Rectangle;
+    shape.pen.style = PenStyle::Null;
+    shape.rop = Rop2::Not;
+    shape.box = {left * 15, top * 15, right * 15, bottom * 15};
+    return {shape, {}};
+}
+
 double distanceToEdge(const QPolygonF &polygon, QPointF p) {
     double best = 1e9;
     for (qsizetype i = 0; i < polygon.size(); ++i) {
@@ -318,14 +326,9 @@ QImage drawnWith(const DisplayList &list, const MixingCase &c) {
 // (more runs than paper draws as images one by one).
 TEST(WmfPainter, AGradientXoredIntoAShapeShowsInsideTheShapeAndNothingOutside) {
     DisplayList many = gradientInATriangle();
-    Shape square;
-    square.kind = Shape::Kind::Rectangle;
-    square.pen.style = PenStyle::Null;
-    square.rop = Rop2::Not;
     for (int i = 0; i < 40; ++i) {
         many.items.push_back({TextRun{}, {}});
-        square.box = {(1 + 3 * i) * 15.0, 92 * 15.0, (3 + 3 * i) * 15.0, 98 * 15.0};
-        many.items.push_back({square, {}});
+        many.items.push_back(invertedBox(1 + 3 * i, 92, 3 + 3 * i, 98));
     }
     for (const auto &[list, c] : {std::pair{gradientInATriangle(), kMixingCases[0]},
                                   std::pair{gradientInATriangle(), kMixingCases[1]},
@@ -394,12 +397,7 @@ TEST(WmfPainter, NotInvertsWhatLiesUnderNopDrawsNothingAndCopyPenDrawsAgain) {
 // colour without opacity.
 TEST(WmfPainter, OnATransparentImageMixedShapesLeaveOpaqueColoursOrNothing) {
     DisplayList list = gradientInATriangle(false);
-    Shape strip;
-    strip.kind = Shape::Kind::Rectangle;
-    strip.box = {0, 95 * 15, 120 * 15, 100 * 15};
-    strip.pen.style = PenStyle::Null;
-    strip.rop = Rop2::Not;
-    list.items.push_back({strip, {}});
+    list.items.push_back(invertedBox(0, 95, 120, 100));
     const QImage image = renderDisplayList(list);
     EXPECT_EQ(image.pixel(5, 5), 0u);
     EXPECT_EQ(image.pixel(20, 20), 0u);
@@ -467,10 +465,9 @@ TEST(WmfPainter, PicturesAreStretchedOntoTheirRectangle) {
                                                "0000ff ffff00");
     ASSERT_TRUE(w.picture(0, 0, 1500, 1500, rgb, 2, 2));
     const QImage image = render(w);
-    EXPECT_EQ(image.pixelColor(20, 20), QColor(255, 0, 0));
-    EXPECT_EQ(image.pixelColor(80, 20), QColor(0, 255, 0));
-    EXPECT_EQ(image.pixelColor(20, 80), QColor(0, 0, 255));
-    EXPECT_EQ(image.pixelColor(80, 80), QColor(255, 255, 0));
+    for (const auto &[x, y, colour] : {std::tuple{20, 20, Qt::red}, {80, 20, Qt::green}, {20, 80, Qt::blue},
+                                       {80, 80, Qt::yellow}})
+        EXPECT_EQ(image.pixelColor(x, y), QColor(colour)) << x << "," << y;
 }
 
 TEST(WmfPainter, ContentPicturesLoadMetafilesOfAnyLetterCaseAtTheirOwnSize) {
