@@ -465,8 +465,8 @@ TEST(WmfPainter, PicturesAreStretchedOntoTheirRectangle) {
                                                "0000ff ffff00");
     ASSERT_TRUE(w.picture(0, 0, 1500, 1500, rgb, 2, 2));
     const QImage image = render(w);
-    for (const auto &[x, y, colour] : {std::tuple{20, 20, Qt::red}, {80, 20, Qt::green}, {20, 80, Qt::blue},
-                                       {80, 80, Qt::yellow}})
+    for (const auto &[x, y, colour] :
+         {std::tuple{20, 20, Qt::red}, {80, 20, Qt::green}, {20, 80, Qt::blue}, {80, 80, Qt::yellow}})
         EXPECT_EQ(image.pixelColor(x, y), QColor(colour)) << x << "," << y;
 }
 
