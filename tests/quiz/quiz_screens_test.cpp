@@ -37,13 +37,25 @@ void click(LabelButton *button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-// The topic menu's "Multiple Choice", on the sample set written to disc.
+// The topic menu's "Multiple Choice".
+void chooseMultipleChoice() {
+    form<phidias>().showScreen();
+    QTest::mouseClick(form<phidias>().label3[0], Qt::LeftButton);
+}
+
+// The quiz on the sample set written to disc.
 multiple &openQuiz(TestWorld &world, const QString &title = u"Phidias the sculptor"_qs,
                    const std::array<QuestionSetEntry, 10> &entries = sampleSet()) {
     world.writeFile(u"multiple/phidias.txt"_qs, questionSetBytes(title, entries));
-    form<phidias>().showScreen();
-    QTest::mouseClick(form<phidias>().label3[0], Qt::LeftButton);
+    chooseMultipleChoice();
     return form<multiple>();
+}
+
+// Every quiz screen closed, the topic menu in front again.
+void expectBackOnTheTopicMenu() {
+    settle();
+    QVERIFY(!isLoaded<multiple>() && !isLoaded<Welldone>() && !isLoaded<Wrong>());
+    QCOMPARE(Stage::current().frontScreen(), &form<phidias>());
 }
 
 // Answers the questions from the current one to 10: right where `right` holds
@@ -118,21 +130,18 @@ class QuizScreens : public QObject {
 
     void aMissingOrShortQuestionSetGivesAMessageAndNoQuiz() {
         TestWorld world(false);
-        form<phidias>().showScreen();
-        QTest::mouseClick(form<phidias>().label3[0], Qt::LeftButton);
+        chooseMultipleChoice();
         QVERIFY(!isLoaded<multiple>());
         QCOMPARE(world.messages.shown, QStringList{u"This question set could not be read."_qs});
 
         QByteArray bytes = questionSetBytes(u"Short"_qs, sampleSet());
         bytes.chop(3);
         world.writeFile(u"multiple/phidias.txt"_qs, bytes);
-        QTest::mouseClick(form<phidias>().label3[0], Qt::LeftButton);
-        QVERIFY(!isLoaded<multiple>());
+        chooseMultipleChoice();
         QCOMPARE(world.messages.shown.size(), 2);
-        QCOMPARE(Stage::current().frontScreen(), &form<phidias>());
+        expectBackOnTheTopicMenu();
         // The file was closed: it can be replaced and read at once.
-        world.writeFile(u"multiple/phidias.txt"_qs, questionSetBytes(u"Phidias"_qs, sampleSet()));
-        QTest::mouseClick(form<phidias>().label3[0], Qt::LeftButton);
+        openQuiz(world, u"Phidias"_qs);
         QVERIFY(isLoaded<multiple>());
     }
 
@@ -158,12 +167,8 @@ class QuizScreens : public QObject {
 
         // "Exit" in the middle scores nothing and shows nothing else.
         click(quiz.Label3[2]);
-        settle();
-        QVERIFY(!isLoaded<multiple>());
-        QVERIFY(!isLoaded<Welldone>());
-        QVERIFY(!isLoaded<Wrong>());
+        expectBackOnTheTopicMenu();
         QCOMPARE(Module1.Score, 0);
-        QCOMPARE(Stage::current().frontScreen(), &form<phidias>());
     }
 
     void aCorrectAnswerThatIsNoDigitMarksTheQuestionWrong() {
@@ -199,12 +204,13 @@ class QuizScreens : public QObject {
         QFETCH(QString, sentence);
         TestWorld world(false);
         finishQuiz(openQuiz(world), right);
-        QVERIFY(!isLoaded<multiple>());
         QCOMPARE(Module1.Score, right.size());
         QCOMPARE(Module1.MaxScore, 10);
         Welldone &results = form<Welldone>();
         QCOMPARE(Stage::current().frontScreen(), &results);
         QCOMPARE(results.Label1->text(), sentence);
+        QVERIFY(results.Label5->isVisible());
+        QCOMPARE(results.Text1->isVisible(), right.size() == 10);
         Wrong &wrong = form<Wrong>();
         QVERIFY(!wrong.isVisible());
         QCOMPARE(wrong.Label6->text(), u"Phidias the sculptor"_qs);
@@ -215,11 +221,7 @@ class QuizScreens : public QObject {
         }
         if (right.size() == 10) {
             QCOMPARE(results.Label3[0]->caption(), u"Print Certificate"_qs);
-            QVERIFY(results.Label3[0]->isVisible());
-            QVERIFY(results.Text1->isVisible());
-            QVERIFY(results.Label2->isVisible());
-            QVERIFY(!results.Label6->isVisible());
-            QVERIFY(results.Label5->isVisible());
+            QVERIFY(results.Label3[0]->isVisible() && results.Label2->isVisible() && !results.Label6->isVisible());
             QVERIFY(results.Label5->text().isEmpty());
             QCOMPARE(Module1.QuizHeading, u"Lives of Hellas"_qs);
             // The timers: on view, then the picture, then the name's focus and highlighted buttons.
@@ -238,17 +240,12 @@ class QuizScreens : public QObject {
             QCOMPARE(results.Label3[0]->caption(), u"Check Wrong Answers"_qs);
             QCOMPARE(results.Label5->text(),
                      u"Click the button above to check which questions you answered incorrectly."_qs);
-            QVERIFY(results.Label5->isVisible());
-            QVERIFY(!results.Text1->isVisible());
             // "Check Wrong Answers" shows the rows; their "Exit" returns past the results.
             click(results.Label3[0]);
             QCOMPARE(Stage::current().frontScreen(), &wrong);
             QVERIFY(wrong.Label2[9 - right.size()]->isVisible());
             click(wrong.Label3[1]);
-            settle();
-            QVERIFY(!isLoaded<Welldone>());
-            QVERIFY(!isLoaded<Wrong>());
-            QCOMPARE(Stage::current().frontScreen(), &form<phidias>());
+            expectBackOnTheTopicMenu();
         }
     }
 
@@ -257,10 +254,7 @@ class QuizScreens : public QObject {
         finishQuiz(openQuiz(world), {2});
         QVERIFY(isLoaded<Wrong>());
         click(form<Welldone>().Label3[1]);
-        settle();
-        QVERIFY(!isLoaded<Welldone>());
-        QVERIFY(!isLoaded<Wrong>());
-        QCOMPARE(Stage::current().frontScreen(), &form<phidias>());
+        expectBackOnTheTopicMenu();
 
         finishQuiz(openQuiz(world, u"Second"_qs), {1, 2, 3, 5, 6, 7, 8, 9, 10});
         QCOMPARE(Module1.Score, 9);
@@ -322,8 +316,7 @@ class QuizScreens : public QObject {
         if (qEnvironmentVariableIsEmpty("HELLAS_TEST_CONTENT"))
             QSKIP("run through ctest for the generated content");
         TestWorld world;
-        form<phidias>().showScreen();
-        QTest::mouseClick(form<phidias>().label3[0], Qt::LeftButton);
+        chooseMultipleChoice();
         QVERIFY(world.messages.shown.isEmpty());
         QVERIFY(!form<multiple>().Label6->text().isEmpty());
         QVERIFY(!form<multiple>().Picture1->picture().isNull());
