@@ -221,7 +221,8 @@ class QuizScreens : public QObject {
         }
         if (right.size() == 10) {
             QCOMPARE(results.Label3[0]->caption(), u"Print Certificate"_qs);
-            QVERIFY(results.Label3[0]->isVisible() && results.Label2->isVisible() && !results.Label6->isVisible());
+            QVERIFY(results.Label3[0]->isVisible() && results.Label2->isVisible() &&
+                    !results.Label6->isVisible());
             QVERIFY(results.Label5->text().isEmpty());
             QCOMPARE(Module1.QuizHeading, u"Lives of Hellas"_qs);
             // The timers: on view, then the picture, then the name's focus and highlighted buttons.

@@ -60,6 +60,11 @@ bool visible(QWidget *control) {
     return control->isVisibleTo(control->parentWidget());
 }
 
+void expectHidden(std::initializer_list<QWidget *> controls) {
+    for (QWidget *control : controls)
+        QVERIFY2(!visible(control), qPrintable(control->objectName()));
+}
+
 QSizeF ownSizeOf(const QString &programPath) {
     const wmf::ReadResult read = wmf::readMetafileFile(contentPath(programPath));
     return {read.list.widthTwips, read.list.heightTwips};
@@ -107,10 +112,8 @@ class Viewers : public QObject {
         expectPage(viewer, QStringLiteral("key phidiasa.wmf"), 1, 2);
         QCOMPARE(viewer.Image1->size(), viewer.Image1->picture().size());
         QCOMPARE(viewer.Image1->pos(), QPoint(8, 0));
-        QVERIFY(!visible(viewer.Image2));
         QVERIFY(visible(viewer.Label1));
-        QVERIFY(!visible(viewer.Picture1));
-        QVERIFY(!visible(viewer.Picture2));
+        expectHidden({viewer.Image2, viewer.Picture1, viewer.Picture2});
         QVERIFY(!viewer.Timer1->isActive());
         QCOMPARE(viewer.backColour(), QColor(39, 63, 137));
 
@@ -139,9 +142,7 @@ class Viewers : public QObject {
         teacher &notes = teachersNotes();
         QCOMPARE(Module1.PageNumber, 1);
         QCOMPARE(notes.Image1->source(), QStringLiteral("wmf\\phidiasa.wmf"));
-        QVERIFY(!visible(notes.Label1));
-        QVERIFY(!visible(notes.Label3[Next]));
-        QVERIFY(!visible(notes.Label3[Previous]));
+        expectHidden({notes.Label1, notes.Label3[Next], notes.Label3[Previous]});
         QVERIFY(visible(notes.Label3[Print]));
         QVERIFY(form<phidias>().isVisible());
     }
@@ -201,16 +202,12 @@ class Viewers : public QObject {
         QCOMPARE(viewer.Picture2->source(), QStringLiteral("logo\\larkspur2.bmp"));
         QVERIFY(!viewer.Picture2->picture().isNull());
         QCOMPARE(viewer.backColour(), QColor(49, 130, 212));
-        QVERIFY(!visible(viewer.Label1));
-        QVERIFY(!visible(viewer.Label3[Next]));
-        QVERIFY(!visible(viewer.Label3[Previous]));
-        QVERIFY(!visible(viewer.Picture1));
+        expectHidden({viewer.Label1, viewer.Label3[Next], viewer.Label3[Previous], viewer.Picture1});
 
         tick(viewer);
         QCOMPARE(viewer.Picture1->source(), QStringLiteral("logo\\lark0001.gif"));
         QVERIFY(!viewer.Picture1->picture().isNull());
-        QVERIFY(visible(viewer.Picture1));
-        QVERIFY(visible(viewer.Picture2));
+        QVERIFY(visible(viewer.Picture1) && visible(viewer.Picture2));
         tick(viewer, 18);
         QCOMPARE(viewer.Picture1->source(), QStringLiteral("logo\\lark0019.gif"));
         tick(viewer);
