@@ -11,17 +11,10 @@ TEST(QuizMarking, OnlyTheOptionNamedByADigitFromOneToFourEarnsTheMark) {
         int selected;
         int mark;
     };
-    const Case cases[] = {{u"3"_qs, 3, 1},
-                          {u"3"_qs, 2, 0},
-                          {u" 4 "_qs, 4, 1},
-                          {u"1"_qs, 1, 1},
-                          {u"1"_qs, 5, 0},
-                          {u"4"_qs, 5, 0},
-                          {u"5"_qs, 5, 0},
-                          // A whole number however written: the wizard ticks C for "03" too.
-                          {u"03"_qs, 3, 1},
-                          {u"03"_qs, 1, 0},
-                          {u" 0002"_qs, 2, 1}};
+    // A whole number however written counts: the wizard ticks C for "03" too.
+    const Case cases[] = {{u"3"_qs, 3, 1},  {u"3"_qs, 2, 0},    {u" 4 "_qs, 4, 1}, {u"1"_qs, 1, 1},
+                          {u"1"_qs, 5, 0},  {u"4"_qs, 5, 0},    {u"5"_qs, 5, 0},   {u"03"_qs, 3, 1},
+                          {u"03"_qs, 1, 0}, {u" 0002"_qs, 2, 1}};
     for (const Case &c : cases)
         EXPECT_EQ(mark(c.correct, c.selected), c.mark) << c.correct.toStdString() << " / " << c.selected;
     // A field that is no digit from 1 to 4 marks every choice wrong.

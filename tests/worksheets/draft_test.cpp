@@ -205,13 +205,12 @@ class DraftMaker {
 // file, an empty box, a box holding "&" or a line break, not one tick.
 bool mustRefuse(const WorksheetDraft &draft) {
     if (draft.title.isEmpty() || !titleProblem(draft.title).isEmpty()) return true;
-    for (const QString *box = draft.questions.data(); box != draft.questions.data() + kQuestionsPerSet;
-         ++box) {
-        if (box->isEmpty() || box->contains(u'&') || box->contains(u'\n')) return true;
-    }
-    for (const QString &answer : draft.answers) {
-        if (answer.isEmpty() || answer.contains(u'&') || answer.contains(u'\n')) return true;
-    }
+    const auto unfit = [](const QString &box) {
+        return box.isEmpty() || box.contains(u'&') || box.contains(u'\n');
+    };
+    if (std::any_of(draft.questions.begin(), draft.questions.end(), unfit) ||
+        std::any_of(draft.answers.begin(), draft.answers.end(), unfit))
+        return true;
     for (int q = 0; q < kQuestionsPerSet; ++q) {
         if (std::count(draft.ticks.begin() + 4 * q, draft.ticks.begin() + 4 * q + 4, true) != 1) return true;
     }
