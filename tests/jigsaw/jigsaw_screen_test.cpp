@@ -44,6 +44,17 @@ QImage quarteredPicture() {
     return image;
 }
 
+// Which of Check Score, New Picture, Answer and the score line are in view.
+QString controlsShown(const jigsaw &screen) {
+    QStringList shown;
+    for (auto [control, name] : {std::pair<QWidget *, const char *>{screen.Label3[2], "check"},
+                                 {screen.Label3[3], "new picture"},
+                                 {screen.Label3[4], "answer"},
+                                 {screen.Label7, "score line"}})
+        if (control->isVisible()) shown << QString::fromLatin1(name);
+    return shown.join(u", "_qs);
+}
+
 bool near(QColor a, QColor b) {
     return std::abs(a.red() - b.red()) < 40 && std::abs(a.green() - b.green()) < 40 &&
            std::abs(a.blue() - b.blue()) < 40;
@@ -65,10 +76,7 @@ class JigsawScreen : public QObject {
         QVERIFY(screen.Image1[0]->picture().isNull());
         for (int i = 0; i < 12; ++i)
             QCOMPARE(screen.Frame1[i]->pos(), pixels(JigsawBoard::home(11 - i)));
-        QVERIFY(!screen.Label3[2]->isVisible());
-        QVERIFY(!screen.Label3[4]->isVisible());
-        QVERIFY(screen.Label3[3]->isVisible());
-        QVERIFY(!screen.Label7->isVisible());
+        QCOMPARE(controlsShown(screen), u"new picture"_qs);
 
         // Buttons highlight under the pointer and clear over the background.
         for (LabelButton *button : screen.Label3)
@@ -188,32 +196,26 @@ class JigsawScreen : public QObject {
         drag(&screen, screen.Frame1[0], screen.Frame1[0]->pos() + QPoint(70, 70));
         click(screen.Label3[2]);
         QCOMPARE(screen.Label7->text(), u" 0 out of 12 scored "_qs);
-        QVERIFY(screen.Label7->isVisible());
-        QVERIFY(screen.Label3[4]->isVisible());
-        QVERIFY(!screen.Label3[3]->isVisible());
+        QCOMPARE(controlsShown(screen), u"check, answer, score line"_qs);
 
         click(screen.Label3[4]);
         for (int i = 0; i < 12; ++i)
             QCOMPARE(screen.Frame1[i]->pos(), pixels(JigsawBoard::home(i)));
-        QVERIFY(!screen.Label7->isVisible());
+        QCOMPARE(controlsShown(screen), u"check, new picture"_qs);
         click(screen.Label3[2]);
         QCOMPARE(screen.Label7->text(), u" 12 out of 12 scored "_qs);
         QCOMPARE(Module1.Score, 12);
-        QVERIFY(screen.Label3[3]->isVisible());
-        QVERIFY(!screen.Label3[4]->isVisible());
+        QCOMPARE(controlsShown(screen), u"check, new picture, score line"_qs);
 
         // Merely passing over a piece hides the answer and the score line.
         moveOver(screen.Frame1[9], {20, 20});
-        QVERIFY(!screen.Label7->isVisible());
-        QVERIFY(!screen.Label3[4]->isVisible());
-        QVERIFY(screen.Label3[3]->isVisible());
+        QCOMPARE(controlsShown(screen), u"check, new picture"_qs);
 
         // Start Again reshuffles and hides Check Score; New Picture brings another.
-        QVERIFY(screen.Label3[2]->isVisible());
         world.random.values = {stepDraw(2)};
         click(screen.Label3[1]);
         QCOMPARE(Module1.Score, 0);
-        QVERIFY(!screen.Label3[2]->isVisible());
+        QCOMPARE(controlsShown(screen), u"new picture"_qs);
         QCOMPARE(screen.Frame1[0]->pos(), pixels(JigsawBoard::home(2)));
         QCOMPARE(JigsawBoard::CurrentPicture, 1);
         Module1.Score = 5;
