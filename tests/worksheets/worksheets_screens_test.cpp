@@ -150,13 +150,20 @@ class WorksheetScreens : public QObject {
         }
     }
 
-    void theBoxesTakeNoMoreThanTheirLimits() {
+    void theBoxesFollowTheirGridAndTakeNoMoreThanTheirLimits() {
         TestWorld world;
         wizard &w = form<wizard>();
         for (auto [box, limit] : {std::pair{w.Text1, 25}, {w.Text2[3], 60}, {w.Text3[17], 30}}) {
             QTest::keyClicks(box, QString(limit + 1, u'x'));
             QCOMPARE(box->text().size(), limit);
         }
+        // Question 7: column 1, row 1; answer D: answer column 1, answer row 1.
+        QCOMPARE(w.Text2[6]->geometry(), toPixels(TwipRect{240 + 5880, 840 + 1440, 5655, 375}));
+        QCOMPARE(w.Text3[27]->geometry(),
+                 toPixels(TwipRect{720 + 2880 + 5880, 1230 + 330 + 1440, 2295, 330}));
+        QCOMPARE(w.Check1[27]->geometry(),
+                 toPixels(TwipRect{480 + 2850 + 5880, 1230 + 330 + 1440, 255, 315}));
+        QCOMPARE(rightEdgeColour(w.Check1[0]), QColor(39, 63, 137));
     }
 
     void enterAndTabMoveThroughTheBoxesInTheirOrder() {
@@ -182,16 +189,6 @@ class WorksheetScreens : public QObject {
         QCOMPARE(press(w.Text3[3], Qt::Key_Tab), w.Text2[1]);
         QCOMPARE(press(w.Text3[39], Qt::Key_Tab), w.Check1[0]);
         QCOMPARE(press(w.Check1[7], Qt::Key_Tab), w.Check1[8]);
-    }
-
-    void theQuestionGridFollowsItsColumnsAndRows() {
-        TestWorld world;
-        wizard &w = form<wizard>();
-        // Question 7: column 1, row 1; answer D: answer column 1, answer row 1.
-        QCOMPARE(w.Text2[6]->geometry(), toPixels(TwipRect{240 + 5880, 840 + 1440, 5655, 375}));
-        QCOMPARE(w.Text3[27]->geometry(), toPixels(TwipRect{720 + 2880 + 5880, 1230 + 330 + 1440, 2295, 330}));
-        QCOMPARE(w.Check1[27]->geometry(), toPixels(TwipRect{480 + 2850 + 5880, 1230 + 330 + 1440, 255, 315}));
-        QCOMPARE(rightEdgeColour(w.Check1[0]), QColor(39, 63, 137));
     }
 
     // What was typed comes back: a leading double quote was once taken as
