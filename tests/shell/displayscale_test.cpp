@@ -129,19 +129,21 @@ TEST(ZoomSetting, ReadsFitAndNumbersWithinRangeOnly) {
     }
 }
 
-// The command line, then the user's file, then the first system file that names
-// the zoom: a file without the key leaves it to the next.
-TEST(ZoomSetting, CommandLineWinsThenTheUsersFileThenTheFirstSystemFileKeyByKey) {
+// The command line, then the user's file, then the first system file that holds
+// the key: a file without it leaves it to the next.
+TEST(LaunchSettings, TheCommandLineThenTheUsersFileThenTheFirstSystemFileWinKeyByKey) {
     FakeMachine machine;
     EXPECT_EQ(zoomSetting({}), QString());
-    machine.writeSettings(u"system"_qs, "[General]\nzoom=1.25\n");
+    machine.writeSettings(u"system"_qs, "[General]\nzoom=1.25\nworksheets=/srv/a\n");
     EXPECT_EQ(zoomSetting({}), u"1.25");
     machine.writeSettings(u"config"_qs, "[General]\nzoom=1\n");
-    machine.writeSettings(u"config-home"_qs, "[General]\nworksheets=/srv/hellas\n");
+    // A file without a section heading is read as the general section.
+    machine.writeSettings(u"config-home"_qs, "worksheets=/home/b\n");
     EXPECT_EQ(zoomSetting({}), u"1");
-    machine.writeSettings(u"config-home"_qs, "[General]\nworksheets=/srv/hellas\nzoom=fit\n");
+    EXPECT_EQ(launchSetting(u"worksheets"_qs), u"/home/b"_qs);
+    machine.writeSettings(u"config-home"_qs, "[General]\nworksheets=/home/b\nzoom=fit\n");
     EXPECT_EQ(zoomSetting({}), u"fit");
-    EXPECT_EQ(zoomSetting(QStringLiteral("2")), u"2");
+    EXPECT_EQ(zoomSetting(u"2"_qs), u"2");
 }
 
 } // namespace

@@ -123,16 +123,6 @@ TEST(ProgramFolderChoice, AFolderThatCannotBeUsedIsReportedAndKept) {
     }
 }
 
-TEST(LaunchSettings, TheUserFileWinsOverTheSystemFileKeyByKey) {
-    FakeMachine machine;
-    EXPECT_EQ(launchSetting(u"zoom"_qs), QString());
-    machine.writeSettings(u"config"_qs, "[General]\nzoom=1\nworksheets=/srv/a\n");
-    EXPECT_EQ(launchSetting(u"zoom"_qs), u"1"_qs);
-    machine.writeSettings(u"config-home"_qs, "worksheets=/home/b\n");
-    EXPECT_EQ(launchSetting(u"worksheets"_qs), u"/home/b"_qs);
-    EXPECT_EQ(launchSetting(u"zoom"_qs), u"1"_qs);
-}
-
 TEST(LaunchOptionsParsing, OptionsAreReadAndHelpVersionAndMistakesEndTheStart) {
     struct Case {
         QStringList arguments;
