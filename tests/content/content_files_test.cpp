@@ -142,23 +142,20 @@ TEST_F(ContentFiles, TheToolPrintsTheLeastDistantSquaresOfEachJigsawPaintingAbov
 
 // The measure is blind to grain and JPEG noise but sees light against dark.
 TEST(SquareDistance, IsZeroForTheSameSquareSmallForGrainAndFullForBlackAgainstWhite) {
-    QImage grey(120, 120, QImage::Format_RGB32);
-    grey.fill(qRgb(128, 128, 128));
-    QImage grain = grey;
+    const auto filled = [](QColor colour) {
+        QImage image(120, 120, QImage::Format_RGB32);
+        image.fill(colour);
+        return image;
+    };
+    const QImage grey = filled(QColor(128, 128, 128)), black = filled(Qt::black), white = filled(Qt::white);
+    QImage grain = grey, halfLit = black;
     std::mt19937 random(7);
     for (int y = 0; y < 120; ++y)
         for (int x = 0; x < 120; ++x) {
             const int v = 128 + static_cast<int>(random() % 41) - 20;
             grain.setPixel(x, y, qRgb(v, v, v));
+            if (x >= 60) halfLit.setPixel(x, y, qRgb(255, 255, 255));
         }
-    QImage black(120, 120, QImage::Format_RGB32);
-    black.fill(Qt::black);
-    QImage white(120, 120, QImage::Format_RGB32);
-    white.fill(Qt::white);
-    QImage halfLit = black;
-    for (int y = 0; y < 120; ++y)
-        for (int x = 60; x < 120; ++x)
-            halfLit.setPixel(x, y, qRgb(255, 255, 255));
     EXPECT_EQ(squareDistance(grey, grey), 0);
     EXPECT_LT(squareDistance(grey, grain), 3);
     EXPECT_DOUBLE_EQ(squareDistance(black, white), 255);
@@ -246,27 +243,18 @@ TEST_F(ContentFiles, TheFiveSoundsAreShortQuietWavFilesThatFadeInAndOut) {
 
 TEST(WavReader, RefusesTruncatedAndNonPcmFiles) {
     QByteArray good("RIFF....WAVEfmt ");
-    const auto put32 = [](QByteArray &b, quint32 v) {
-        char le[4];
-        qToLittleEndian(v, le);
-        b.append(le, 4);
+    // Each field little-endian, as wide as its type.
+    const auto put = [&good](auto... fields) {
+        const auto one = [&good](auto field) {
+            char bytes[sizeof field];
+            qToLittleEndian(field, bytes);
+            good.append(bytes, sizeof field);
+        };
+        (one(fields), ...);
     };
-    const auto put16 = [](QByteArray &b, quint16 v) {
-        char le[2];
-        qToLittleEndian(v, le);
-        b.append(le, 2);
-    };
-    put32(good, 16);
-    put16(good, 1);
-    put16(good, 1);
-    put32(good, 22050);
-    put32(good, 44100);
-    put16(good, 2);
-    put16(good, 16);
+    put(quint32(16), quint16(1), quint16(1), quint32(22050), quint32(44100), quint16(2), quint16(16));
     good.append("data");
-    put32(good, 4);
-    put16(good, 5);
-    put16(good, static_cast<quint16>(-7));
+    put(quint32(4), quint16(5), quint16(-7));
     qToLittleEndian(static_cast<quint32>(good.size() - 8), good.data() + 4);
     const WavSound read = readWav(good);
     ASSERT_TRUE(read.problem.isEmpty()) << qPrintable(read.problem);

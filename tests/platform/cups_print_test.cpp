@@ -153,10 +153,10 @@ class CupsPrint : public QObject {
         }
         if (run(QStringLiteral("lpstat"), {QStringLiteral("-v"), kQueue}).exitCode != 0) {
             const Run added = run(QStringLiteral("/usr/sbin/lpadmin"),
-                                  {QStringLiteral("-p"), kQueue, QStringLiteral("-E"), QStringLiteral("-v"),
-                                   QStringLiteral("cups-pdf:/"), QStringLiteral("-m"),
-                                   QStringLiteral("lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"), QStringLiteral("-o"),
-                                   QStringLiteral("pdftops-renderer-default=pdftocairo")});
+                                  QString(u"-p "_qs + kQueue +
+                                          u" -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"
+                                          u" -o pdftops-renderer-default=pdftocairo"_qs)
+                                      .split(u' '));
             if (added.exitCode != 0) {
                 skipReason_ = QStringLiteral("the PDF queue could not be added: ") + added.output.trimmed();
                 return;
@@ -174,8 +174,11 @@ class CupsPrint : public QObject {
             skipReason_ = QStringLiteral("CUPS does not offer the PDF queue as the default printer");
     }
 
-    void aCertificatePrintedOnTheDefaultPrinterReachesThePdfWithTheNameAndScore() {
+    void init() {
         if (!skipReason_.isEmpty()) QSKIP(qPrintable(skipReason_));
+    }
+
+    void aCertificatePrintedOnTheDefaultPrinterReachesThePdfWithTheNameAndScore() {
         const QString token = jobToken();
         CertificateText text;
         text.quizHeading = QStringLiteral("Lives of Hellas");
@@ -186,13 +189,11 @@ class CupsPrint : public QObject {
         QVERIFY(certificate::print([&token] { return openDefaultPrinter(token); }, messages, text));
         QCOMPARE(messages.shown, QStringList({kCertificatePrinting}));
         const QString words = pdfText(token);
-        QVERIFY2(words.contains(QStringLiteral("Ariadne Test")), qPrintable(words));
-        QVERIFY2(words.contains(QStringLiteral("You have scored 10 out of 10.")), qPrintable(words));
-        QVERIFY2(words.contains(QStringLiteral("Excellent Work")), qPrintable(words));
+        for (const char *expected : {"Ariadne Test", "You have scored 10 out of 10.", "Excellent Work"})
+            QVERIFY2(words.contains(QLatin1String(expected)), qPrintable(words));
     }
 
     void aWorksheetPrintedOnTheDefaultPrinterHoldsItsQuestionsAndAnswers() {
-        if (!skipReason_.isEmpty()) QSKIP(qPrintable(skipReason_));
         const QString token = jobToken();
         WorksheetText text;
         text.heading = QStringLiteral("Lives of Hellas");
@@ -207,13 +208,12 @@ class CupsPrint : public QObject {
         MessageLog messages;
         QVERIFY(worksheetprint::print([&token] { return openDefaultPrinter(token); }, messages, text));
         const QString words = pdfText(token);
-        QVERIFY2(words.contains(QStringLiteral("Phidias the sculptor")), qPrintable(words));
-        QVERIFY2(words.contains(QStringLiteral("Question 10 Who made statue 10?")), qPrintable(words));
-        QVERIFY2(words.contains(QStringLiteral("D. Praxiteles")), qPrintable(words));
+        for (const char *expected :
+             {"Phidias the sculptor", "Question 10 Who made statue 10?", "D. Praxiteles"})
+            QVERIFY2(words.contains(QLatin1String(expected)), qPrintable(words));
     }
 
     void aGuidePagePrintedOnTheDefaultPrinterKeepsItsText() {
-        if (!skipReason_.isEmpty()) QSKIP(qPrintable(skipReason_));
         const QString content = QString::fromLocal8Bit(qgetenv("HELLAS_TEST_CONTENT"));
         if (content.isEmpty() || !QFileInfo::exists(content + QStringLiteral("/wmf2/guide1.wmf")))
             QSKIP("the generated content is not there");
@@ -235,7 +235,6 @@ class CupsPrint : public QObject {
     }
 
     void aQueueThatIsNotThereIsNoDefaultPrinterAndNothingIsPrintedElsewhere() {
-        if (!skipReason_.isEmpty()) QSKIP(qPrintable(skipReason_));
         const QByteArray previous = qgetenv("PRINTER");
         qputenv("PRINTER", "HellasNoSuchQueue");
         const bool noDefault = QPrinterInfo::defaultPrinter().isNull();

@@ -71,6 +71,7 @@ class SoundModule : public QObject {
     void theBuiltModuleLoadsWithoutPlaying() {
         EffectPlayer player(QStringLiteral(HELLAS_SOUND_MODULE_DIR));
         QVERIFY(player.ready());
+        // Asked again, it answers from the first load.
         QVERIFY(player.ready());
     }
 };

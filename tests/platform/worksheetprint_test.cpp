@@ -42,8 +42,8 @@ QList<Step> designedSteps(const WorksheetText &t) {
     QList<Step> steps = {
         {blank, W / 8, 0, 16},
         {header, W / 16, line(16), 16},
-        {blank, W / 16 + header.size() * RecordingPrinter::charWidth(16), line(16),
-         16}, // ends the header line
+        // ends the header line
+        {blank, W / 16 + header.size() * RecordingPrinter::charWidth(16), line(16), 16},
         {blank, 0, 2 * line(16), 16},
         {t.heading, centred(t.heading), top, 32},
         {t.title, centred(t.title), top + line(32), 32},

@@ -1,8 +1,6 @@
+#include "fakemachine.h"
 #include "shell/displayscale.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -131,50 +129,21 @@ TEST(ZoomSetting, ReadsFitAndNumbersWithinRangeOnly) {
     }
 }
 
-// Points the user's and the system's configuration folders at folders of the
-// test's own, and puts them back afterwards.
-class SettingsFolders : public testing::Test {
-  protected:
-    void SetUp() override {
-        savedHome_ = qgetenv("XDG_CONFIG_HOME");
-        savedDirs_ = qgetenv("XDG_CONFIG_DIRS");
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder(u"user")));
-        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(folder(u"school") + u':' + folder(u"system")));
-    }
-    void TearDown() override {
-        qputenv("XDG_CONFIG_HOME", savedHome_);
-        qputenv("XDG_CONFIG_DIRS", savedDirs_);
-    }
-    QString folder(QStringView name) const { return dir_.path() + u'/' + name; }
-    void writeSettings(QStringView where, const QByteArray &text) const {
-        const QString path = folder(where) + u"/lives-of-hellas/lives-of-hellas.conf";
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-
-  private:
-    QTemporaryDir dir_;
-    QByteArray savedHome_;
-    QByteArray savedDirs_;
-};
-
-TEST_F(SettingsFolders, CommandLineWinsThenTheUsersFileThenTheFirstSystemFile) {
+// The command line, then the user's file, then the first system file that holds
+// the key: a file without it leaves it to the next.
+TEST(LaunchSettings, TheCommandLineThenTheUsersFileThenTheFirstSystemFileWinKeyByKey) {
+    FakeMachine machine;
     EXPECT_EQ(zoomSetting({}), QString());
-    writeSettings(u"system", "[General]\nzoom=1.25\n");
+    machine.writeSettings(u"system"_qs, "[General]\nzoom=1.25\nworksheets=/srv/a\n");
     EXPECT_EQ(zoomSetting({}), u"1.25");
-    writeSettings(u"school", "[General]\nzoom=1\n");
+    machine.writeSettings(u"config"_qs, "[General]\nzoom=1\n");
+    // A file without a section heading is read as the general section.
+    machine.writeSettings(u"config-home"_qs, "worksheets=/home/b\n");
     EXPECT_EQ(zoomSetting({}), u"1");
-    writeSettings(u"user", "[General]\nworksheets=/srv/hellas\nzoom=fit\n");
+    EXPECT_EQ(launchSetting(u"worksheets"_qs), u"/home/b"_qs);
+    machine.writeSettings(u"config-home"_qs, "[General]\nworksheets=/home/b\nzoom=fit\n");
     EXPECT_EQ(zoomSetting({}), u"fit");
-    EXPECT_EQ(zoomSetting(QStringLiteral("2")), u"2");
-}
-
-TEST_F(SettingsFolders, AFileWithoutTheKeyLeavesItToTheNext) {
-    writeSettings(u"user", "[General]\nworksheets=/srv/hellas\n");
-    writeSettings(u"system", "[General]\nzoom=1\n");
-    EXPECT_EQ(zoomSetting({}), u"1");
+    EXPECT_EQ(zoomSetting(u"2"_qs), u"2");
 }
 
 } // namespace

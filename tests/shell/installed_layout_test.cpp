@@ -1,6 +1,6 @@
+#include "fakemachine.h"
 #include "shell/labelbutton.h"
 #include "shell/module1.h"
-#include "shell/paths.h"
 #include "support/testsupport.h"
 #include "worksheets/wizard.h"
 #include "worksheets/worksheets.h"
@@ -29,10 +29,7 @@ std::map<QString, QByteArray> snapshot(const QString &folder) {
 void installContent(const QString &to) {
     const QString from = QString::fromLocal8Bit(qgetenv("HELLAS_TEST_CONTENT"));
     for (const auto &[relative, bytes] : snapshot(from)) {
-        if (relative == u"multiple/track.txt"_qs) continue;
-        QDir().mkpath(QFileInfo(to + u'/' + relative).path());
-        QFile file(to + u'/' + relative);
-        if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+        if (relative != u"multiple/track.txt"_qs) writeFile(to + u'/' + relative, bytes);
     }
 }
 
@@ -58,15 +55,13 @@ class InstalledLayout : public QObject {
 
     void aWorksheetIsSavedInTheWorksheetFolderAndListedWhileTheContentStaysUntouched() {
         TestWorld world(false);
-        const QString root = world.folder();
-        installContent(root + u"/usr/share/lives-of-hellas"_qs);
-        const auto contentBefore = snapshot(root + u"/usr/share/lives-of-hellas"_qs);
+        FakeMachine machine;
+        const QString installed = machine.path(u"prefix/share/lives-of-hellas"_qs);
+        installContent(installed);
+        const auto contentBefore = snapshot(installed);
         QVERIFY(contentBefore.count(u"multiple/phidias.txt"_qs) == 1);
-        qputenv("XDG_DATA_HOME", (root + u"/home/.local/share"_qs).toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", (root + u"/home/.config"_qs).toLocal8Bit());
-        qputenv("XDG_CONFIG_DIRS", (root + u"/etc/xdg"_qs).toLocal8Bit());
-        const FolderChoice choice = chooseFolders(root, root + u"/usr/bin"_qs, u"../share"_qs, {});
-        const QString worksheetFolder = root + u"/home/.local/share/lives-of-hellas/multiple"_qs;
+        const FolderChoice choice = machine.choose();
+        const QString worksheetFolder = machine.path(u"data-home/lives-of-hellas/multiple"_qs);
         QCOMPARE(choice.folders.worksheetFolder(), worksheetFolder);
         QVERIFY(!QFileInfo::exists(worksheetFolder));
         setProgramFolders(choice.folders);
@@ -81,7 +76,7 @@ class InstalledLayout : public QObject {
         catalogue.showScreen();
         QCOMPARE(catalogue.Label2[1]->caption(), u"Parthenon"_qs);
         QVERIFY(catalogue.Label2[1]->isVisibleTo(&catalogue));
-        QVERIFY(snapshot(root + u"/usr/share/lives-of-hellas"_qs) == contentBefore);
+        QVERIFY(snapshot(installed) == contentBefore);
     }
 
     void aWorksheetFolderThatCannotBeUsedMakesTheSaveFailWithTheWizardsMessage() {

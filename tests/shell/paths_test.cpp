@@ -1,59 +1,14 @@
-#include "shell/launch.h"
-#include "shell/paths.h"
+#include "fakemachine.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &bytes = "x") {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
-}
-
 void writeContent(const QString &folder) {
     writeFile(folder + u"/multiple/phidias.txt"_qs);
     writeFile(folder + u"/Images/homersm.jpg"_qs);
 }
-
-// A machine in a temporary folder: a working folder, a program in
-// prefix/bin, the XDG data and configuration folders, each set in the
-// environment for as long as the machine lives.
-class FakeMachine {
-  public:
-    FakeMachine() {
-        for (const char *folder : {"work", "prefix/bin", "data-home", "data", "config-home", "config"})
-            QDir().mkpath(path(QString::fromLatin1(folder)));
-        const std::pair<const char *, const char *> variables[] = {{"XDG_DATA_HOME", "data-home"},
-                                                                   {"XDG_DATA_DIRS", "data"},
-                                                                   {"XDG_CONFIG_HOME", "config-home"},
-                                                                   {"XDG_CONFIG_DIRS", "config"}};
-        for (const auto &[name, folder] : variables) {
-            saved_.append({name, qgetenv(name)});
-            qputenv(name, path(QString::fromLatin1(folder)).toLocal8Bit());
-        }
-    }
-    ~FakeMachine() {
-        for (const auto &[name, value] : saved_)
-            qputenv(name, value);
-    }
-    QString path(const QString &relative) const { return root_.path() + u'/' + relative; }
-    void setWorksheets(const QString &configFolder, const QString &folder) const {
-        writeFile(path(configFolder) + u"/lives-of-hellas/lives-of-hellas.conf"_qs,
-                  "[General]\nzoom=fit\nworksheets=" + folder.toLocal8Bit() + "\n");
-    }
-    FolderChoice choose(const QString &option = {}) const {
-        return chooseFolders(path(u"work"_qs), path(u"prefix/bin"_qs), u"../share"_qs, option);
-    }
-
-  private:
-    QTemporaryDir root_;
-    QList<std::pair<const char *, QByteArray>> saved_;
-};
 
 } // namespace
 
@@ -103,47 +58,25 @@ TEST(ProgramFolderChoice, TheWorkingFolderTheInstalledContentAndTheWorksheetFold
         QString userSetting, systemSetting, option;
         QString expectedContent, expectedWorksheets;
     };
+    const QString work = u"work"_qs, own = u"own"_qs, set = u"set"_qs, shared = u"shared"_qs;
+    const QString installed = u"prefix/share/lives-of-hellas"_qs, dataDirs = u"data/lives-of-hellas"_qs;
+    const QString userOwn = u"data-home/lives-of-hellas/multiple"_qs, workOwn = u"work/multiple"_qs;
     const Case cases[] = {
-        {"run from the tree", InWorkingFolder, u"set"_qs, u"shared"_qs, {}, u"work"_qs, u"work/multiple"_qs},
-        {"run from the tree with a folder named", InWorkingFolder, {}, {}, u"own"_qs, u"work"_qs, u"own"_qs},
-        {"no content anywhere", Nowhere, {}, u"shared"_qs, {}, u"work"_qs, u"work/multiple"_qs},
-        {"installed",
-         BesideProgram,
-         {},
-         {},
-         {},
-         u"prefix/share/lives-of-hellas"_qs,
-         u"data-home/lives-of-hellas/multiple"_qs},
-        {"installed in the data folders",
-         InDataDirs,
-         {},
-         {},
-         {},
-         u"data/lives-of-hellas"_qs,
-         u"data-home/lives-of-hellas/multiple"_qs},
-        {"the school's folder",
-         BesideProgram,
-         {},
-         u"shared"_qs,
-         {},
-         u"prefix/share/lives-of-hellas"_qs,
-         u"shared"_qs},
-        {"the user's folder over the school's",
-         InDataDirs,
-         u"set"_qs,
-         u"shared"_qs,
-         {},
-         u"data/lives-of-hellas"_qs,
-         u"set"_qs},
-        {"the command line over both", BesideProgram, u"set"_qs, u"shared"_qs, u"own"_qs,
-         u"prefix/share/lives-of-hellas"_qs, u"own"_qs},
+        {"run from the tree", InWorkingFolder, set, shared, {}, work, workOwn},
+        {"run from the tree with a folder named", InWorkingFolder, {}, {}, own, work, own},
+        {"no content anywhere", Nowhere, {}, shared, {}, work, workOwn},
+        {"installed", BesideProgram, {}, {}, {}, installed, userOwn},
+        {"installed in the data folders", InDataDirs, {}, {}, {}, dataDirs, userOwn},
+        {"the school's folder", BesideProgram, {}, shared, {}, installed, shared},
+        {"the user's folder over the school's", InDataDirs, set, shared, {}, dataDirs, set},
+        {"the command line over both", BesideProgram, set, shared, own, installed, own},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         FakeMachine machine;
         if (c.content == InWorkingFolder) writeContent(machine.path(u"work"_qs));
-        if (c.content == BesideProgram) writeContent(machine.path(u"prefix/share/lives-of-hellas"_qs));
-        if (c.content != Nowhere) writeContent(machine.path(u"data/lives-of-hellas"_qs));
+        if (c.content == BesideProgram) writeContent(machine.path(installed));
+        if (c.content != Nowhere) writeContent(machine.path(dataDirs));
         if (!c.userSetting.isEmpty()) machine.setWorksheets(u"config-home"_qs, machine.path(c.userSetting));
         if (!c.systemSetting.isEmpty()) machine.setWorksheets(u"config"_qs, machine.path(c.systemSetting));
         const FolderChoice choice = machine.choose(c.option.isEmpty() ? QString() : machine.path(c.option));
@@ -190,17 +123,6 @@ TEST(ProgramFolderChoice, AFolderThatCannotBeUsedIsReportedAndKept) {
     }
 }
 
-TEST(LaunchSettings, TheUserFileWinsOverTheSystemFileKeyByKey) {
-    FakeMachine machine;
-    EXPECT_EQ(launchSetting(u"zoom"_qs), QString());
-    writeFile(machine.path(u"config/lives-of-hellas/lives-of-hellas.conf"_qs),
-              "[General]\nzoom=1\nworksheets=/srv/a\n");
-    EXPECT_EQ(launchSetting(u"zoom"_qs), u"1"_qs);
-    writeFile(machine.path(u"config-home/lives-of-hellas/lives-of-hellas.conf"_qs), "worksheets=/home/b\n");
-    EXPECT_EQ(launchSetting(u"worksheets"_qs), u"/home/b"_qs);
-    EXPECT_EQ(launchSetting(u"zoom"_qs), u"1"_qs);
-}
-
 TEST(LaunchOptionsParsing, OptionsAreReadAndHelpVersionAndMistakesEndTheStart) {
     struct Case {
         QStringList arguments;
@@ -210,15 +132,10 @@ TEST(LaunchOptionsParsing, OptionsAreReadAndHelpVersionAndMistakesEndTheStart) {
         QString worksheets, zoom;
         bool selfTest;
     };
+    const QString school = u"/srv/school"_qs;
     const Case cases[] = {
         {{}, false, 0, "", {}, {}, false},
-        {{u"--worksheets"_qs, u"/srv/school"_qs, u"--zoom"_qs, u"1.5"_qs},
-         false,
-         0,
-         "",
-         u"/srv/school"_qs,
-         u"1.5"_qs,
-         false},
+        {{u"--worksheets"_qs, school, u"--zoom"_qs, u"1.5"_qs}, false, 0, "", school, u"1.5"_qs, false},
         {{u"--worksheets=/srv/a b"_qs, u"--self-test"_qs}, false, 0, "", u"/srv/a b"_qs, {}, true},
         {{u"--help"_qs}, true, 0, "--worksheets <folder>", {}, {}, false},
         {{u"-v"_qs}, true, 0, "Lives of Hellas " HELLAS_VERSION, {}, {}, false},
