@@ -16,7 +16,8 @@ namespace {
 class EffectsOnDefaultOutput final : public SoundEffects {
   public:
     void play(const QString &file) override {
-        // Asked each time, so an output plugged in while the program runs is used.
+        // Asked each time, so a device plugged in while the program runs is used
+        // (a sound server that starts after the program is not: Qt connects once).
         if (QMediaDevices::audioOutputs().isEmpty()) return;
         std::unique_ptr<QSoundEffect> &effect = effects_[file];
         if (!effect) {
