@@ -1,5 +1,6 @@
 #include "topic/teacher.h"
 
+#include "platform/pictures.h"
 #include "platform/sound.h"
 #include "shell/fonts.h"
 #include "shell/labelbutton.h"
@@ -106,7 +107,10 @@ void teacher::Label3_Click(int index) {
 
 void teacher::Timer1_Timer() {
     Module1.LogoFrame = pages::nextLogoFrame(Module1.LogoFrame);
-    Picture1->load(pages::logoFrameFile(Module1.LogoFrame));
+    const QString file = pages::logoFrameFile(Module1.LogoFrame);
+    QImage &frame = logoFrames_.at(static_cast<std::size_t>(Module1.LogoFrame));
+    if (frame.isNull()) frame = loadPicture(file);
+    Picture1->setPicture(frame, file);
     Picture1->show();
     Picture2->show();
 }

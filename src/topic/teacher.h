@@ -4,7 +4,9 @@
 // animates the publisher's logo.
 
 #include "shell/screen.h"
+#include "topic/pages.h"
 
+#include <QImage>
 #include <array>
 
 class LabelButton;
@@ -37,4 +39,9 @@ class teacher : public Screen {
   private:
     void Label3_Click(int index);
     void Timer1_Timer();
+
+    // The logo's frames, each read from its file the first time it is shown:
+    // the animation ticks 40 times a second and would otherwise decode a GIF
+    // on every tick.
+    std::array<QImage, pages::LogoFrames> logoFrames_;
 };
