@@ -1,4 +1,5 @@
 #include "contenttools.h"
+#include "../support/greydifference.h"
 
 #include "pagelayout.h"
 #include "pagesout.h"
@@ -209,14 +210,6 @@ QImage setByTheFont(const wmf::WriterFont &font, const QString &word) {
     return image;
 }
 
-double meanDifference(const QImage &a, const QImage &b) {
-    double total = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            total += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
-    return total / (a.width() * a.height());
-}
-
 } // namespace
 
 // A capital that kerns with the next letter leaves no gap after it: the page's
@@ -246,8 +239,8 @@ TEST(PageLayout, WordsWithKerningCapitalsAreDrawnAsTheFontSetsThemWhole) {
             }
 
             const QImage expected = setByTheFont(font, word);
-            const double kerned = meanDifference(drawnRecord(font, word, dx), expected);
-            const double unkerned = meanDifference(drawnRecord(font, word, prefixes), expected);
+            const double kerned = meanGreyDifference(drawnRecord(font, word, dx), expected);
+            const double unkerned = meanGreyDifference(drawnRecord(font, word, prefixes), expected);
             // Grey levels over the whole image: the control is off by 0.9 to 13.
             EXPECT_LT(kerned, 0.3);
             EXPECT_GT(unkerned, 0.6);

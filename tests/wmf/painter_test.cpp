@@ -1,4 +1,5 @@
 #include "metafilebuilder.h"
+#include "../support/greydifference.h"
 #include "platform/pictures.h"
 #include "shell/fonts.h"
 #include "wmf/painter.h"
@@ -142,14 +143,6 @@ QImage piecesPicture(const QFont &font, const std::vector<std::pair<int, QString
     for (const auto &[x, text] : pieces)
         painter.drawText(QPointF(x, 70), text);
     return image;
-}
-
-double meanGreyDifference(const QImage &a, const QImage &b) {
-    double total = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            total += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
-    return total / (a.width() * a.height());
 }
 
 // Faces with "fi" and "fl" ligatures (Tahoma, and DejaVu Sans for Verdana) and one without.
