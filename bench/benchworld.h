@@ -5,8 +5,9 @@
 #include "platform/messages.h"
 #include "platform/random.h"
 #include "platform/services.h"
-#include "shell/fonts.h"
-#include "shell/stage.h"
+#include "shell/intro0.h"
+#include "stage/fonts.h"
+#include "stage/stage.h"
 
 #include <QCoreApplication>
 #include <QWindow>
@@ -31,9 +32,10 @@ class BenchServices {
     ClockRandom random;
 };
 
-// Shows the stage at 1024 x 768 and waits until the window system has exposed
+// Shows the stage at 1024 x 768, with the shell's screens provided, and waits until the window system has exposed
 // it, since nothing is painted before that.
 inline void showStage(Stage &stage) {
+    provideShellScreens(stage);
     stage.resize(1024, 768);
     stage.show();
     for (int i = 0; i < 1000 && !(stage.windowHandle() && stage.windowHandle()->isExposed()); ++i)

@@ -9,9 +9,9 @@
 #include "platform/messages.h"
 #include "platform/random.h"
 #include "platform/services.h"
-#include "shell/fonts.h"
-#include "shell/picturebox.h"
-#include "shell/stage.h"
+#include "stage/fonts.h"
+#include "stage/picturebox.h"
+#include "stage/stage.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -4,15 +4,15 @@
 #include "benchworld.h"
 #include "figure.h"
 
+#include "core/module1.h"
 #include "platform/messages.h"
 #include "platform/random.h"
 #include "platform/services.h"
 #include "quiz/multiple.h"
 #include "quiz/questionset.h"
-#include "shell/fonts.h"
-#include "shell/labelbutton.h"
-#include "shell/module1.h"
-#include "shell/stage.h"
+#include "stage/fonts.h"
+#include "stage/labelbutton.h"
+#include "stage/stage.h"
 #include "topic/phidias.h"
 
 #include <QApplication>

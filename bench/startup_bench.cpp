@@ -7,15 +7,15 @@
 #include "benchworld.h"
 #include "figure.h"
 
+#include "app/primarydisplay.h"
 #include "platform/messages.h"
 #include "platform/random.h"
 #include "platform/services.h"
-#include "shell/fonts.h"
 #include "shell/intro0.h"
-#include "shell/labelbutton.h"
-#include "shell/primarydisplay.h"
-#include "shell/stage.h"
 #include "shell/titlefrm.h"
+#include "stage/fonts.h"
+#include "stage/labelbutton.h"
+#include "stage/stage.h"
 #include "topic/phidias.h"
 
 #include <QApplication>
@@ -90,6 +90,7 @@ int runChild(int argc, char **argv, Child kind, const char *displayFile) {
         services().messages = &messages;
         services().random = &random;
         stage = std::make_unique<Stage>();
+        provideShellScreens(*stage);
         if (classroom)
             stage->setGeometry(QGuiApplication::primaryScreen()->geometry());
         else

@@ -4,7 +4,7 @@
 
 #include "figure.h"
 
-#include "shell/fonts.h"
+#include "stage/fonts.h"
 #include "wmf/painter.h"
 #include "wmf/reader.h"
 #include "wmf/writer.h"

@@ -6,7 +6,7 @@
 // an edit: the low bit chooses a save or a deletion, the rest the title (one
 // the catalogue lists, in its own or another letter case, or a new one).
 
-#include "shell/textfields.h"
+#include "core/textfields.h"
 #include "worksheets/catalogue.h"
 
 #include <QByteArray>

@@ -2,9 +2,9 @@
 // decoded, read field by field, loaded into a shared state, then marked as
 // the quiz marks it, written again and read back.
 
+#include "core/textfields.h"
 #include "quiz/marking.h"
 #include "quiz/questionset.h"
-#include "shell/textfields.h"
 
 #include <QByteArray>
 #include <cstddef>

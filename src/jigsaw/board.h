@@ -2,8 +2,8 @@
 // The jigsaw board: twelve pieces, twelve board cells and three tray slots in
 // twips, the shuffle, the picture choice, snapping, the buttons and the score.
 
-#include "shell/module1.h"
-#include "shell/twips.h"
+#include "core/module1.h"
+#include "core/twips.h"
 
 #include <QPoint>
 #include <QString>

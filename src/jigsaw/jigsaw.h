@@ -2,9 +2,9 @@
 // The jigsaw screen: a famous painting cut into twelve pieces that the pupil
 // drags into the board cells.
 
+#include "core/carry.h"
 #include "jigsaw/board.h"
-#include "shell/carry.h"
-#include "shell/screen.h"
+#include "stage/screen.h"
 
 #include <QImage>
 #include <array>

@@ -2,8 +2,8 @@
 // The painting matching: four painters' names dragged into the boxes beneath
 // four paintings, snapped to the nearest box and scored, in twips.
 
-#include "shell/module1.h"
-#include "shell/twips.h"
+#include "core/module1.h"
+#include "core/twips.h"
 
 #include <QPointF>
 #include <QSizeF>

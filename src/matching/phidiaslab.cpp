@@ -1,14 +1,14 @@
 #include "matching/phidiaslab.h"
 
+#include "core/module1.h"
 #include "platform/sound.h"
 #include "quiz/welldone.h"
-#include "shell/accessibility.h"
-#include "shell/dragcontrols.h"
-#include "shell/fonts.h"
-#include "shell/labelbutton.h"
-#include "shell/module1.h"
-#include "shell/picturebox.h"
-#include "shell/stage.h"
+#include "stage/accessibility.h"
+#include "stage/dragcontrols.h"
+#include "stage/fonts.h"
+#include "stage/labelbutton.h"
+#include "stage/picturebox.h"
+#include "stage/stage.h"
 
 #include <QLabel>
 #include <algorithm>

@@ -2,9 +2,9 @@
 // The painting matching screen: the pupil drags four painters' names into the
 // boxes beneath four famous paintings and has them scored on the results screen.
 
+#include "core/carry.h"
 #include "matching/matchboard.h"
-#include "shell/carry.h"
-#include "shell/screen.h"
+#include "stage/screen.h"
 
 #include <array>
 #include <memory>

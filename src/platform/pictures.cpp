@@ -1,6 +1,6 @@
 #include "platform/pictures.h"
 
-#include "shell/paths.h"
+#include "core/paths.h"
 #include "wmf/painter.h"
 #include "wmf/reader.h"
 

@@ -1,9 +1,9 @@
 #include "platform/sound.h"
 
+#include "core/module1.h"
+#include "core/paths.h"
 #include "platform/services.h"
 #include "platform/soundeffects.h"
-#include "shell/module1.h"
-#include "shell/paths.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,13 +1,13 @@
 #include "quiz/multiple.h"
 
+#include "core/module1.h"
 #include "quiz/marking.h"
 #include "quiz/welldone.h"
 #include "quiz/wrong.h"
-#include "shell/fonts.h"
-#include "shell/labelbutton.h"
-#include "shell/module1.h"
-#include "shell/picturebox.h"
-#include "shell/stage.h"
+#include "stage/fonts.h"
+#include "stage/labelbutton.h"
+#include "stage/picturebox.h"
+#include "stage/stage.h"
 
 #include <QButtonGroup>
 #include <QLabel>

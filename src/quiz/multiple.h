@@ -2,7 +2,7 @@
 // The quiz screen: takes the pupil through the ten questions of the loaded
 // set, marks each one on leaving it forward, and hands the score on.
 
-#include "shell/screen.h"
+#include "stage/screen.h"
 
 #include <array>
 

@@ -1,12 +1,12 @@
 // The print routines of the results and quiz screens: they gather what the
 // screens show and hand it to the print layouts.
 
+#include "core/module1.h"
 #include "platform/services.h"
 #include "quiz/certificate.h"
 #include "quiz/multiple.h"
 #include "quiz/welldone.h"
 #include "quiz/worksheetprint.h"
-#include "shell/module1.h"
 
 #include <QFontMetricsF>
 #include <QLabel>

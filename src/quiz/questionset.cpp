@@ -1,7 +1,7 @@
 #include "quiz/questionset.h"
 
-#include "shell/paths.h"
-#include "shell/textfields.h"
+#include "core/paths.h"
+#include "core/textfields.h"
 
 #include <QFile>
 

@@ -3,7 +3,7 @@
 // with CR LF ends, commas stored as "&". One reader and one writer for the
 // topic's own set and the teacher's worksheets.
 
-#include "shell/module1.h"
+#include "core/module1.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,16 +1,16 @@
 #include "quiz/welldone.h"
 
+#include "core/module1.h"
 #include "platform/messages.h"
 #include "platform/services.h"
 #include "platform/sound.h"
 #include "quiz/certificate.h"
 #include "quiz/marking.h"
 #include "quiz/wrong.h"
-#include "shell/fonts.h"
-#include "shell/labelbutton.h"
-#include "shell/module1.h"
-#include "shell/picturebox.h"
-#include "shell/stage.h"
+#include "stage/fonts.h"
+#include "stage/labelbutton.h"
+#include "stage/picturebox.h"
+#include "stage/stage.h"
 
 #include <QLabel>
 #include <QLineEdit>

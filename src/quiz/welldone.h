@@ -2,7 +2,7 @@
 // The results screen: the score of the quiz or the painting matching in one
 // of three wordings, the certificate for full marks, the way to the wrong answers.
 
-#include "shell/screen.h"
+#include "stage/screen.h"
 
 #include <array>
 

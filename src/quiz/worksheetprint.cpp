@@ -1,8 +1,8 @@
 #include "quiz/worksheetprint.h"
 
+#include "core/module1.h"
 #include "platform/messages.h"
 #include "quiz/marking.h"
-#include "shell/module1.h"
 
 namespace worksheetprint {
 

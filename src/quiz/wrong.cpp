@@ -1,9 +1,9 @@
 #include "quiz/wrong.h"
 
 #include "quiz/welldone.h"
-#include "shell/fonts.h"
-#include "shell/labelbutton.h"
-#include "shell/stage.h"
+#include "stage/fonts.h"
+#include "stage/labelbutton.h"
+#include "stage/stage.h"
 
 #include <QLabel>
 

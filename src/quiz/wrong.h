@@ -2,7 +2,7 @@
 // The wrong-answers screen: the questions answered wrongly in the quiz just
 // finished, one row each, as the quiz filled them.
 
-#include "shell/screen.h"
+#include "stage/screen.h"
 
 #include <array>
 

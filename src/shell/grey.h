@@ -1,7 +1,7 @@
 #pragma once
 // The backdrop: a borderless full-stage screen behind all the others.
 
-#include "shell/screen.h"
+#include "stage/screen.h"
 
 class Grey : public Screen {
     Q_OBJECT

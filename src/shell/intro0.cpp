@@ -1,11 +1,11 @@
 #include "shell/intro0.h"
 
 #include "platform/pictures.h"
-#include "shell/fonts.h"
-#include "shell/labelbutton.h"
-#include "shell/picturebox.h"
-#include "shell/stage.h"
 #include "shell/titlefrm.h"
+#include "stage/fonts.h"
+#include "stage/labelbutton.h"
+#include "stage/picturebox.h"
+#include "stage/stage.h"
 #include "topic/guide.h"
 #include "topic/phidias.h"
 #include "topic/teacher.h"
@@ -116,6 +116,14 @@ intro0::intro0(QWidget *parent) : Screen(parent) {
     connect(Option1, &QRadioButton::clicked, this, [] { Module1.SoundOn = 1; });
     connect(Option2, &QRadioButton::clicked, this, [] { Module1.SoundOn = 0; });
     connect(Timer1, &QTimer::timeout, this, &intro0::Timer1_Timer);
+}
+
+QString intro0::heading() const {
+    return Label1->text();
+}
+
+void provideShellScreens(Stage &stage) {
+    stage.provideMainMenu([]() -> MainMenu & { return form<intro0>(); });
 }
 
 void intro0::load() {

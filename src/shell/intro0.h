@@ -1,7 +1,8 @@
 #pragma once
 // The main menu: the twelve Greeks, the teachers' entries, the web site, sound and exit.
 
-#include "shell/screen.h"
+#include "stage/mainmenu.h"
+#include "stage/screen.h"
 
 #include <array>
 
@@ -12,10 +13,14 @@ class QLabel;
 class QRadioButton;
 class QTimer;
 
-class intro0 : public Screen {
+class intro0 : public Screen, public MainMenu {
     Q_OBJECT
   public:
     explicit intro0(QWidget *parent);
+
+    void comeBack() override { showScreen(); }
+    const PictureBox &picture() const override { return *Image1; }
+    QString heading() const override;
 
     QLabel *Label1 = nullptr;
     // Indexes 13 to 15 do not exist and stay empty.
@@ -43,3 +48,6 @@ class intro0 : public Screen {
 
     int catalogueReads_ = 0;
 };
+
+// Lets the screens below the shell reach the main menu through the stage.
+void provideShellScreens(Stage &stage);

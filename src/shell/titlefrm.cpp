@@ -1,10 +1,10 @@
 #include "shell/titlefrm.h"
 
-#include "shell/fonts.h"
 #include "shell/grey.h"
 #include "shell/intro0.h"
-#include "shell/picturebox.h"
-#include "shell/stage.h"
+#include "stage/fonts.h"
+#include "stage/picturebox.h"
+#include "stage/stage.h"
 
 #include <QFrame>
 #include <QLabel>

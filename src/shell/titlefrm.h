@@ -1,7 +1,7 @@
 #pragma once
 // The title screen, shown at start and again as the exit confirmation.
 
-#include "shell/screen.h"
+#include "stage/screen.h"
 
 class PictureBox;
 class QFrame;

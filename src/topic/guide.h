@@ -2,7 +2,7 @@
 // The teachers' guide viewer: the five guide pages, one at a time, and the
 // print of the page shown.
 
-#include "shell/screen.h"
+#include "stage/screen.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
 #include "topic/pageviewer.h"
 
+#include "core/paths.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/services.h"
-#include "shell/paths.h"
-#include "shell/picturebox.h"
+#include "stage/picturebox.h"
 #include "wmf/pagetext.h"
 #include "wmf/painter.h"
 #include "wmf/reader.h"

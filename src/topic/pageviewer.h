@@ -2,7 +2,7 @@
 // What the two page viewers share: the page label's look, the page image
 // taking its picture's size, and the print of the page shown.
 
-#include "shell/screen.h"
+#include "stage/screen.h"
 
 class PictureBox;
 class QLabel;

@@ -1,5 +1,6 @@
 #include "topic/phidias.h"
 
+#include "core/module1.h"
 #include "jigsaw/jigsaw.h"
 #include "matching/phidiaslab.h"
 #include "platform/messages.h"
@@ -7,12 +8,11 @@
 #include "platform/services.h"
 #include "quiz/multiple.h"
 #include "quiz/questionset.h"
-#include "shell/fonts.h"
-#include "shell/intro0.h"
-#include "shell/labelbutton.h"
-#include "shell/module1.h"
-#include "shell/picturebox.h"
-#include "shell/stage.h"
+#include "stage/fonts.h"
+#include "stage/labelbutton.h"
+#include "stage/mainmenu.h"
+#include "stage/picturebox.h"
+#include "stage/stage.h"
 #include "topic/pages.h"
 #include "topic/teacher.h"
 
@@ -75,7 +75,7 @@ void phidias::label3_Click(int index) {
         form<multiple>().showScreen();
         break;
     case Exit:
-        form<intro0>().showScreen();
+        Stage::current().mainMenu().comeBack();
         unloadScreen();
         break;
     case FamousPaintings:

@@ -1,7 +1,7 @@
 #pragma once
 // The topic menu of Phidias: sets up and opens everything that belongs to the topic.
 
-#include "shell/screen.h"
+#include "stage/screen.h"
 
 #include <array>
 

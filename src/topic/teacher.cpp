@@ -1,11 +1,11 @@
 #include "topic/teacher.h"
 
+#include "core/module1.h"
 #include "platform/pictures.h"
 #include "platform/sound.h"
-#include "shell/fonts.h"
-#include "shell/labelbutton.h"
-#include "shell/module1.h"
-#include "shell/picturebox.h"
+#include "stage/fonts.h"
+#include "stage/labelbutton.h"
+#include "stage/picturebox.h"
 #include "topic/pages.h"
 #include "topic/pageviewer.h"
 

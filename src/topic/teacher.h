@@ -3,7 +3,7 @@
 // (key facts, teacher's notes, acknowledgments), prints the page shown and
 // animates the publisher's logo.
 
-#include "shell/screen.h"
+#include "stage/screen.h"
 #include "topic/pages.h"
 
 #include <QImage>

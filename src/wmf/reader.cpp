@@ -1,6 +1,6 @@
 #include "wmf/reader.h"
 
-#include "wmf/cp1252.h"
+#include "core/cp1252.h"
 #include "wmf/records.h"
 
 #include <QFile>

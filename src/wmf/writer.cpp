@@ -1,6 +1,6 @@
 #include "wmf/writer.h"
 
-#include "wmf/cp1252.h"
+#include "core/cp1252.h"
 #include "wmf/records.h"
 
 #include <QSaveFile>

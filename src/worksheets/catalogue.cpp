@@ -1,7 +1,7 @@
 #include "worksheets/catalogue.h"
 
-#include "shell/paths.h"
-#include "shell/textfields.h"
+#include "core/paths.h"
+#include "core/textfields.h"
 
 #include <QFile>
 #include <algorithm>

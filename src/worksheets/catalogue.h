@@ -1,7 +1,7 @@
 #pragma once
 // The worksheet catalogue "multiple\track.txt": a count line, then one title a line.
 
-#include "shell/module1.h"
+#include "core/module1.h"
 
 #include <QByteArray>
 #include <QString>

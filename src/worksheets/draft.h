@@ -2,8 +2,8 @@
 // A worksheet as the wizard holds it in its boxes, the wizard's checks, and the
 // ways between the boxes and a question set.
 
+#include "core/module1.h"
 #include "quiz/questionset.h"
-#include "shell/module1.h"
 
 #include <QString>
 #include <array>

@@ -2,7 +2,7 @@
 // The worksheet store: worksheet files and their catalogue in the "multiple"
 // folder, written whole or not at all, the catalogue under a lock.
 
-#include "shell/module1.h"
+#include "core/module1.h"
 
 #include <QByteArray>
 #include <QLoggingCategory>

@@ -2,8 +2,8 @@
 
 #include "platform/messages.h"
 #include "platform/services.h"
-#include "shell/fonts.h"
-#include "shell/labelbutton.h"
+#include "stage/fonts.h"
+#include "stage/labelbutton.h"
 
 #include <QCheckBox>
 #include <QLabel>

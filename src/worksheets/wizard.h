@@ -2,7 +2,7 @@
 // The Multiple Choice Wizard: a teacher writes a ten-question worksheet, has it
 // checked and saves it into the worksheet store.
 
-#include "shell/screen.h"
+#include "stage/screen.h"
 #include "worksheets/draft.h"
 #include "worksheets/store.h"
 

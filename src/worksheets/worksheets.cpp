@@ -1,15 +1,15 @@
 #include "worksheets/worksheets.h"
 
+#include "core/textfields.h"
 #include "platform/messages.h"
 #include "platform/services.h"
 #include "quiz/multiple.h"
 #include "quiz/questionset.h"
-#include "shell/fonts.h"
-#include "shell/intro0.h"
-#include "shell/labelbutton.h"
-#include "shell/picturebox.h"
-#include "shell/stage.h"
-#include "shell/textfields.h"
+#include "stage/fonts.h"
+#include "stage/labelbutton.h"
+#include "stage/mainmenu.h"
+#include "stage/picturebox.h"
+#include "stage/stage.h"
 #include "worksheets/catalogue.h"
 #include "worksheets/draft.h"
 #include "worksheets/wizard.h"
@@ -156,7 +156,7 @@ void worksheets::Label3_Click(int index) {
 
 void worksheets::Label2_Click(int index) {
     if (index == 0) {
-        form<intro0>().showScreen();
+        Stage::current().mainMenu().comeBack();
         unloadScreen();
         return;
     }
@@ -201,10 +201,10 @@ void worksheets::openWorksheet(const QString &title) {
 void worksheets::takeQuiz() {
     // The main menu was unloaded when this screen opened; reading its picture
     // and heading loads it again, hidden, with its own catalogue read.
-    intro0 &menu = form<intro0>();
+    const MainMenu &menu = Stage::current().mainMenu();
     multiple &quiz = form<multiple>();
-    quiz.Picture1->setPicture(menu.Image1->picture(), menu.Image1->source());
-    quiz.Label5->setText(menu.Label1->text());
+    quiz.Picture1->setPicture(menu.picture().picture(), menu.picture().source());
+    quiz.Label5->setText(menu.heading());
     // A teacher who opens a worksheet here may want it on paper as well.
     quiz.Label3[3]->show();
     quiz.showScreen();

@@ -2,7 +2,7 @@
 // The Worksheet Catalogue: the saved worksheets 24 to a page, each taken as a
 // quiz, opened in the wizard for editing or deleted, as the tick boxes choose.
 
-#include "shell/screen.h"
+#include "stage/screen.h"
 #include "worksheets/store.h"
 
 #include <array>

@@ -1,9 +1,9 @@
 #include "contenttools.h"
 #include "squares.h"
 
+#include "core/module1.h"
+#include "core/textfields.h"
 #include "quiz/questionset.h"
-#include "shell/module1.h"
-#include "shell/textfields.h"
 
 #include <QImage>
 #include <QImageReader>

@@ -1,7 +1,7 @@
 // The content tests draw and measure text, which needs a GUI application
 // (offscreen under CTest).
 
-#include "shell/fonts.h"
+#include "stage/fonts.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>

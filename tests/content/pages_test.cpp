@@ -1,5 +1,5 @@
 #include "contenttools.h"
-#include "../support/greydifference.h"
+#include "support/greydifference.h"
 
 #include "pagelayout.h"
 #include "pagesout.h"

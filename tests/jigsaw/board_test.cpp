@@ -1,5 +1,5 @@
 #include "jigsaw/board.h"
-#include "support/testsupport.h"
+#include "support/doubles.h"
 
 #include <gtest/gtest.h>
 

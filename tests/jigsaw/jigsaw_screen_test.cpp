@@ -1,11 +1,11 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "core/module1.h"
 #include "jigsaw/jigsaw.h"
-#include "jigsaw/screenmouse.h"
 #include "platform/pictures.h"
-#include "shell/labelbutton.h"
-#include "shell/module1.h"
-#include "shell/picturebox.h"
+#include "stage/labelbutton.h"
+#include "stage/picturebox.h"
+#include "support/screenmouse.h"
 #include "support/testsupport.h"
 #include "topic/phidias.h"
 

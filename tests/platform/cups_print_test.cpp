@@ -4,11 +4,11 @@
 
 #include "platform/printer.h"
 #include "platform/services.h"
-#include "print/recordingprinter.h"
 #include "quiz/certificate.h"
 #include "quiz/worksheetprint.h"
-#include "shell/fonts.h"
-#include "shell/picturebox.h"
+#include "stage/fonts.h"
+#include "stage/picturebox.h"
+#include "support/recordingprinter.h"
 #include "topic/pageviewer.h"
 
 #include <QCoreApplication>

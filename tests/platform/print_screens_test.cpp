@@ -1,11 +1,11 @@
+#include "core/module1.h"
 #include "platform/services.h"
-#include "print/recordingprinter.h"
 #include "quiz/certificate.h"
 #include "quiz/multiple.h"
 #include "quiz/welldone.h"
 #include "quiz/worksheetprint.h"
-#include "shell/labelbutton.h"
-#include "shell/module1.h"
+#include "stage/labelbutton.h"
+#include "support/recordingprinter.h"
 #include "support/testsupport.h"
 
 #include <QLabel>

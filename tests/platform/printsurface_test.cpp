@@ -1,4 +1,4 @@
-#include "print/recordingprinter.h"
+#include "support/recordingprinter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "core/module1.h"
 #include "jigsaw/jigsaw.h"
-#include "jigsaw/screenmouse.h"
 #include "matching/phidiaslab.h"
 #include "platform/services.h"
 #include "quiz/welldone.h"
 #include "shell/intro0.h"
-#include "shell/labelbutton.h"
-#include "shell/module1.h"
+#include "stage/labelbutton.h"
+#include "support/screenmouse.h"
 #include "support/testsupport.h"
 #include "topic/guide.h"
 #include "topic/phidias.h"

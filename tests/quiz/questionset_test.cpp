@@ -1,5 +1,5 @@
+#include "core/textfields.h"
 #include "quiz/questionset.h"
-#include "shell/textfields.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,8 @@
 #include "support/testsupport.h"
 
 #include "platform/services.h"
-#include "shell/fonts.h"
+#include "shell/intro0.h"
+#include "stage/fonts.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -72,6 +73,7 @@ TestWorld::TestWorld(bool withContent) {
     for (const char *scheme : {"http", "https"})
         QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), g_catcher, "open");
     stage_ = std::make_unique<Stage>();
+    provideShellScreens(*stage_);
     stage_->resize(1024, 768);
     stage_->show();
 }

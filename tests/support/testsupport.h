@@ -1,11 +1,9 @@
 #pragma once
-// Doubles and fixtures for screen tests: recorded message boxes and sounds, a
-// scripted random source, a fresh stage in a folder of its own.
+// The fixture of screen tests: a fresh stage in a folder of its own, with the
+// test doubles in place of the outside services.
 
-#include "platform/messages.h"
-#include "platform/random.h"
-#include "platform/sound.h"
-#include "shell/stage.h"
+#include "stage/stage.h"
+#include "support/doubles.h"
 
 #include <QDir>
 #include <QStringList>
@@ -13,41 +11,6 @@
 #include <QUrl>
 #include <deque>
 #include <memory>
-
-class RecordingMessages final : public Messages {
-  public:
-    void info(const QString &text) override { shown.append(text); }
-    bool confirm(const QString &text) override {
-        asked.append(text);
-        if (answers.empty()) return false;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    QStringList shown;
-    QStringList asked;
-    // Answers to confirm(), OK as true; Cancel when none is left.
-    std::deque<bool> answers;
-};
-
-class ScriptedRandom final : public RandomSource {
-  public:
-    double next() override {
-        if (values.empty()) return 0.0;
-        const double value = values.front();
-        values.pop_front();
-        return value;
-    }
-    void seedFromClock() override { ++seeds; }
-    std::deque<double> values;
-    int seeds = 0;
-};
-
-class RecordingSound final : public SoundPlayer {
-  public:
-    void play(Sound sound) override { played.append(sound); }
-    QList<Sound> played;
-};
 
 // Everything a screen test needs: a working folder of its own (optionally
 // filled with a copy of the generated content), the doubles in place, a

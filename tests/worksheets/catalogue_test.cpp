@@ -1,4 +1,4 @@
-#include "shell/textfields.h"
+#include "core/textfields.h"
 #include "worksheets/catalogue.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
+#include "core/textfields.h"
 #include "quiz/marking.h"
-#include "shell/textfields.h"
 #include "worksheets/draft.h"
 #include "worksheets/store.h"
 

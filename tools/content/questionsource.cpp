@@ -1,6 +1,6 @@
 #include "questionsource.h"
 
-#include "shell/textfields.h"
+#include "core/textfields.h"
 
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 // (for the screen) and OUTDIR/wmf2 (for paper).
 
 #include "pagesout.h"
-#include "shell/fonts.h"
+#include "stage/fonts.h"
 
 #include <QFile>
 #include <QGuiApplication>

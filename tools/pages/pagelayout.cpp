@@ -1,6 +1,6 @@
 #include "pagelayout.h"
 
-#include "wmf/cp1252.h"
+#include "core/cp1252.h"
 #include "wmf/writer.h"
 
 #include <QFont>

@@ -1,0 +1,84 @@
+#include "app/launch.h"
+#include "app/primarydisplay.h"
+#include "core/displayscale.h"
+#include "core/paths.h"
+#include "platform/messages.h"
+#include "platform/printer.h"
+#include "platform/random.h"
+#include "platform/services.h"
+#include "platform/sound.h"
+#include "shell/intro0.h"
+#include "shell/titlefrm.h"
+#include "stage/fonts.h"
+#include "stage/stage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+// For --self-test: once the title screen has been painted, says so (and
+// whether its picture was found) and ends the run.
+class TitleShownReport : public QObject {
+  public:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint && !reported_) {
+            reported_ = true;
+            const bool pictured = !form<Titlefrm>().usedFallback();
+            std::printf("title screen shown%s\n", pictured ? "" : " without its picture");
+            std::fflush(stdout);
+            QTimer::singleShot(0, [pictured] { QApplication::exit(pictured ? 0 : 1); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    bool reported_ = false;
+};
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    const LaunchOptions options = parseLaunchOptions(argc, argv);
+    if (options.exit) return options.exitCode;
+    applyDisplayScale(zoomSetting(options.zoom), argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lives of Hellas"));
+    QApplication::setApplicationVersion(QStringLiteral(HELLAS_VERSION));
+    QApplication::setOrganizationName(QStringLiteral("Larkspur Publishing Ltd"));
+    QApplication::setOrganizationDomain(QStringLiteral("larkspur.example"));
+    QGuiApplication::setDesktopFileName(ApplicationId.toString());
+    QApplication::setWindowIcon(QIcon::fromTheme(ApplicationId.toString()));
+
+    const FolderChoice folders = chooseFolders(QDir::currentPath(), QApplication::applicationDirPath(),
+                                               QStringLiteral(HELLAS_DATA_FROM_PROGRAM), options.worksheets);
+    if (!folders.problem.isEmpty())
+        std::fprintf(stderr, "lives-of-hellas: %s\n", folders.problem.toLocal8Bit().constData());
+    setProgramFolders(folders.folders);
+    registerFonts();
+
+    DialogMessages messages;
+    ClockRandom random;
+    EffectPlayer sound(soundModuleFolder(QApplication::applicationDirPath(),
+                                         QStringLiteral(HELLAS_SOUND_MODULE_FROM_PROGRAM)));
+    services().messages = &messages;
+    services().random = &random;
+    services().sound = &sound;
+    services().printer = [] { return openDefaultPrinter(); };
+
+    Stage stage;
+    provideShellScreens(stage);
+    QObject::connect(&stage, &Stage::programEnded, &app, [] { QApplication::exit(0); });
+    // Without a window manager a full-screen request is not honoured, so the
+    // stage takes the display's size itself first.
+    if (const QScreen *display = QGuiApplication::primaryScreen()) stage.setGeometry(display->geometry());
+    stage.showFullScreen();
+    TitleShownReport report;
+    if (options.selfTest) form<Titlefrm>().installEventFilter(&report);
+    form<Titlefrm>().showScreen();
+    return QApplication::exec();
+}

@@ -1,0 +1,162 @@
+#include "stage/dragcontrols.h"
+
+#include "core/twips.h"
+#include "stage/accessibility.h"
+#include "stage/screen.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleHints>
+#include <QWidget>
+
+namespace {
+
+const char *const kControlsProperty = "hellasDragControls";
+
+// Drawn over a carried control's own content while it has the focus.
+class FocusFrame final : public QWidget {
+  public:
+    explicit FocusFrame(QWidget *control) : QWidget(control) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(control->rect());
+        hide();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent *) override {
+        if (!Screen::keyboardCuesShownFor(parentWidget())) return;
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(0, 0, 0), 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+        painter.setPen(QPen(QColor(255, 255, 0), 2, Qt::DashLine));
+        painter.drawRect(rect().adjusted(3, 3, -3, -3));
+    }
+};
+
+} // namespace
+
+int DragControls::buttonState(Qt::MouseButtons buttons) {
+    int state = 0;
+    if (buttons & Qt::LeftButton) state |= 1;
+    if (buttons & Qt::RightButton) state |= 2;
+    if (buttons & Qt::MiddleButton) state |= 4;
+    if (buttons & ~(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)) state |= 8;
+    return state;
+}
+
+DragControls::DragControls(QList<QWidget *> controls, Carry::Activity &activity, QObject *parent)
+    : QObject(parent), controls_(std::move(controls)),
+      carry_(std::make_unique<Carry>(activity, QGuiApplication::styleHints()->startDragDistance())) {
+    for (QWidget *control : std::as_const(controls_)) {
+        control->setMouseTracking(true);
+        control->setFocusPolicy(Qt::TabFocus);
+        control->setProperty(kControlsProperty, QVariant::fromValue(static_cast<QObject *>(this)));
+        control->installEventFilter(this);
+        frames_.append(new FocusFrame(control));
+        // An interface made before the control became carried is made anew
+        // as a carried item's.
+        if (QAccessible::isActive()) {
+            QAccessibleInterface *made = QAccessible::queryAccessibleInterface(control);
+            if (made && !isCarriedInterface(made)) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+        }
+    }
+}
+
+DragControls::~DragControls() = default;
+
+DragControls *DragControls::of(const QObject *control) {
+    return static_cast<DragControls *>(control->property(kControlsProperty).value<QObject *>());
+}
+
+int DragControls::indexOf(const QObject *control) const {
+    return int(controls_.indexOf(static_cast<QWidget *>(const_cast<QObject *>(control))));
+}
+
+void DragControls::press(int index) {
+    if (carry_->carried() == index && carry_->byKeyboard()) {
+        carry_->putDown();
+        return;
+    }
+    controls_[index]->setFocus(Qt::OtherFocusReason);
+    carry_->pickUp(index);
+}
+
+bool DragControls::keyPress(int index, int key) {
+    const bool carried = carry_->byKeyboard() && carry_->carried() == index;
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (carried)
+            carry_->putDown();
+        else if (Screen::keyboardCuesShownFor(controls_[index]))
+            carry_->pickUp(index);
+        else
+            return false;
+        return true;
+    case Qt::Key_Escape:
+        if (!carried) return false;
+        carry_->cancel();
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (!carried) return false;
+        carry_->step(key == Qt::Key_Left    ? -1
+                     : key == Qt::Key_Right ? 1
+                                            : 0,
+                     key == Qt::Key_Up     ? -1
+                     : key == Qt::Key_Down ? 1
+                                           : 0);
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        // A carried control keeps the focus until it is put down or back.
+        return carried;
+    default:
+        return false;
+    }
+}
+
+bool DragControls::eventFilter(QObject *watched, QEvent *event) {
+    const int index = indexOf(watched);
+    if (index < 0) return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        // The press is the control's own, so its release comes back to it too.
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        carry_->press(index, mouse->globalPosition());
+        event->accept();
+        return true;
+    }
+    case QEvent::MouseMove: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        carry_->move(index, buttonState(mouse->buttons()), mouse->position() * kTwipsPerPixel,
+                     mouse->globalPosition());
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        carry_->release(index);
+        return true;
+    case QEvent::KeyPress:
+        return keyPress(index, static_cast<QKeyEvent *>(event)->key());
+    case QEvent::FocusIn:
+        frames_[index]->show();
+        frames_[index]->raise();
+        break;
+    case QEvent::FocusOut:
+        frames_[index]->hide();
+        // Losing the focus while carried puts the control back.
+        if (carry_->byKeyboard() && carry_->carried() == index) carry_->cancel();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,95 @@
+#include "core/module1.h"
+#include "stage/labelbutton.h"
+#include "support/fakemachine.h"
+#include "support/testsupport.h"
+#include "worksheets/wizard.h"
+#include "worksheets/worksheets.h"
+
+#include <QCheckBox>
+#include <QDirIterator>
+#include <QLineEdit>
+#include <QTest>
+#include <map>
+
+namespace {
+
+// Every file below a folder with its bytes.
+std::map<QString, QByteArray> snapshot(const QString &folder) {
+    std::map<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        files[QDir(folder).relativeFilePath(file.fileName())] =
+            file.open(QIODevice::ReadOnly) ? file.readAll() : "?";
+    }
+    return files;
+}
+
+// The generated content laid out as a package installs it: everything but the catalogue.
+void installContent(const QString &to) {
+    const QString from = QString::fromLocal8Bit(qgetenv("HELLAS_TEST_CONTENT"));
+    for (const auto &[relative, bytes] : snapshot(from)) {
+        if (relative != u"multiple/track.txt"_qs) writeFile(to + u'/' + relative, bytes);
+    }
+}
+
+void saveInWizard(const QString &title) {
+    wizard &w = form<wizard>();
+    w.Text1->setText(title);
+    for (int q = 0; q < kQuestionsPerSet; ++q) {
+        w.Text2[q]->setText(QStringLiteral("Which temple did Phidias adorn? %1").arg(q + 1));
+        for (int a = 0; a < kAnswersPerQuestion; ++a)
+            w.Text3[4 * q + a]->setText(QStringLiteral("Temple %1").arg(a + 1));
+        w.Check1[4 * q]->setChecked(true);
+    }
+    QTest::mouseClick(w.Label3[1], Qt::LeftButton, {}, w.Label3[1]->rect().center());
+}
+
+} // namespace
+
+class InstalledLayout : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void init() { Module1 = SharedState{}; }
+    void cleanup() { setProgramFolders(ProgramFolders::inOneFolder()); }
+
+    void aWorksheetIsSavedInTheWorksheetFolderAndListedWhileTheContentStaysUntouched() {
+        TestWorld world(false);
+        FakeMachine machine;
+        const QString installed = machine.path(u"prefix/share/lives-of-hellas"_qs);
+        installContent(installed);
+        const auto contentBefore = snapshot(installed);
+        QVERIFY(contentBefore.count(u"multiple/phidias.txt"_qs) == 1);
+        const FolderChoice choice = machine.choose();
+        const QString worksheetFolder = machine.path(u"data-home/lives-of-hellas/multiple"_qs);
+        QCOMPARE(choice.folders.worksheetFolder(), worksheetFolder);
+        QVERIFY(!QFileInfo::exists(worksheetFolder));
+        setProgramFolders(choice.folders);
+
+        saveInWizard(u"Parthenon"_qs);
+        QCOMPARE(world.messages.shown, QStringList{u"Your worksheet has been saved."_qs});
+        const auto saved = snapshot(worksheetFolder);
+        QCOMPARE(saved.size(), size_t(2));
+        QVERIFY(saved.at(u"track.txt"_qs).contains("Parthenon"));
+        QVERIFY(saved.at(u"Parthenon.txt"_qs).startsWith("Parthenon"));
+        worksheets &catalogue = form<worksheets>();
+        catalogue.showScreen();
+        QCOMPARE(catalogue.Label2[1]->caption(), u"Parthenon"_qs);
+        QVERIFY(catalogue.Label2[1]->isVisibleTo(&catalogue));
+        QVERIFY(snapshot(installed) == contentBefore);
+    }
+
+    void aWorksheetFolderThatCannotBeUsedMakesTheSaveFailWithTheWizardsMessage() {
+        TestWorld world;
+        const FolderChoice choice =
+            chooseFolders(world.folder(), world.folder(), u"../share"_qs, u"/proc/self/worksheets"_qs);
+        QVERIFY(!choice.problem.isEmpty());
+        setProgramFolders(choice.folders);
+        saveInWizard(u"Parthenon"_qs);
+        QCOMPARE(world.messages.shown, QStringList{u"There was a problem saving your worksheet"_qs});
+        QVERIFY(!QFileInfo::exists(world.folder() + u"/multiple/Parthenon.txt"_qs));
+    }
+};
+
+QTEST_MAIN(InstalledLayout)
+#include "installed_layout_test.moc"

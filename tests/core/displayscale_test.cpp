@@ -1,0 +1,149 @@
+#include "core/displayscale.h"
+#include "support/fakemachine.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+struct DisplayCase {
+    QSize devicePixels;
+    double ratio;
+    double fit; // the factor that fills the display
+};
+
+// Classroom and desk displays, each as an ordinary panel and as a 2x one
+// whose logical size is half its pixels.
+const DisplayCase kDisplays[] = {
+    {{640, 480}, 1, 1},     {{640, 480}, 2, 1},     {{800, 600}, 1, 1},     {{800, 600}, 2, 1},
+    {{1024, 768}, 1, 1.28}, {{1024, 768}, 2, 1},    {{1366, 768}, 1, 1.28}, {{1366, 768}, 2, 1},
+    {{1920, 1080}, 1, 1.8}, {{1920, 1080}, 2, 1},   {{2560, 1440}, 1, 2.4}, {{2560, 1440}, 2, 1.2},
+    {{3840, 2160}, 1, 3.6}, {{3840, 2160}, 2, 1.8},
+};
+
+struct SettingCase {
+    const char *zoom;
+    const char *environment;
+    std::optional<double> factor; // nothing: Qt is left alone; -1: the display's fit
+    bool asksDisplay;
+};
+
+constexpr double kFit = -1;
+
+const SettingCase kSettings[] = {
+    {"fit", "", kFit, true},
+    {"", "", kFit, true},         // nothing set: the default
+    {"sideways", "", kFit, true}, // unreadable: the default
+    {"1", "", 1.0, false},        // as before this program scaled anything
+    {"1.5", "", 1.5, false},
+    {"fit", "2", std::nullopt, false}, // the user's own factor wins
+    {"1", "1.25", std::nullopt, false},
+    {"1.5", "1", std::nullopt, false},
+};
+
+TEST(DisplayScale, EachSettingOnEachDisplayGivesItsFactorAndAsksForTheDisplayOnlyToFitIt) {
+    for (const DisplayCase &display : kDisplays) {
+        for (const SettingCase &setting : kSettings) {
+            SCOPED_TRACE(testing::Message()
+                         << display.devicePixels.width() << "x" << display.devicePixels.height() << " at "
+                         << display.ratio << ", zoom \"" << setting.zoom << "\", QT_SCALE_FACTOR \""
+                         << setting.environment << "\"");
+            int asked = 0;
+            const std::optional<double> factor =
+                chooseScaleFactor(QString::fromLatin1(setting.zoom), QByteArray(setting.environment), [&] {
+                    ++asked;
+                    return DisplayInfo{QSizeF(display.devicePixels), display.ratio};
+                });
+            EXPECT_EQ(asked, setting.asksDisplay ? 1 : 0);
+            ASSERT_EQ(factor.has_value(), setting.factor.has_value());
+            if (factor) {
+                EXPECT_DOUBLE_EQ(*factor, *setting.factor == kFit ? display.fit : *setting.factor);
+            }
+        }
+    }
+}
+
+TEST(DisplayScale, FittedScreenFillsThePanelOnceAndNeverExceedsIt) {
+    // The fitted 800 x 600 screen, in the panel's own pixels, after the
+    // display's ratio and this program's factor: never larger than the panel,
+    // and filling one side of it unless the panel is too small to scale up.
+    for (const DisplayCase &display : kDisplays) {
+        SCOPED_TRACE(testing::Message() << display.devicePixels.width() << "x"
+                                        << display.devicePixels.height() << " at " << display.ratio);
+        const double factor = fitFactor({QSizeF(display.devicePixels), display.ratio});
+        const double width = 800 * factor * display.ratio;
+        const double height = 600 * factor * display.ratio;
+        if (factor > 1) {
+            EXPECT_LE(width, display.devicePixels.width() + 0.5);
+            EXPECT_LE(height, display.devicePixels.height() + 0.5);
+            EXPECT_TRUE(std::abs(width - display.devicePixels.width()) < 1 ||
+                        std::abs(height - display.devicePixels.height()) < 1);
+        } else {
+            EXPECT_EQ(factor, 1);
+        }
+    }
+}
+
+TEST(DisplayScale, FitIsTheLargestFourDecimalFactorThatFitsAnyDisplay) {
+    std::mt19937 generator(1305);
+    std::uniform_int_distribution<int> side(200, 8000);
+    const double ratios[] = {1, 1.25, 1.5, 2, 3};
+    for (int i = 0; i < 5000; ++i) {
+        const QSizeF pixels(side(generator), side(generator));
+        const double ratio = ratios[i % 5];
+        const double factor = fitFactor({pixels, ratio});
+        SCOPED_TRACE(testing::Message() << pixels.width() << "x" << pixels.height() << " at " << ratio);
+        const QSizeF logical = pixels / ratio;
+        ASSERT_GE(factor, 1);
+        ASSERT_LE(factor, kMaxZoom);
+        ASSERT_DOUBLE_EQ(factor, std::round(factor * 10000) / 10000);
+        if (factor > 1 && factor < kMaxZoom) {
+            ASSERT_LE(800 * factor, logical.width() + 1e-9);
+            ASSERT_LE(600 * factor, logical.height() + 1e-9);
+            const double next = factor + 0.0001;
+            ASSERT_TRUE(800 * next > logical.width() || 600 * next > logical.height());
+        } else if (factor == 1) {
+            ASSERT_TRUE(logical.width() < 800 + 0.08 || logical.height() < 600 + 0.06);
+        }
+    }
+}
+
+TEST(DisplayScale, NoDisplayStaysAtOneAndARatioOfZeroCountsAsOne) {
+    EXPECT_EQ(fitFactor({}), 1);
+    EXPECT_DOUBLE_EQ(fitFactor({QSizeF(1920, 1080), 0}), 1.8); // a ratio of 0 counts as 1
+}
+
+TEST(ZoomSetting, ReadsFitAndNumbersWithinRangeOnly) {
+    const struct {
+        const char *text;
+        std::optional<Zoom> zoom;
+    } cases[] = {
+        {"fit", Zoom{}},         {" FIT ", Zoom{}},         {"1", Zoom{false, 1}}, {"1.5", Zoom{false, 1.5}},
+        {" 2 ", Zoom{false, 2}}, {"0.5", Zoom{false, 0.5}}, {"8", Zoom{false, 8}}, {"0.4", std::nullopt},
+        {"8.5", std::nullopt},   {"0", std::nullopt},       {"-2", std::nullopt},  {"", std::nullopt},
+        {"1,5", std::nullopt},   {"nan", std::nullopt},     {"inf", std::nullopt}, {"fit 2", std::nullopt},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(parseZoom(QString::fromLatin1(c.text)), c.zoom);
+    }
+}
+
+// The command line, then the user's file, then the first system file that holds
+// the key: a file without it leaves it to the next.
+TEST(LaunchSettings, TheCommandLineThenTheUsersFileThenTheFirstSystemFileWinKeyByKey) {
+    FakeMachine machine;
+    EXPECT_EQ(zoomSetting({}), QString());
+    machine.writeSettings(u"system"_qs, "[General]\nzoom=1.25\nworksheets=/srv/a\n");
+    EXPECT_EQ(zoomSetting({}), u"1.25");
+    machine.writeSettings(u"config"_qs, "[General]\nzoom=1\n");
+    // A file without a section heading is read as the general section.
+    machine.writeSettings(u"config-home"_qs, "worksheets=/home/b\n");
+    EXPECT_EQ(zoomSetting({}), u"1");
+    EXPECT_EQ(launchSetting(u"worksheets"_qs), u"/home/b"_qs);
+    machine.writeSettings(u"config-home"_qs, "[General]\nworksheets=/home/b\nzoom=fit\n");
+    EXPECT_EQ(zoomSetting({}), u"fit");
+    EXPECT_EQ(zoomSetting(u"2"_qs), u"2");
+}
+
+} // namespace

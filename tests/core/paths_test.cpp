@@ -1,0 +1,124 @@
+#include "support/fakemachine.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+void writeContent(const QString &folder) {
+    writeFile(folder + u"/multiple/phidias.txt"_qs);
+    writeFile(folder + u"/Images/homersm.jpg"_qs);
+}
+
+} // namespace
+
+TEST(ContentPaths, EachProgramPathResolvesInItsFolderWithEitherSeparator) {
+    const ProgramFolders folders(u"/opt/content"_qs, u"/srv/worksheets"_qs);
+    const std::pair<QString, QString> cases[] = {
+        {u"multiple\\phidias.txt"_qs, u"/opt/content/multiple/phidias.txt"_qs},
+        {u"Multiple/Phidias.txt"_qs, u"/opt/content/Multiple/Phidias.txt"_qs},
+        {u"Images\\homersm.jpg"_qs, u"/opt/content/Images/homersm.jpg"_qs},
+        {u"wmf2\\guide1.wmf"_qs, u"/opt/content/wmf2/guide1.wmf"_qs},
+        {u"multiple\\track.txt"_qs, u"/srv/worksheets/track.txt"_qs},
+        {u"MULTIPLE/Athens& Sparta.txt"_qs, u"/srv/worksheets/Athens& Sparta.txt"_qs},
+        {u"multiple"_qs, u"/srv/worksheets"_qs},
+        {u"/srv/worksheets/track.txt"_qs, u"/srv/worksheets/track.txt"_qs},
+    };
+    for (const auto &[programPath, expected] : cases)
+        EXPECT_EQ(folders.filePath(programPath), QDir::toNativeSeparators(expected))
+            << programPath.toStdString();
+    // Until a start decides, the working folder holds everything, as it always has.
+    EXPECT_EQ(contentPath(u"multiple\\track.txt"_qs), QDir::toNativeSeparators(u"multiple/track.txt"_qs));
+}
+
+TEST(ContentPaths, AnExistingFileIsFoundWhateverTheLetterCaseOfItsFolder) {
+    QTemporaryDir dir;
+    writeFile(dir.path() + u"/Images/homersm.jpg"_qs);
+    writeFile(dir.path() + u"/Multiple/Track.txt"_qs);
+    const ProgramFolders folders = ProgramFolders::inOneFolder(dir.path());
+    EXPECT_EQ(folders.filePath(u"images\\homersm.jpg"_qs),
+              QDir::toNativeSeparators(dir.path() + u"/Images/homersm.jpg"_qs));
+    EXPECT_EQ(folders.filePath(u"multiple\\track.txt"_qs),
+              QDir::toNativeSeparators(dir.path() + u"/Multiple/Track.txt"_qs));
+    // A file that exists nowhere keeps the name it was asked for, so writers create it as named.
+    EXPECT_EQ(folders.filePath(u"images\\new.txt"_qs),
+              QDir::toNativeSeparators(dir.path() + u"/images/new.txt"_qs));
+
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    EXPECT_EQ(contentPath(u"images\\homersm.jpg"_qs), QDir::toNativeSeparators(u"Images/homersm.jpg"_qs));
+    QDir::setCurrent(previous);
+}
+
+TEST(ProgramFolderChoice, TheWorkingFolderTheInstalledContentAndTheWorksheetFolderAreChosenInOrder) {
+    enum Content { InWorkingFolder, BesideProgram, InDataDirs, Nowhere };
+    struct Case {
+        const char *name;
+        Content content;
+        QString userSetting, systemSetting, option;
+        QString expectedContent, expectedWorksheets;
+    };
+    const QString work = u"work"_qs, own = u"own"_qs, set = u"set"_qs, shared = u"shared"_qs;
+    const QString installed = u"prefix/share/lives-of-hellas"_qs, dataDirs = u"data/lives-of-hellas"_qs;
+    const QString userOwn = u"data-home/lives-of-hellas/multiple"_qs, workOwn = u"work/multiple"_qs;
+    const Case cases[] = {
+        {"run from the tree", InWorkingFolder, set, shared, {}, work, workOwn},
+        {"run from the tree with a folder named", InWorkingFolder, {}, {}, own, work, own},
+        {"no content anywhere", Nowhere, {}, shared, {}, work, workOwn},
+        {"installed", BesideProgram, {}, {}, {}, installed, userOwn},
+        {"installed in the data folders", InDataDirs, {}, {}, {}, dataDirs, userOwn},
+        {"the school's folder", BesideProgram, {}, shared, {}, installed, shared},
+        {"the user's folder over the school's", InDataDirs, set, shared, {}, dataDirs, set},
+        {"the command line over both", BesideProgram, set, shared, own, installed, own},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeMachine machine;
+        if (c.content == InWorkingFolder) writeContent(machine.path(u"work"_qs));
+        if (c.content == BesideProgram) writeContent(machine.path(installed));
+        if (c.content != Nowhere) writeContent(machine.path(dataDirs));
+        if (!c.userSetting.isEmpty()) machine.setWorksheets(u"config-home"_qs, machine.path(c.userSetting));
+        if (!c.systemSetting.isEmpty()) machine.setWorksheets(u"config"_qs, machine.path(c.systemSetting));
+        const FolderChoice choice = machine.choose(c.option.isEmpty() ? QString() : machine.path(c.option));
+        EXPECT_EQ(choice.folders.contentFolder(), machine.path(c.expectedContent));
+        EXPECT_EQ(choice.folders.worksheetFolder(), machine.path(c.expectedWorksheets));
+        EXPECT_TRUE(choice.problem.isEmpty()) << choice.problem.toStdString();
+        // A folder named in settings or on the command line is made at once; the
+        // user's own folder waits for the first save.
+        if (c.content != InWorkingFolder) {
+            EXPECT_EQ(QFileInfo(choice.folders.worksheetFolder()).isDir(),
+                      !c.expectedWorksheets.endsWith(u"multiple"_qs));
+        }
+    }
+}
+
+TEST(ProgramFolderChoice, AFolderThatCannotBeUsedIsReportedAndKept) {
+    FakeMachine machine;
+    writeContent(machine.path(u"prefix/share/lives-of-hellas"_qs));
+    writeFile(machine.path(u"a file"_qs));
+    QStringList unusable = {machine.path(u"a file"_qs), machine.path(u"a file/below"_qs),
+                            u"/proc/self/worksheets"_qs, u"/proc/self"_qs};
+    if (geteuid() != 0) {
+        QDir().mkpath(machine.path(u"locked"_qs));
+        QFile::setPermissions(machine.path(u"locked"_qs), QFile::ReadOwner | QFile::ExeOwner);
+        unusable.append(machine.path(u"locked"_qs));
+    }
+    for (const QString &folder : unusable) {
+        SCOPED_TRACE(folder.toStdString());
+        const FolderChoice choice = machine.choose(folder);
+        EXPECT_EQ(choice.folders.worksheetFolder(), folder);
+        EXPECT_TRUE(choice.problem.startsWith(u"The worksheet folder "_qs + folder + u" cannot be used"_qs))
+            << choice.problem.toStdString();
+    }
+    // The same holds for a folder the settings name.
+    machine.setWorksheets(u"config"_qs, u"/proc/self/worksheets"_qs);
+    EXPECT_FALSE(machine.choose().problem.isEmpty());
+    // Nothing is written into the installed content: a folder inside it gives way to the user's own.
+    for (const QString &inside :
+         {u"prefix/share/lives-of-hellas"_qs, u"prefix/share/lives-of-hellas/multiple"_qs}) {
+        const FolderChoice choice = machine.choose(machine.path(inside));
+        EXPECT_EQ(choice.folders.worksheetFolder(), machine.path(u"data-home/lives-of-hellas/multiple"_qs));
+        EXPECT_TRUE(choice.problem.contains(u"inside the installed content"_qs))
+            << choice.problem.toStdString();
+    }
+}
