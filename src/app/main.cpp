@@ -1,4 +1,5 @@
 #include "app/launch.h"
+#include "app/log.h"
 #include "app/primarydisplay.h"
 #include "core/displayscale.h"
 #include "core/paths.h"
@@ -56,8 +57,7 @@ int main(int argc, char *argv[]) {
 
     const FolderChoice folders = chooseFolders(QDir::currentPath(), QApplication::applicationDirPath(),
                                                QStringLiteral(HELLAS_DATA_FROM_PROGRAM), options.worksheets);
-    if (!folders.problem.isEmpty())
-        std::fprintf(stderr, "lives-of-hellas: %s\n", folders.problem.toLocal8Bit().constData());
+    if (!folders.problem.isEmpty()) qCWarning(lcApp).noquote() << folders.problem;
     setProgramFolders(folders.folders);
     registerFonts();
 

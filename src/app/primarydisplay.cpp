@@ -1,5 +1,7 @@
 #include "app/primarydisplay.h"
 
+#include "app/log.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
@@ -82,7 +84,7 @@ DisplayInfo probePrimaryDisplay(int argc, char **argv) {
 
 void applyDisplayScale(const QString &zoomSetting, int argc, char **argv) {
     if (!zoomSetting.isEmpty() && !parseZoom(zoomSetting))
-        qWarning("The zoom \"%s\" is neither fit nor a number from %g to %g: the screens fit the display.",
+        qCWarning(lcApp, "The zoom \"%s\" is neither fit nor a number from %g to %g: the screens fit the display.",
                  qPrintable(zoomSetting), kMinZoom, kMaxZoom);
     const std::optional<double> factor = chooseScaleFactor(zoomSetting, qgetenv(kScaleVariable),
                                                            [&] { return probePrimaryDisplay(argc, argv); });

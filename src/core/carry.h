@@ -11,8 +11,8 @@ class Carry {
     class Activity {
       public:
         virtual ~Activity() = default;
-        // The pointer moved over the item with `buttons` held (1 left, 2
-        // right, 4 middle, 8 other), at `at` twips from its top-left corner.
+        // The pointer moved over the item with `buttons` held (Buttons), at
+        // `at` twips from its top-left corner.
         virtual void dragged(int item, int buttons, QPointF at) = 0;
         // The item is let go where it lies: the drop rules.
         virtual void dropped(int item) = 0;
@@ -24,6 +24,10 @@ class Carry {
         virtual void putBack(int item, QPointF origin) = 0;
         virtual QPointF position(int item) const = 0;
     };
+
+    // The mouse buttons held while the pointer moves, one bit each, as the
+    // activities' rules read them.
+    enum Buttons { LeftButton = 1, RightButton = 2, MiddleButton = 4, OtherButton = 8 };
 
     // Pointer movements shorter than this, in pixels from the press, move nothing.
     explicit Carry(Activity &activity, int startDistance);

@@ -2,7 +2,6 @@
 
 #include <array>
 
-namespace wmf {
 namespace {
 
 // 0x80 to 0x9F; the five bytes Windows leaves undefined keep their own value,
@@ -24,24 +23,19 @@ QString fromCp1252(const char *bytes, qsizetype length) {
     return text;
 }
 
+int cp1252Byte(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
+    for (std::size_t k = 0; k < kHigh.size(); ++k) {
+        if (kHigh[k] == c) return static_cast<int>(0x80 + k);
+    }
+    return -1;
+}
+
 QByteArray toCp1252(const QString &text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        char byte = '?';
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            byte = static_cast<char>(c);
-        } else {
-            for (std::size_t k = 0; k < kHigh.size(); ++k) {
-                if (kHigh[k] == c) {
-                    byte = static_cast<char>(0x80 + k);
-                    break;
-                }
-            }
-        }
-        bytes[i] = byte;
+        const int byte = cp1252Byte(text[i].unicode());
+        bytes[i] = static_cast<char>(byte < 0 ? '?' : byte);
     }
     return bytes;
 }
-
-} // namespace wmf

@@ -30,6 +30,10 @@ struct SharedState {
 
     int SoundOn = 0;
 
+    // The jigsaw's picture on show. It belongs to the program, not to one
+    // opening of the screen, so a reopened screen still brings a different painting.
+    int JigsawPicture = 0;
+
     // The page viewers.
     int PageNumber = 0;
     int PageCount = 0;

@@ -9,8 +9,8 @@
 
 namespace {
 
-const QString kWorksheetFolder = QStringLiteral("multiple");
-const QString kQuestionSet = QStringLiteral("phidias.txt");
+const QString &kWorksheetFolder = programfile::WorksheetFolder;
+const QString &kQuestionSet = programfile::TopicQuestionSet;
 const QString kDataFolder = QStringLiteral("lives-of-hellas");
 
 // Content made on Windows is named without regard to letter case ("images\homersm.jpg"

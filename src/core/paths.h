@@ -4,6 +4,17 @@
 
 #include <QString>
 
+// The names the program gives its own files, as the specification writes
+// them: the worksheet folder, its catalogue, and the topic's question set,
+// which lies in that folder but is content.
+namespace programfile {
+inline const QString WorksheetFolder = QStringLiteral("multiple");
+inline const QString Catalogue = QStringLiteral("track.txt");
+inline const QString TopicQuestionSet = QStringLiteral("phidias.txt");
+// A file of the worksheet folder as a program path: "multiple\track.txt".
+inline QString inWorksheetFolder(const QString &name) { return WorksheetFolder + u'\\' + name; }
+} // namespace programfile
+
 // The two folders a program path can belong to. "multiple\phidias.txt" and
 // everything outside "multiple" is content; every other path in "multiple"
 // (the worksheets and their catalogue "track.txt") is in the worksheet folder.

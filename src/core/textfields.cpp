@@ -1,31 +1,17 @@
 #include "core/textfields.h"
 
+#include "core/cp1252.h"
+
 #include <QIODevice>
 #include <QStringDecoder>
 #include <cmath>
 
 namespace {
 
-// Windows-1252 for bytes 0x80 to 0x9F; the rest of the code page is Latin-1.
-// The five bytes Windows leaves undefined keep their own value.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 constexpr QChar kNoBreakSpace(0x00A0);
 
 bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
 bool isBlank(QChar c) { return c == u' '; }
-
-// The Windows-1252 byte of a character, or -1 when it has none.
-int cp1252Byte(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
-    for (int k = 0; k < 32; ++k) {
-        if (kCp1252High[k] == c) return 0x80 + k;
-    }
-    return -1;
-}
 
 std::optional<QString> fromUtf8(const QByteArray &bytes, bool keepByteOrderMark) {
     // Stateless: a sequence cut short at the end is an error, not a wait for more.
@@ -34,16 +20,6 @@ std::optional<QString> fromUtf8(const QByteArray &bytes, bool keepByteOrderMark)
     QString text = utf8.decode(bytes);
     if (utf8.hasError()) return std::nullopt;
     if (!keepByteOrderMark && text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-    return text;
-}
-
-QString fromCp1252(const QByteArray &bytes) {
-    QString text;
-    text.reserve(bytes.size());
-    for (char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        text.append(b >= 0x80 && b < 0xA0 ? QChar(kCp1252High[b - 0x80]) : QChar(b));
-    }
     return text;
 }
 

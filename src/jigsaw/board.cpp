@@ -1,5 +1,6 @@
 #include "jigsaw/board.h"
 
+#include "core/carry.h"
 #include "platform/random.h"
 
 #include <algorithm>
@@ -47,10 +48,11 @@ QPoint JigsawBoard::pictureOffset(int piece) {
 
 void JigsawBoard::setpicture() {
     random_.seedFromClock();
-    const int previous = CurrentPicture;
-    CurrentPicture = drawBelow(random_, Pictures);
+    int &current = shared_.JigsawPicture;
+    const int previous = current;
+    current = drawBelow(random_, Pictures);
     // The wrap is at 8, not 10: a repeated 8 or 9 gives 1 or 2.
-    if (CurrentPicture == previous) CurrentPicture = (previous + 1) % 8;
+    if (current == previous) current = (previous + 1) % 8;
     shuffle();
 }
 
@@ -73,7 +75,7 @@ void JigsawBoard::shuffle() {
 void JigsawBoard::mouseMove(int piece, int buttons, QPoint pointer) {
     bringToFront(piece);
     touchButtons();
-    if (buttons == LeftButton) pieces_[piece] += pointer - QPoint(PieceSize / 2, PieceSize / 2);
+    if (buttons == Carry::LeftButton) pieces_[piece] += pointer - QPoint(PieceSize / 2, PieceSize / 2);
 }
 
 JigsawDrop JigsawBoard::drop(int piece) {
@@ -125,6 +127,17 @@ int JigsawBoard::neighbour(int place, int across, int down) {
     const int row = std::clamp((inTray ? place - FirstTraySlot : place / Columns) + down, 0, rows - 1);
     const int column = std::clamp((inTray ? -1 : place % Columns) + across, -1, Columns - 1);
     return column < 0 ? FirstTraySlot + row : row * Columns + column;
+}
+
+void JigsawBoard::pickUp(int piece) {
+    touch(piece);
+    const int place = placeOf(piece);
+    carriedPlace_ = place >= 0 ? place : nearestPlace(pieces_[piece]);
+}
+
+void JigsawBoard::step(int piece, int across, int down) {
+    carriedPlace_ = neighbour(carriedPlace_, across, down);
+    carryTo(piece, carriedPlace_);
 }
 
 void JigsawBoard::carryTo(int piece, int place) {

@@ -45,13 +45,6 @@ class JigsawBoard {
         {"Images\\penelope.jpg", "Penelope and Suitors by John William Waterhouse"},
     }};
 
-    // Mouse button state as the events report it: one bit per button.
-    enum Button { LeftButton = 1, RightButton = 2, MiddleButton = 4, OtherButton = 8 };
-
-    // The picture on show. It belongs to the program, not to one opening of
-    // the screen, so a reopened screen still brings a different painting.
-    static inline int CurrentPicture = 0;
-
     // Every piece at its home; the board cells are made around them and
     // the shared maximum becomes the number of pieces.
     JigsawBoard(SharedState &shared, RandomSource &random);
@@ -74,7 +67,8 @@ class JigsawBoard {
     // Every piece onto a board cell in a new order, never the solved one.
     void shuffle();
 
-    // The pointer moved over a piece, at a position relative to its top-left.
+    // The pointer moved over a piece with buttons held (Carry::Buttons), at a
+    // position relative to its top-left.
     void mouseMove(int piece, int buttons, QPoint pointer);
     // A button was released after a press on the piece, or the keyboard put it down.
     JigsawDrop drop(int piece);
@@ -89,6 +83,11 @@ class JigsawBoard {
     int nearestPlace(QPoint at) const;
     // The place one step across and down from a place; the edges hold.
     static int neighbour(int place, int across, int down);
+    // The keyboard takes a piece up, as touching it would; the place it is
+    // carried over starts at its own slot, or the one nearest to where it lies.
+    void pickUp(int piece);
+    // The keyboard moves the carried piece one place across and down.
+    void step(int piece, int across, int down);
     // Puts a carried piece on the seat of a place, in front, without the drop rules.
     void carryTo(int piece, int place);
     // Puts a piece back where it was, without the drop rules.
@@ -122,6 +121,7 @@ class JigsawBoard {
     std::array<TwipRect, Slots> slots_;
     std::array<int, Pieces> stacking_;
     int stackingChanges_ = 0;
+    int carriedPlace_ = 0;
     bool checkScoreShown_ = false;
     bool newPictureShown_ = true;
     bool answerShown_ = false;

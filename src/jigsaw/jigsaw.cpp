@@ -126,7 +126,7 @@ void jigsaw::setpicture() {
 }
 
 void jigsaw::showPicture() {
-    const JigsawPicture &entry = JigsawBoard::Catalogue[JigsawBoard::CurrentPicture];
+    const JigsawPicture &entry = JigsawBoard::Catalogue[Module1.JigsawPicture];
     const QString file = QString::fromLatin1(entry.file);
     picture_ = loadPicture(file);
     Label1->setText(QString::fromLatin1(entry.caption));
@@ -210,16 +210,13 @@ void jigsaw::dragged(int item, int buttons, QPointF at) {
 }
 
 void jigsaw::pickedUp(int item) {
-    board_->touch(item);
-    const int place = board_->placeOf(item);
-    carriedPlace_ = place >= 0 ? place : board_->nearestPlace(board_->position(item));
+    board_->pickUp(item);
     showBoard();
     announce(announcer_, QStringLiteral("Picked up ") + pieceName(item).replace(0, 1, u'p'));
 }
 
 void jigsaw::stepped(int item, int across, int down) {
-    carriedPlace_ = JigsawBoard::neighbour(carriedPlace_, across, down);
-    board_->carryTo(item, carriedPlace_);
+    board_->step(item, across, down);
     showBoard();
     announce(announcer_, pieceName(item));
 }

@@ -66,8 +66,6 @@ class jigsaw : public Screen, private Carry::Activity {
     std::unique_ptr<JigsawBoard> board_;
     DragControls *drag_ = nullptr;
     QLabel *announcer_ = nullptr;
-    // The place a piece carried by keyboard is over.
-    int carriedPlace_ = 0;
     // Decoded once per painting and shared by all twelve pieces.
     QImage picture_;
     int shownStacking_ = -1;

@@ -1,5 +1,7 @@
 #include "matching/matchboard.h"
 
+#include "core/carry.h"
+
 #include <algorithm>
 
 MatchingBoard::MatchingBoard(SharedState &shared) : shared_(shared) {
@@ -14,7 +16,7 @@ void MatchingBoard::setlabels() {
 }
 
 void MatchingBoard::mouseMove(int index, int buttons, QPointF pointer) {
-    if (buttons != LeftButton) return;
+    if (buttons != Carry::LeftButton) return;
     const QSizeF size = labelSize(index);
     names_[index] += pointer - QPointF(size.width() / 2, size.height() / 2);
 }
@@ -65,6 +67,12 @@ int MatchingBoard::placeOf(int index) const {
             nearest = p;
     }
     return nearest;
+}
+
+void MatchingBoard::step(int index, int across) {
+    const auto all = places(index);
+    carriedPlace_ = std::clamp(carriedPlace_ + across, 0, int(all.size()) - 1);
+    carryTo(index, all[carriedPlace_]);
 }
 
 int MatchingBoard::boxOf(int index) const {

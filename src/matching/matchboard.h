@@ -18,7 +18,6 @@ struct MatchingDrop {
 class MatchingBoard {
   public:
     static constexpr int Pairs = 4;
-    static constexpr int LeftButton = 1;
     // Name label i belongs in drop box i.
     static constexpr std::array<TwipRect, Pairs> DropBoxes{{
         {420, 6120, 2325, 375},
@@ -52,7 +51,8 @@ class MatchingBoard {
     }
     bool checkScoreShown() const { return checkScoreShown_; }
 
-    // The pointer moved over a name label, at a position relative to its top-left.
+    // The pointer moved over a name label with buttons held (Carry::Buttons),
+    // at a position relative to its top-left.
     void mouseMove(int index, int buttons, QPointF pointer);
     // A button was released after a press on the name label, or the keyboard put it down.
     MatchingDrop drop(int index);
@@ -62,6 +62,10 @@ class MatchingBoard {
     std::array<QPointF, Pairs + 1> places(int index) const;
     // The place the name lies on, or else the nearest one.
     int placeOf(int index) const;
+    // The keyboard takes a name up over the place it lies on.
+    void pickUp(int index) { carriedPlace_ = placeOf(index); }
+    // The keyboard moves the carried name one place along its places; the ends hold.
+    void step(int index, int across);
     // Moves the name onto a place, or back where it was, without the drop rules.
     void carryTo(int index, QPointF at) { names_[index] = at; }
     // The drop box the name lies on, or -1.
@@ -78,4 +82,5 @@ class MatchingBoard {
     std::array<QPointF, Pairs> names_;
     std::array<QPointF, Pairs> homes_;
     bool checkScoreShown_ = false;
+    int carriedPlace_ = 0;
 };

@@ -165,15 +165,13 @@ QString phidiaslab::whereIs(int index) const {
 }
 
 void phidiaslab::pickedUp(int item) {
-    carriedPlace_ = board_->placeOf(item);
+    board_->pickUp(item);
     showNames();
     announce(announcer_, QStringLiteral("Picked up ") + Label2[item]->accessibleName());
 }
 
 void phidiaslab::stepped(int item, int across, int) {
-    const auto places = board_->places(item);
-    carriedPlace_ = std::clamp(carriedPlace_ + across, 0, int(places.size()) - 1);
-    board_->carryTo(item, places[carriedPlace_]);
+    board_->step(item, across);
     Label2[item]->raise();
     showNames();
     announce(announcer_, Label2[item]->accessibleName());

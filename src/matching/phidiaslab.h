@@ -62,6 +62,4 @@ class phidiaslab : public Screen, private Carry::Activity {
     std::unique_ptr<MatchingBoard> board_;
     DragControls *drag_ = nullptr;
     QLabel *announcer_ = nullptr;
-    // The place a name carried by keyboard is on, as MatchingBoard::places counts them.
-    int carriedPlace_ = 0;
 };

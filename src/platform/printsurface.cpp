@@ -1,5 +1,6 @@
 #include "platform/printsurface.h"
 
+#include "platform/log.h"
 #include "platform/messages.h"
 
 void PrintSurface::print(const QString &text, bool lineBreak) {
@@ -23,13 +24,15 @@ bool printDocument(const PrinterFactory &open, Messages &messages,
     try {
         if (open) printer = open();
         if (!printer) {
+            qCWarning(lcPlatform) << "nothing printed: there is no default printer";
             messages.info(kPrintProblem);
             return false;
         }
         draw(*printer);
         printer->endDoc();
         return true;
-    } catch (const PrintFailure &) {
+    } catch (const PrintFailure &failure) {
+        qCWarning(lcPlatform) << "printing failed:" << failure.what();
         if (printer) printer->abandon();
         messages.info(kPrintProblem);
         return false;

@@ -2,13 +2,13 @@
 
 #include "core/module1.h"
 #include "core/paths.h"
+#include "platform/log.h"
 #include "platform/services.h"
 #include "platform/soundeffects.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
-#include <cstdio>
 #include <utility>
 
 QString soundFile(Sound sound) {
@@ -39,8 +39,7 @@ bool EffectPlayer::ready() {
     auto *make = module.load() ? reinterpret_cast<MakeSoundEffects *>(module.resolve(MakeSoundEffectsName))
                                : nullptr;
     if (!make) {
-        std::fprintf(stderr, "lives-of-hellas: sounds cannot be played: %s\n",
-                     module.errorString().toLocal8Bit().constData());
+        qCWarning(lcPlatform).noquote() << "sounds cannot be played:" << module.errorString();
         return false;
     }
     effects_.reset(make());

@@ -2,6 +2,7 @@
 
 #include "core/paths.h"
 #include "core/textfields.h"
+#include "quiz/log.h"
 
 #include <QFile>
 
@@ -27,12 +28,18 @@ bool LoadQuestionSet(FieldReader &file, SharedState &state) {
     return true;
 }
 
-bool loadQuestionSetFile(const QString &programPath, SharedState &state) {
+QString loadQuestionSetFile(const QString &programPath, SharedState &state) {
     QFile file(contentPath(programPath));
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    FieldReader reader = FieldReader::fromDevice(file);
-    file.close();
-    return LoadQuestionSet(reader, state);
+    QString problem;
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = QStringLiteral("cannot be opened: ") + file.errorString();
+    } else {
+        FieldReader reader = FieldReader::fromDevice(file);
+        file.close();
+        if (!LoadQuestionSet(reader, state)) problem = QStringLiteral("ends before its last question");
+    }
+    if (!problem.isEmpty()) qCWarning(lcQuiz).noquote() << "question set" << file.fileName() << problem;
+    return problem;
 }
 
 namespace {

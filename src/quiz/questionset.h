@@ -25,9 +25,9 @@ inline constexpr int kQuestionSetFields = 72;
 bool LoadQuestionSet(FieldReader &file, SharedState &state);
 
 // Opens the question set file at a program path ("multiple\phidias.txt"),
-// reads it with LoadQuestionSet and closes it. False when the file cannot
-// be opened or is short.
-bool loadQuestionSetFile(const QString &programPath, SharedState &state);
+// reads it with LoadQuestionSet and closes it. Empty when the set was read;
+// otherwise why not (the file cannot be opened, or is short), also logged.
+[[nodiscard]] QString loadQuestionSetFile(const QString &programPath, SharedState &state);
 
 // One question as the writer takes it: answers A to D in order, and the
 // number of the correct answer as the text to store ("1" to "4").

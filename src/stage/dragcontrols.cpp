@@ -41,10 +41,10 @@ class FocusFrame final : public QWidget {
 
 int DragControls::buttonState(Qt::MouseButtons buttons) {
     int state = 0;
-    if (buttons & Qt::LeftButton) state |= 1;
-    if (buttons & Qt::RightButton) state |= 2;
-    if (buttons & Qt::MiddleButton) state |= 4;
-    if (buttons & ~(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)) state |= 8;
+    if (buttons & Qt::LeftButton) state |= Carry::LeftButton;
+    if (buttons & Qt::RightButton) state |= Carry::RightButton;
+    if (buttons & Qt::MiddleButton) state |= Carry::MiddleButton;
+    if (buttons & ~(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)) state |= Carry::OtherButton;
     return state;
 }
 

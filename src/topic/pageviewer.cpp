@@ -5,6 +5,7 @@
 #include "platform/printer.h"
 #include "platform/services.h"
 #include "stage/picturebox.h"
+#include "topic/log.h"
 #include "wmf/pagetext.h"
 #include "wmf/painter.h"
 #include "wmf/reader.h"
@@ -70,13 +71,15 @@ void printPage(const PictureBox &printed) {
     Messages &messages = *services().messages;
     std::shared_ptr<const PrintPicture> picture = paperCopy(printed);
     if (!picture) {
+        qCWarning(lcTopic) << "page" << printed.source() << "not printed: it cannot be found or read";
         messages.info(kPageMissing);
         return;
     }
     try {
         printDocument(services().printer, messages,
                       [&picture](PrintSurface &out) { out.drawPicture(kPageMargin, kPageMargin, picture); });
-    } catch (const std::exception &) {
+    } catch (const std::exception &failure) {
+        qCWarning(lcTopic) << "page" << printed.source() << "not printed:" << failure.what();
         messages.info(kPrintProblem);
     }
 }

@@ -1,6 +1,7 @@
 #include "topic/phidias.h"
 
 #include "core/module1.h"
+#include "core/paths.h"
 #include "jigsaw/jigsaw.h"
 #include "matching/phidiaslab.h"
 #include "platform/messages.h"
@@ -63,10 +64,11 @@ void phidias::load() {
 
 void phidias::label3_Click(int index) {
     switch (index) {
-    case MultipleChoice:
+    case MultipleChoice: {
         // The set is read before the quiz screen is touched: its load step
         // starts the quiz on it. A missing or short file starts no quiz.
-        if (!loadQuestionSetFile(QStringLiteral("multiple\\phidias.txt"), Module1)) {
+        const QString topicSet = programfile::inWorksheetFolder(programfile::TopicQuestionSet);
+        if (!loadQuestionSetFile(topicSet, Module1).isEmpty()) {
             services().messages->info(QStringLiteral("This question set could not be read."));
             break;
         }
@@ -74,6 +76,7 @@ void phidias::label3_Click(int index) {
         form<multiple>().Label5->setText(QStringLiteral("Lives of Hellas"));
         form<multiple>().showScreen();
         break;
+    }
     case Exit:
         Stage::current().mainMenu().comeBack();
         unloadScreen();

@@ -1,6 +1,7 @@
 #include "wmf/reader.h"
 
 #include "core/cp1252.h"
+#include "wmf/log.h"
 #include "wmf/records.h"
 
 #include <QFile>
@@ -833,12 +834,18 @@ ReadResult readMetafile(const QByteArray &bytes) {
 
 ReadResult readMetafileFile(const QString &path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) {
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (!opened || file.size() > kMaxFileBytes) {
+        qCWarning(lcWmf).noquote() << "cannot read" << path << u':'
+                                   << (opened ? QStringLiteral("larger than the cap") : file.errorString());
         ReadResult result;
         result.problem = Problem::NotAMetafile;
         return result;
     }
-    return readMetafile(file.readAll());
+    ReadResult read = readMetafile(file.readAll());
+    if (read.problem == Problem::NotAMetafile || read.problem == Problem::EmptyPicture)
+        qCWarning(lcWmf).noquote() << "refused" << path << u':' << problemName(read.problem);
+    return read;
 }
 
 } // namespace wmf

@@ -21,7 +21,7 @@ bool readCatalogue(FieldReader &fields, SharedState &state) {
 }
 
 bool readCatalogueFile(SharedState &state) {
-    QFile file(contentPath(QStringLiteral("multiple\\track.txt")));
+    QFile file(contentPath(programfile::inWorksheetFolder(programfile::Catalogue)));
     if (!file.open(QIODevice::ReadOnly)) return false;
     FieldReader fields(decodeLines(readLimited(file, FieldReader::DefaultByteLimit)));
     file.close();

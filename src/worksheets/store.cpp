@@ -95,7 +95,7 @@ QString storedTitle(const QString &typedTitle) {
     return escapeCommas(typedTitle);
 }
 
-WorksheetStore::WorksheetStore() : folder_(QStringLiteral("multiple")) {}
+WorksheetStore::WorksheetStore() : folder_(programfile::WorksheetFolder) {}
 
 WorksheetStore::WorksheetStore(QString folder) : folder_(std::move(folder)) {}
 
@@ -106,7 +106,7 @@ QString WorksheetStore::path(const QString &name) const {
 }
 
 QString WorksheetStore::cataloguePath() const {
-    return path(QStringLiteral("track.txt"));
+    return path(programfile::Catalogue);
 }
 
 QString WorksheetStore::worksheetPath(const QString &title) const {

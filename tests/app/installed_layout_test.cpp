@@ -50,9 +50,6 @@ void saveInWizard(const QString &title) {
 class InstalledLayout : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void init() { Module1 = SharedState{}; }
-    void cleanup() { setProgramFolders(ProgramFolders::inOneFolder()); }
-
     void aWorksheetIsSavedInTheWorksheetFolderAndListedWhileTheContentStaysUntouched() {
         TestWorld world(false);
         FakeMachine machine;

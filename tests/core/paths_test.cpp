@@ -28,7 +28,8 @@ TEST(ContentPaths, EachProgramPathResolvesInItsFolderWithEitherSeparator) {
         EXPECT_EQ(folders.filePath(programPath), QDir::toNativeSeparators(expected))
             << programPath.toStdString();
     // Until a start decides, the working folder holds everything, as it always has.
-    EXPECT_EQ(contentPath(u"multiple\\track.txt"_qs), QDir::toNativeSeparators(u"multiple/track.txt"_qs));
+    EXPECT_EQ(ProgramFolders::inOneFolder().filePath(u"multiple\\track.txt"_qs),
+              QDir::toNativeSeparators(u"multiple/track.txt"_qs));
 }
 
 TEST(ContentPaths, AnExistingFileIsFoundWhateverTheLetterCaseOfItsFolder) {
@@ -44,10 +45,9 @@ TEST(ContentPaths, AnExistingFileIsFoundWhateverTheLetterCaseOfItsFolder) {
     EXPECT_EQ(folders.filePath(u"images\\new.txt"_qs),
               QDir::toNativeSeparators(dir.path() + u"/images/new.txt"_qs));
 
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    EXPECT_EQ(contentPath(u"images\\homersm.jpg"_qs), QDir::toNativeSeparators(u"Images/homersm.jpg"_qs));
-    QDir::setCurrent(previous);
+    setProgramFolders(folders);
+    EXPECT_EQ(contentPath(u"images\\homersm.jpg"_qs),
+              QDir::toNativeSeparators(dir.path() + u"/Images/homersm.jpg"_qs));
 }
 
 TEST(ProgramFolderChoice, TheWorkingFolderTheInstalledContentAndTheWorksheetFolderAreChosenInOrder) {

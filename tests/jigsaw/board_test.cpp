@@ -1,3 +1,4 @@
+#include "core/carry.h"
 #include "jigsaw/board.h"
 #include "support/doubles.h"
 
@@ -20,12 +21,10 @@ const QPoint kTraySeats[3] = {{840, 1320}, {840, 3240}, {840, 5160}};
 
 class JigsawTest : public ::testing::Test {
   protected:
-    void SetUp() override { JigsawBoard::CurrentPicture = 0; }
-
     // Drags the piece with the left button so that its top-left lands on `at`, then drops it.
     void dropAt(int piece, QPoint at) {
         const QPoint centre(JigsawBoard::PieceSize / 2, JigsawBoard::PieceSize / 2);
-        board.mouseMove(piece, JigsawBoard::LeftButton, at - board.position(piece) + centre);
+        board.mouseMove(piece, Carry::LeftButton, at - board.position(piece) + centre);
         board.drop(piece);
     }
     void shuffleWith(double draw) {
@@ -60,13 +59,13 @@ TEST_F(JigsawTest, HomesAndCellsLieExactlyToTheTwipAndTheMaximumIsTwelve) {
 // The left button alone drags, the piece's centre jumping under the pointer;
 // no button, the right or both touch the piece without moving it.
 TEST_F(JigsawTest, OnlyTheLeftButtonAloneMovesAPiece) {
-    board.mouseMove(2, JigsawBoard::LeftButton, {100, 1700});
+    board.mouseMove(2, Carry::LeftButton, {100, 1700});
     EXPECT_EQ(board.position(2), JigsawBoard::home(2) + QPoint(100 - 900, 1700 - 900));
-    board.mouseMove(2, JigsawBoard::LeftButton, {-30000, 900});
+    board.mouseMove(2, Carry::LeftButton, {-30000, 900});
     EXPECT_EQ(board.position(2).x(), JigsawBoard::home(2).x() - 800 - 30900);
     dropAt(0, {0, 0});
     for (int buttons :
-         {0, int(JigsawBoard::RightButton), JigsawBoard::LeftButton | JigsawBoard::RightButton}) {
+         {0, int(Carry::RightButton), Carry::LeftButton | Carry::RightButton}) {
         SCOPED_TRACE(buttons);
         board.checkScore();
         ASSERT_TRUE(board.answerShown());
@@ -76,7 +75,7 @@ TEST_F(JigsawTest, OnlyTheLeftButtonAloneMovesAPiece) {
         EXPECT_FALSE(board.answerShown());
         EXPECT_FALSE(board.scoreLineShown());
         EXPECT_TRUE(board.newPictureShown());
-        board.mouseMove(7, JigsawBoard::LeftButton, {900, 900});
+        board.mouseMove(7, Carry::LeftButton, {900, 900});
     }
 }
 
@@ -221,14 +220,14 @@ TEST_F(JigsawTest, ThePictureChoiceNeverRepeatsWrapsAtEightAndThenShuffles) {
                                                   {3, 1.0, 9}};
     for (const auto &[previous, draw, chosen] : cases) {
         SCOPED_TRACE(testing::Message() << previous << " drawing " << draw);
-        JigsawBoard::CurrentPicture = previous;
+        shared.JigsawPicture = previous;
         random.values = {draw, stepDraw(3)};
         board.setpicture();
-        EXPECT_EQ(JigsawBoard::CurrentPicture, chosen);
+        EXPECT_EQ(shared.JigsawPicture, chosen);
     }
     random.values = {pictureDraw(4), stepDraw(12)};
     board.newPicture();
-    EXPECT_EQ(JigsawBoard::CurrentPicture, 4);
+    EXPECT_EQ(shared.JigsawPicture, 4);
     EXPECT_TRUE(board.liesOn(0, 11));
 }
 

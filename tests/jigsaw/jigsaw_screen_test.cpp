@@ -20,7 +20,7 @@ constexpr auto pictureDraw = [](int n) { return (n + 0.5) / 10.0; };
 
 // A jigsaw on picture `picture`, laid out by the shuffle with step `m`.
 jigsaw &openJigsaw(TestWorld &world, int picture, int m) {
-    JigsawBoard::CurrentPicture = 0;
+    Module1.JigsawPicture = 0;
     world.random.values = {pictureDraw(picture), stepDraw(m)};
     jigsaw &screen = form<jigsaw>();
     screen.showScreen();
@@ -70,7 +70,7 @@ class JigsawScreen : public QObject {
         TestWorld world(false);
         Module1.MaxScore = 4;
         jigsaw &screen = openJigsaw(world, 4, 12);
-        QCOMPARE(JigsawBoard::CurrentPicture, 4);
+        QCOMPARE(Module1.JigsawPicture, 4);
         QCOMPARE(screen.Label1->text(), u"The Death of Socrates by Jacques-Louis David"_qs);
         QCOMPARE(Module1.MaxScore, 12);
         QVERIFY(screen.Image1[0]->picture().isNull());
@@ -217,7 +217,7 @@ class JigsawScreen : public QObject {
         QCOMPARE(Module1.Score, 0);
         QCOMPARE(controlsShown(screen), u"new picture"_qs);
         QCOMPARE(screen.Frame1[0]->pos(), pixels(JigsawBoard::home(2)));
-        QCOMPARE(JigsawBoard::CurrentPicture, 1);
+        QCOMPARE(Module1.JigsawPicture, 1);
         Module1.Score = 5;
         world.random.values = {pictureDraw(6), stepDraw(2)};
         click(screen.Label3[3]);
@@ -229,7 +229,7 @@ class JigsawScreen : public QObject {
     // jigsaw never shows the same painting twice in a row.
     void theTopicMenuOpensTheJigsawAndANewOpeningBringsAnotherPainting() {
         TestWorld world(false);
-        JigsawBoard::CurrentPicture = 0;
+        Module1.JigsawPicture = 0;
         phidias &topic = form<phidias>();
         topic.showScreen();
         for (const int expected : {8, 1}) {
@@ -237,7 +237,7 @@ class JigsawScreen : public QObject {
             QTest::mouseClick(topic.label3[3], Qt::LeftButton);
             QVERIFY(isLoaded<jigsaw>());
             QCOMPARE(world.stage().frontScreen(), &form<jigsaw>());
-            QCOMPARE(JigsawBoard::CurrentPicture, expected);
+            QCOMPARE(Module1.JigsawPicture, expected);
             QCOMPARE(form<jigsaw>().Label1->text(),
                      QString::fromLatin1(JigsawBoard::Catalogue[expected].caption));
             Module1.Score = 5;

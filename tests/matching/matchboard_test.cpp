@@ -1,3 +1,4 @@
+#include "core/carry.h"
 #include "matching/matchboard.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ class MatchingTest : public ::testing::Test {
   protected:
     // Drags the name with the left button so that its top-left lands on `at`, then drops it.
     void dropAt(int index, QPointF at) {
-        board.mouseMove(index, MatchingBoard::LeftButton, at - board.name(index) + QPointF(1162.5, 187.5));
+        board.mouseMove(index, Carry::LeftButton, at - board.name(index) + QPointF(1162.5, 187.5));
         board.drop(index);
     }
     void dropIn(int index, int box) { dropAt(index, MatchingBoard::dropBox(box) + QPointF(200, 100)); }
@@ -32,7 +33,7 @@ TEST_F(MatchingTest, NamesStartOverTheirHomeBoxesAndTheMaximumIsFour) {
 }
 
 TEST_F(MatchingTest, TheCentreOfTheNameFollowsTheLeftButtonAlone) {
-    board.mouseMove(1, MatchingBoard::LeftButton, {0, 0});
+    board.mouseMove(1, Carry::LeftButton, {0, 0});
     EXPECT_EQ(board.name(1), QPointF(9000 - 1162.5, 7320 - 187.5));
     board.mouseMove(1, 2, {3000, 3000});
     board.mouseMove(1, 3, {3000, 3000});

@@ -8,6 +8,7 @@
 #include "quiz/worksheetprint.h"
 #include "stage/fonts.h"
 #include "stage/picturebox.h"
+#include "support/freshprocess.h"
 #include "support/recordingprinter.h"
 #include "topic/pageviewer.h"
 
@@ -218,17 +219,14 @@ class CupsPrint : public QObject {
         if (content.isEmpty() || !QFileInfo::exists(content + QStringLiteral("/wmf2/guide1.wmf")))
             QSKIP("the generated content is not there");
         const QString token = jobToken();
-        // Pages are read from the working folder, as the program's are.
-        const QString before = QDir::currentPath();
-        QDir::setCurrent(content);
+        resetProcessState(content);
         PictureBox printed;
         printed.load(QStringLiteral("wmf2\\guide1.wmf"));
         MessageLog messages;
         services().messages = &messages;
         services().printer = [&token] { return openDefaultPrinter(token); };
         pageviewer::printPage(printed);
-        services() = Services{};
-        QDir::setCurrent(before);
+        resetProcessState();
         QVERIFY(messages.shown.isEmpty());
         const QString words = pdfText(token);
         QVERIFY2(words.contains(QStringLiteral("Teachers' Guide")), qPrintable(words));

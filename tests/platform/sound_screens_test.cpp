@@ -47,7 +47,7 @@ class SoundScreens : public QObject {
         QFETCH(int, soundOn);
         TestWorld world(false);
         Module1.SoundOn = soundOn;
-        JigsawBoard::CurrentPicture = 0;
+        Module1.JigsawPicture = 0;
         world.random.values = {0.15, 0.9};
         jigsaw &screen = form<jigsaw>();
         screen.showScreen();

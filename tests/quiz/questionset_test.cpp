@@ -1,3 +1,4 @@
+#include "core/paths.h"
 #include "core/textfields.h"
 #include "quiz/questionset.h"
 
@@ -216,21 +217,26 @@ TEST(QuestionSetRoundTrip, AWindows1252FileIsReadWithItsAccents) {
     EXPECT_EQ(state.SetTitle, u"Caf\u00e9 \u20ac"_qs);
 }
 
-TEST(QuestionSetFileOnDisc, AMissingFileFailsAndAPresentOneIsReadAndClosed) {
+TEST(QuestionSetFileOnDisc, AMissingFileFailsWithItsReasonAndAPresentOneIsReadAndClosed) {
     QTemporaryDir dir;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    setProgramFolders(ProgramFolders::inOneFolder(dir.path()));
     SharedState state;
-    EXPECT_FALSE(loadQuestionSetFile(u"multiple\\phidias.txt"_qs, state));
-    QDir().mkpath(u"multiple"_qs);
+    EXPECT_TRUE(loadQuestionSetFile(u"multiple\\phidias.txt"_qs, state).startsWith(u"cannot be opened"_qs));
+    const QString path = dir.filePath(u"multiple/phidias.txt"_qs);
+    QDir().mkpath(dir.filePath(u"multiple"_qs));
     {
-        QFile file(u"multiple/phidias.txt"_qs);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(questionSetBytes(u"Disc"_qs, wellFormedEntries()).left(40));
+    }
+    EXPECT_EQ(loadQuestionSetFile(u"multiple\\phidias.txt"_qs, state), u"ends before its last question"_qs);
+    {
+        QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(questionSetBytes(u"Disc"_qs, wellFormedEntries()));
     }
-    EXPECT_TRUE(loadQuestionSetFile(u"multiple\\phidias.txt"_qs, state));
+    EXPECT_EQ(loadQuestionSetFile(u"multiple\\phidias.txt"_qs, state), QString());
     EXPECT_EQ(state.SetTitle, u"Disc"_qs);
     // Closed again: it can be removed at once.
-    EXPECT_TRUE(QFile::remove(u"multiple/phidias.txt"_qs));
-    QDir::setCurrent(previous);
+    EXPECT_TRUE(QFile::remove(path));
 }

@@ -60,7 +60,7 @@ QAccessibleInterface *accessible(QObject *object) {
 }
 
 jigsaw &openJigsaw(TestWorld &world, int m) {
-    JigsawBoard::CurrentPicture = 0;
+    Module1.JigsawPicture = 0;
     world.random.values = {0.15, (m - 2 + 0.5) / 11.0};
     form<phidias>().showScreen();
     form<jigsaw>().showScreen();

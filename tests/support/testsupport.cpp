@@ -3,6 +3,7 @@
 #include "platform/services.h"
 #include "shell/intro0.h"
 #include "stage/fonts.h"
+#include "support/freshprocess.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -59,12 +60,11 @@ TestWorld::TestWorld(bool withContent) {
         registerFonts();
         fontsRegistered = true;
     }
-    previousFolder_ = QDir::currentPath();
+    resetProcessState(dir_.path());
     if (withContent) {
         const QByteArray content = qgetenv("HELLAS_TEST_CONTENT");
         if (!content.isEmpty()) layOutContent(QString::fromLocal8Bit(content), dir_.path());
     }
-    QDir::setCurrent(dir_.path());
     services().messages = &messages;
     services().random = &random;
     services().sound = &sound;
@@ -82,8 +82,7 @@ TestWorld::~TestWorld() {
     stage_.reset();
     settle();
     for (const char *scheme : {"http", "https"}) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    services() = Services{};
-    QDir::setCurrent(previousFolder_);
+    resetProcessState();
 }
 
 void TestWorld::writeFile(const QString &relativePath, const QByteArray &bytes) const {

@@ -12,9 +12,10 @@
 #include <deque>
 #include <memory>
 
-// Everything a screen test needs: a working folder of its own (optionally
-// filled with a copy of the generated content), the doubles in place, a
-// stage of 1024 x 768 pixels, and the web addresses asked for.
+// Everything a screen test needs: a fresh process state (see freshprocess.h)
+// in a folder of its own (optionally filled with a copy of the generated
+// content), the doubles in place, a stage of 1024 x 768 pixels, and the web
+// addresses asked for.
 class TestWorld {
   public:
     explicit TestWorld(bool withContent = true);
@@ -33,7 +34,6 @@ class TestWorld {
 
   private:
     QTemporaryDir dir_;
-    QString previousFolder_;
     std::unique_ptr<Stage> stage_;
 };
 

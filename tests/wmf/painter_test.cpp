@@ -1,3 +1,4 @@
+#include "core/paths.h"
 #include "metafilebuilder.h"
 #include "platform/pictures.h"
 #include "stage/fonts.h"
@@ -465,13 +466,11 @@ TEST(WmfPainter, PicturesAreStretchedOntoTheirRectangle) {
 
 TEST(WmfPainter, ContentPicturesLoadMetafilesOfAnyLetterCaseAtTheirOwnSize) {
     QTemporaryDir dir;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    QDir().mkdir(QStringLiteral("wmf"));
+    setProgramFolders(ProgramFolders::inOneFolder(dir.path()));
+    QDir(dir.path()).mkdir(QStringLiteral("wmf"));
     Writer w(10485, 7800);
-    ASSERT_FALSE(w.save(QStringLiteral("wmf/guide1.WMF")).has_value());
+    ASSERT_FALSE(w.save(dir.filePath(QStringLiteral("wmf/guide1.WMF"))).has_value());
     const QImage image = loadPicture(QStringLiteral("wmf\\guide1.WMF"));
-    QDir::setCurrent(previous);
     EXPECT_EQ(image.size(), QSize(699, 520));
 }
 

@@ -98,8 +98,6 @@ QColor rightEdgeColour(QWidget *tick) {
 class WorksheetScreens : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void init() { Module1 = SharedState{}; }
-
     // The wizard
 
     void genworkReportsTheFirstProblemAndAFullCatalogueIsNeverWritten() {

@@ -128,8 +128,8 @@ class Layout {
 
     void textLine(const wmf::WriterFont &font, const wmf::Rgb &colour, int x, int baseline,
                   const QString &text) {
-        const QByteArray encoded = wmf::toCp1252(text);
-        if (wmf::fromCp1252(encoded.constData(), encoded.size()) != text) {
+        const QByteArray encoded = toCp1252(text);
+        if (fromCp1252(encoded.constData(), encoded.size()) != text) {
             problem_ = QStringLiteral("\"%1\" has characters a metafile cannot hold").arg(text);
             return;
         }

@@ -1,0 +1,3 @@
+#include "quiz/log.h"
+
+Q_LOGGING_CATEGORY(lcQuiz, "hellas.quiz")

@@ -1,0 +1,3 @@
+#include "topic/log.h"
+
+Q_LOGGING_CATEGORY(lcTopic, "hellas.topic")

@@ -1,0 +1,3 @@
+#include "wmf/log.h"
+
+Q_LOGGING_CATEGORY(lcWmf, "hellas.wmf")
