@@ -61,13 +61,7 @@ void guide::Label3_Click(int index) {
     }
     playSound(Sound::Page);
     const int page = Module1.PageNumber;
-    if (page >= 1 && page <= Pages) {
-        Image1->load(pages::guideFile(QStringLiteral("wmf"), page));
-        Image2->load(pages::guideFile(QStringLiteral("wmf2"), page));
-        pageviewer::fitToPicture(Image1);
-        Label3[PreviousPage]->setEnabled(page > 1);
-        Label3[NextPage]->setEnabled(page < Pages);
-    }
-    Label1->setText(pages::label(page, Pages));
-    pageviewer::describePage(Image1, Label1);
+    const PageFiles files{pages::guideFile(QStringLiteral("wmf"), page),
+                          pages::guideFile(QStringLiteral("wmf2"), page)};
+    showPage({Image1, Image2, Label1, Label3[NextPage], Label3[PreviousPage]}, page, Pages, files);
 }

@@ -4,8 +4,10 @@
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/services.h"
+#include "stage/labelbutton.h"
 #include "stage/picturebox.h"
 #include "topic/log.h"
+#include "topic/pages.h"
 #include "wmf/pagetext.h"
 #include "wmf/painter.h"
 #include "wmf/reader.h"
@@ -65,6 +67,21 @@ void describePage(PictureBox *page, const QLabel *pageLabel) {
 
 void fitToPicture(PictureBox *image) {
     if (image->hasPicture()) image->resize(image->pictureSize());
+}
+
+void showPage(const PageControls &controls, int page, int count, const std::optional<PageFiles> &files) {
+    if (files) {
+        controls.shown->load(files->shown);
+        controls.printed->load(files->printed);
+    } else {
+        controls.shown->clear();
+        controls.printed->clear();
+    }
+    fitToPicture(controls.shown);
+    controls.previous->setEnabled(page > 1);
+    controls.next->setEnabled(page < count);
+    controls.label->setText(pages::label(page, count));
+    describePage(controls.shown, controls.label);
 }
 
 void printPage(const PictureBox &printed) {

@@ -4,6 +4,9 @@
 
 #include "stage/screen.h"
 
+#include <optional>
+
+class LabelButton;
 class PictureBox;
 class QLabel;
 
@@ -25,6 +28,26 @@ void styleAsPageLabel(QLabel *label);
 // An image control takes the size of the picture it shows; an empty one
 // keeps its designed size.
 void fitToPicture(PictureBox *image);
+
+// The controls through which a viewer shows a page.
+struct PageControls {
+    PictureBox *shown;   // the page on the screen
+    PictureBox *printed; // the same page as it goes on paper, hidden
+    QLabel *label;       // "Page 2 of 5"
+    LabelButton *next;
+    LabelButton *previous;
+};
+
+// The two files of a page: as shown and as printed.
+struct PageFiles {
+    QString shown;
+    QString printed;
+};
+
+// Shows page `page` of `count` after a turn, the same way in both viewers:
+// the files (none: an empty page), the image's size, paging only where there
+// is a page to go to, the page label and the description for screen readers.
+void showPage(const PageControls &controls, int page, int count, const std::optional<PageFiles> &files);
 
 // Names the page for screen readers ("Page 2 of 5", or "Page" alone) and
 // gives it the page's words in reading order as its description.

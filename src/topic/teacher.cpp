@@ -78,31 +78,20 @@ void teacher::Label3_Click(int index) {
         return;
     case NextPage:
         ++Module1.PageNumber;
-        Label3[PreviousPage]->setEnabled(true);
         break;
     case PreviousPage:
         --Module1.PageNumber;
-        Label3[NextPage]->setEnabled(true);
         break;
     default:
         return;
     }
     playSound(Sound::Page);
-    if (Module1.PageNumber == Module1.PageCount) Label3[NextPage]->setEnabled(false);
-    if (Module1.PageNumber == 1) Label3[PreviousPage]->setEnabled(false);
-
     const auto shown = pages::notesFile(QStringLiteral("wmf"), Module1.PageBaseName, Module1.PageNumber);
     const auto printed = pages::notesFile(QStringLiteral("wmf2"), Module1.PageBaseName, Module1.PageNumber);
-    if (shown && printed) {
-        Image1->load(*shown);
-        Image2->load(*printed);
-    } else {
-        Image1->clear();
-        Image2->clear();
-    }
-    pageviewer::fitToPicture(Image1);
-    Label1->setText(pages::label(Module1.PageNumber, Module1.PageCount));
-    pageviewer::describePage(Image1, Label1);
+    std::optional<pageviewer::PageFiles> files;
+    if (shown && printed) files = pageviewer::PageFiles{*shown, *printed};
+    pageviewer::showPage({Image1, Image2, Label1, Label3[NextPage], Label3[PreviousPage]}, Module1.PageNumber,
+                         Module1.PageCount, files);
 }
 
 void teacher::Timer1_Timer() {

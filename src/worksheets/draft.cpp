@@ -80,3 +80,9 @@ std::optional<WorksheetDraft> draftFromQuestionSet(const SharedState &state) {
     }
     return draft;
 }
+
+SaveTarget saveTarget(const QString &title, const QString &listedTitle, const QString &openedAs) {
+    const bool own =
+        !listedTitle.isEmpty() && (title == openedAs || storedTitle(title) == storedTitle(listedTitle));
+    return {own ? listedTitle : title, own};
+}

@@ -29,6 +29,18 @@ QString checkDraft(const WorksheetDraft &draft);
 // one. A draft that passes the checks reads back exactly as it is.
 QByteArray worksheetBytes(const WorksheetDraft &draft);
 
+// Which worksheet a save writes. The worksheet being edited (listed in the
+// catalogue as `listedTitle`, opened with the title `openedAs`; both empty for
+// a new one), saved under the title it was opened with or under its listed
+// title as the catalogue stores it, replaces its own file; any other title
+// names a file of its own, which may replace another worksheet (in any letter
+// case) only when the teacher agrees.
+struct SaveTarget {
+    QString fileTitle;
+    bool ownWorksheet = false;
+};
+SaveTarget saveTarget(const QString &title, const QString &listedTitle, const QString &openedAs);
+
 // The wizard's boxes filled from the question set of the state, for editing;
 // nothing when a correct answer names no answer (the quiz's own rule) and so
 // cannot tick a box.

@@ -180,31 +180,28 @@ void wizard::fill(const WorksheetDraft &draft, const QString &listedTitle) {
 }
 
 void wizard::genwork() {
-    if (const QString problem = checkDraft(draft()); !problem.isEmpty()) {
+    // The boxes are read once; the save writes what was checked.
+    const WorksheetDraft typed = draft();
+    if (const QString problem = checkDraft(typed); !problem.isEmpty()) {
         services().messages->info(problem);
         return;
     }
-    saveworksheet();
+    saveworksheet(typed);
 }
 
-void wizard::saveworksheet() {
-    const QString title = Text1->text();
+void wizard::saveworksheet(const WorksheetDraft &checked) {
+    const QString &title = checked.title;
     const WorksheetStore store;
-    // The worksheet being edited, saved under its own title, replaces its own
-    // file. Any other worksheet that the title names, also under another
-    // letter case that many folders take for the same file, is replaced
-    // only when the teacher agrees.
-    const bool own = !listedTitle_.isEmpty() &&
-                     (title == openedAs_ || storedTitle(title) == storedTitle(listedTitle_));
-    const QString fileTitle = own ? listedTitle_ : title;
-    if (!own) {
+    const SaveTarget target = saveTarget(title, listedTitle_, openedAs_);
+    const QString &fileTitle = target.fileTitle;
+    if (!target.ownWorksheet) {
         if (const auto existing = store.existingWorksheet(title)) {
             if (!services().messages->confirm(QStringLiteral("A worksheet called ") + *existing +
                                               QStringLiteral(" already exists. Do you want to replace it?")))
                 return;
         }
     }
-    StoreResult saved = store.writeWorksheet(fileTitle, worksheetBytes(draft()));
+    StoreResult saved = store.writeWorksheet(fileTitle, worksheetBytes(checked));
     if (saved) saved = trackworksheets(fileTitle);
     if (saved) {
         listedTitle_ = fileTitle;

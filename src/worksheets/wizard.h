@@ -30,10 +30,10 @@ class wizard : public Screen {
 
     // Checks the worksheet in the boxes and saves it when it is complete.
     void genwork();
-    // Writes the worksheet file and enters it in the catalogue, then says how
-    // it went. A title that names another worksheet replaces it only when the
-    // teacher agrees.
-    void saveworksheet();
+    // Writes the checked worksheet's file and enters it in the catalogue, then
+    // says how it went. A title that names another worksheet replaces it only
+    // when the teacher agrees (see saveTarget).
+    void saveworksheet(const WorksheetDraft &checked);
     // Enters the worksheet in the catalogue under the title it is listed by:
     // the title box's, or the edited worksheet's own.
     StoreResult trackworksheets(const QString &listedTitle);

@@ -64,8 +64,7 @@ TEST_F(JigsawTest, OnlyTheLeftButtonAloneMovesAPiece) {
     board.mouseMove(2, Carry::LeftButton, {-30000, 900});
     EXPECT_EQ(board.position(2).x(), JigsawBoard::home(2).x() - 800 - 30900);
     dropAt(0, {0, 0});
-    for (int buttons :
-         {0, int(Carry::RightButton), Carry::LeftButton | Carry::RightButton}) {
+    for (int buttons : {0, int(Carry::RightButton), Carry::LeftButton | Carry::RightButton}) {
         SCOPED_TRACE(buttons);
         board.checkScore();
         ASSERT_TRUE(board.answerShown());
@@ -271,6 +270,10 @@ TEST_F(JigsawTest, AKeyboardCarryLandsOnSeatsAndTheDropReportsTheCellAndTheDispl
     EXPECT_EQ(board.placeOf(6), -1);
     EXPECT_EQ(board.whereIs(6), u"not in a cell"_qs);
     EXPECT_EQ(board.nearestPlace(board.position(6)), 0);
+    // The keyboard takes it up over that nearest place and steps from there.
+    board.pickUp(6);
+    board.step(6, 0, 1);
+    EXPECT_EQ(board.placeOf(6), 4);
     board.putBack(6, JigsawBoard::home(5));
     EXPECT_EQ(board.placeOf(6), 5);
 }

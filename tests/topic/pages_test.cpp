@@ -13,11 +13,6 @@ TEST(NotesPages, PagesOneToFiveAreLetteredAToEInEitherFolderAndOthersHaveNoFile)
     EXPECT_FALSE(pages::notesFile(QStringLiteral("wmf"), QStringLiteral("x"), 0));
 }
 
-TEST(NotesPages, TheLabelWritesEachNumberWithALeadingBlank) {
-    EXPECT_EQ(pages::label(1, 2), QStringLiteral("Page 1 of 2"));
-    EXPECT_EQ(pages::label(5, 5), QStringLiteral("Page 5 of 5"));
-}
-
 TEST(LogoAnimation, FramesRunFromOneToNineteenThenZeroAndAStrayCounterStartsAgain) {
     int frame = 0;
     for (int tick = 1; tick <= 21; ++tick) {

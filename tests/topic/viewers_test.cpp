@@ -228,14 +228,6 @@ class Viewers : public QObject {
         QCOMPARE(again.Picture1->source(), QStringLiteral("logo\\lark0002.gif"));
     }
 
-    void theAnimationRunsOnItsTimerEveryTwentyFiveMilliseconds() {
-        TestWorld world;
-        QTest::mouseClick(form<intro0>().Label2[19], Qt::LeftButton);
-        QCOMPARE(form<teacher>().Timer1->interval(), 25);
-        QVERIFY(form<teacher>().Timer1->isActive());
-        QTRY_VERIFY(visible(form<teacher>().Picture1));
-    }
-
     void theGuideOpensOnPageOneOfFivePagesThroughThemPrintsOrReportsAFailureAndExitsToTheMenu() {
         TestWorld world;
         RecordingPrinters printers;

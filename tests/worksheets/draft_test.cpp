@@ -264,3 +264,21 @@ TEST(WorksheetRoundTrip, EveryWorksheetTheCheckPassesReadsBackExactly) {
     EXPECT_GT(windows1252, 2000);
     EXPECT_LT(windows1252, saved);
 }
+
+TEST(WizardSave, TheEditedWorksheetKeepsItsFileAndAnyOtherTitleNamesItsOwn) {
+    // {typed, listed, opened as, file written, own}
+    const std::tuple<const char *, const char *, const char *, const char *, bool> cases[] = {
+        {"Athens", "", "", "Athens", false}, // a new worksheet
+        {"Athens, Sparta", "Athens& Sparta", "Athens, Sparta", "Athens& Sparta", true},
+        // The listed title typed again counts as the worksheet's own; in capitals it does not.
+        {"athens, sparta", "athens& sparta", "Other", "athens& sparta", true},
+        {"ATHENS& SPARTA", "Athens& Sparta", "Athens, Sparta", "ATHENS& SPARTA", false},
+        {"Delphi", "Athens", "Athens", "Delphi", false}, // saved as another worksheet
+    };
+    for (const auto &[typed, listed, opened, file, own] : cases) {
+        const SaveTarget target =
+            saveTarget(QString::fromUtf8(typed), QString::fromUtf8(listed), QString::fromUtf8(opened));
+        EXPECT_EQ(target.fileTitle, QString::fromUtf8(file)) << typed;
+        EXPECT_EQ(target.ownWorksheet, own) << typed;
+    }
+}
