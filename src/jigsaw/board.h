@@ -2,6 +2,7 @@
 // The jigsaw board: twelve pieces, twelve board cells and three tray slots in
 // twips, the shuffle, the picture choice, snapping, the buttons and the score.
 
+#include "core/activity.h"
 #include "core/module1.h"
 #include "core/twips.h"
 
@@ -24,7 +25,7 @@ struct JigsawDrop {
     int traySlot = -1;
 };
 
-class JigsawBoard {
+class JigsawBoard final : public ActivityBoard {
   public:
     static constexpr int Pieces = 12;
     static constexpr int Columns = 4;
@@ -96,9 +97,9 @@ class JigsawBoard {
     // "in the tray" or "not in a cell".
     QString whereIs(int piece) const;
 
-    void exit();
-    void startAgain();
-    void checkScore();
+    void exit() override;
+    void startAgain() override;
+    void checkScore() override;
     void newPicture();
     void answer();
 

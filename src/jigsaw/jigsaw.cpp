@@ -18,6 +18,7 @@
 
 namespace {
 
+// The first three are every activity's own (ActivityBoard).
 enum Button { Exit = 0, StartAgain = 1, CheckScore = 2, NewPicture = 3, Answer = 4 };
 
 constexpr ButtonLayout kButtons[5] = {
@@ -228,19 +229,16 @@ void jigsaw::putBack(int item, QPointF origin) {
 }
 
 void jigsaw::Label3_Click(int index) {
-    switch (index) {
-    case Exit:
-        board_->exit();
-        unloadScreen();
-        return;
-    case StartAgain:
-        board_->startAgain();
-        break;
-    case CheckScore:
-        board_->checkScore();
+    if (board_->press(index)) {
+        if (index == Exit) {
+            unloadScreen();
+            return;
+        }
         showBoard();
-        announce(announcer_, board_->scoreLine().trimmed());
+        if (index == CheckScore) announce(announcer_, board_->scoreLine().trimmed());
         return;
+    }
+    switch (index) {
     case NewPicture:
         board_->newPicture();
         showPicture();

@@ -2,6 +2,7 @@
 // The painting matching: four painters' names dragged into the boxes beneath
 // four paintings, snapped to the nearest box and scored, in twips.
 
+#include "core/activity.h"
 #include "core/module1.h"
 #include "core/twips.h"
 
@@ -15,7 +16,7 @@ struct MatchingDrop {
     int homeBox = -1;
 };
 
-class MatchingBoard {
+class MatchingBoard final : public ActivityBoard {
   public:
     static constexpr int Pairs = 4;
     // Name label i belongs in drop box i.
@@ -71,9 +72,9 @@ class MatchingBoard {
     // The drop box the name lies on, or -1.
     int boxOf(int index) const;
 
-    void exit();
-    void startAgain();
-    void checkScore();
+    void exit() override;
+    void startAgain() override;
+    void checkScore() override;
 
   private:
     bool snap(int index, QPointF target, QSizeF size);

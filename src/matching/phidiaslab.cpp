@@ -16,6 +16,7 @@
 
 namespace {
 
+// Every activity's own three (ActivityBoard).
 enum Button { Exit = 0, StartAgain = 1, CheckScore = 2 };
 
 struct Text {
@@ -214,17 +215,15 @@ void phidiaslab::showNames() {
 }
 
 void phidiaslab::Label3_Click(int index) {
+    if (!board_->press(index)) return;
     switch (index) {
     case Exit:
-        board_->exit();
         unloadScreen();
         return;
     case StartAgain:
-        board_->startAgain();
         showNames();
         return;
     case CheckScore:
-        board_->checkScore();
         // The results screen words the score out of the four set at load;
         // this screen stays beneath it with the names where they are.
         form<Welldone>().showScreen();
