@@ -3,7 +3,7 @@
 HELLAS_PACKAGES=(cmake ninja-build g++ ccache pkg-config qt6-base-dev qt6-base-private-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libbenchmark-dev
   libgif-dev fonts-liberation2 fonts-wine clang libclang-rt-14-dev xvfb xauth cups printer-driver-cups-pdf
-  poppler-utils librsvg2-bin desktop-file-utils appstream lintian dpkg-dev file acl)
+  poppler-utils librsvg2-bin desktop-file-utils appstream lintian dpkg-dev file acl strace)
 
 hellas_install_packages() {
   local missing=()
