@@ -41,6 +41,8 @@ struct ResultRecord {
     int outOf = 0;
     // A quiz's answers; none for the jigsaw and the matching.
     std::optional<QuizAnswers> answers;
+    // The same score at the same instant, whatever the clock's offset.
+    bool operator==(const ResultRecord &) const = default;
 };
 
 // ISO 8601 to the second with the offset, "+00:00" for UTC included:
