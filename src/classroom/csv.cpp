@@ -5,6 +5,9 @@
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -71,6 +74,47 @@ std::optional<QStringList> recordFiles(const QString &folder, QString &problem) 
     return names;
 }
 
+QString systemError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Pupils may put anything into a drop folder: only a plain file is read, and
+// only as much of it as a record may hold, so that a pipe or a link planted
+// there cannot stall the export or make it read another file of the teacher's.
+std::optional<QByteArray> recordFileBytes(const QString &path, QString &why) {
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        why = systemError();
+        return std::nullopt;
+    }
+    struct stat info;
+    std::optional<QByteArray> bytes;
+    if (::fstat(fd, &info) != 0) {
+        why = systemError();
+    } else if (!S_ISREG(info.st_mode)) {
+        why = QStringLiteral("not a plain file");
+    } else {
+        bytes.emplace(MaxRecordBytes + 1, Qt::Uninitialized);
+        qsizetype size = 0;
+        while (size < bytes->size()) {
+            const ssize_t n = ::read(fd, bytes->data() + size, size_t(bytes->size() - size));
+            if (n > 0) {
+                size += n;
+            } else if (n == 0) {
+                break;
+            } else if (errno != EINTR) {
+                why = systemError();
+                bytes.reset();
+                break;
+            }
+        }
+        if (bytes) bytes->truncate(size);
+    }
+    ::close(fd);
+    return bytes;
+}
+
 } // namespace
 
 QByteArray csvCell(const QString &text) {
@@ -102,16 +146,13 @@ ResultsExport exportResults(const QString &folder, const ResultsFilter &filter) 
     std::vector<Found> found;
     found.reserve(size_t(names->size()));
     for (const QString &name : *names) {
-        QFile file(folder + u'/' + name);
+        const QString path = folder + u'/' + name;
         QString why;
         std::optional<ResultRecord> record;
-        if (!file.open(QIODevice::ReadOnly))
-            why = file.errorString();
-        else
-            record = readRecord(file.read(64 * 1024 + 1), &why);
+        if (const auto bytes = recordFileBytes(path, why)) record = readRecord(*bytes, &why);
         if (!record) {
             ++result.skipped;
-            qCWarning(lcClassroom) << "Result" << file.fileName() << "left out of the export:" << why;
+            qCWarning(lcClassroom) << "Result" << path << "left out of the export:" << why;
         } else if (passes(*record, filter)) {
             found.push_back({record->when.toMSecsSinceEpoch(), name, *record});
         }

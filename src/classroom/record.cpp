@@ -18,7 +18,6 @@ namespace {
 
 constexpr QByteArrayView kFormatLine = "lives-of-hellas result 1";
 constexpr QByteArrayView kFormatName = "lives-of-hellas result ";
-constexpr int kMaxRecordBytes = 64 * 1024;
 constexpr int kMaxScore = 1000000;
 constexpr std::array<QStringView, 4> kActivityNames = {u"quiz", u"worksheet", u"jigsaw", u"matching"};
 
@@ -149,7 +148,7 @@ QByteArray recordBytes(const ResultRecord &record) {
 }
 
 std::optional<ResultRecord> readRecord(const QByteArray &bytes, QString *problem) {
-    if (bytes.size() > kMaxRecordBytes) return refuse(problem, QStringLiteral("too long for a record"));
+    if (bytes.size() > MaxRecordBytes) return refuse(problem, QStringLiteral("too long for a record"));
     if (!bytes.endsWith('\n')) return refuse(problem, QStringLiteral("cut short"));
     QList<QByteArrayView> lines;
     for (qsizetype start = 0; start < bytes.size();) {

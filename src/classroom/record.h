@@ -21,6 +21,8 @@ QString activityName(Activity activity);
 std::optional<Activity> activityNamed(QStringView name);
 
 inline constexpr int QuizQuestions = 10;
+// Far more than any record needs; a longer file is not read.
+inline constexpr int MaxRecordBytes = 64 * 1024;
 
 // What a pupil chose in a quiz: for each question the letter "A" to "D", or
 // 0 when no answer was chosen, and whether it was right.

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -115,9 +116,13 @@ TEST(ResultsExport, SkipsUnreadableRecordsAndFiltersInDateOrder) {
     writeIn(dir.path(), QStringLiteral("later.result"), recordBytes({}).replace("result 1", "result 2"));
     writeIn(dir.path(), QStringLiteral(".half-written.result-1234.tmp"), "lives-of");
     QDir(dir.path()).mkdir(QStringLiteral("folder.result"));
+    // What a pupil could plant in a drop folder to stall or mislead the export.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.result"))).constData(), 0600), 0);
+    QFile::link(QDir(dir.path()).entryList({QStringLiteral("2026*")}).value(0),
+                dir.filePath(QStringLiteral("link.result")));
 
     const ResultsExport all = exportResults(dir.path(), {});
-    EXPECT_EQ(all.skipped, 2);
+    EXPECT_EQ(all.skipped, 4);
     EXPECT_EQ(pupilsOf(all.csv).join(u' '), "Eleni Maria Zoë Nikos");
     const ResultsExport some = exportResults(dir.path(), {QStringLiteral("TEMPLES"), QDate(2026, 9, 1)});
     EXPECT_EQ(pupilsOf(some.csv).join(u' '), "Eleni Nikos");
@@ -125,7 +130,7 @@ TEST(ResultsExport, SkipsUnreadableRecordsAndFiltersInDateOrder) {
     const QString csv = out.filePath(QStringLiteral("results.csv"));
     const CommandAnswer done = exportResultsCommand({csv, dir.path(), {}, QStringLiteral("2026-09-01")});
     EXPECT_EQ(done.exitCode, 0);
-    EXPECT_TRUE(done.output.endsWith(u": 3.\n") && done.errors.endsWith(u": 2.\n"))
+    EXPECT_TRUE(done.output.endsWith(u": 3.\n") && done.errors.endsWith(u": 4.\n"))
         << done.output.toStdString() << done.errors.toStdString();
     QFile written(csv);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
