@@ -76,14 +76,20 @@ bool writeAll(int fd, const QByteArray &bytes) {
 std::optional<QString> writeFileWhole(const QString &path, const QByteArray &bytes) {
     const QFileInfo target(path);
     const QString folder = target.absolutePath();
-    if (!QDir().mkpath(folder)) return failure(folder, QStringLiteral("the folder cannot be made"));
 #ifdef Q_OS_UNIX
     // A replaced file keeps its permissions; a new one gets the folder's
     // defaults (a shared folder's default ACL, the umask).
     mode_t mode = 0666;
     struct stat old {};
     const QByteArray finalName = QFile::encodeName(target.absoluteFilePath());
-    if (::stat(finalName.constData(), &old) == 0) mode = old.st_mode & 07777;
+    if (::stat(finalName.constData(), &old) == 0) {
+        mode = old.st_mode & 07777;
+        // A rename could replace a file this account may not write (another
+        // teacher's, in a folder without shared rights): it is refused
+        // instead, as writing it in place would be.
+        if (::faccessat(AT_FDCWD, finalName.constData(), W_OK, AT_EACCESS) != 0)
+            return failure(path, systemError(errno));
+    }
 
     QByteArray tempName;
     int fd = -1;

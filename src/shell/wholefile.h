@@ -9,7 +9,7 @@
 
 // Writes the bytes to a temporary file beside the path, checks every write,
 // the sync to the disc and the close, then renames it over the path and syncs
-// the folder. Makes the folder (and those above it) if it is missing. On any
+// the folder, which must exist. On any
 // failure the temporary file is removed and the old file, if there was one,
 // is left exactly as it was; the result is then the reason, naming the path.
 // Nothing means written.

@@ -154,6 +154,12 @@ std::optional<QString> WorksheetStore::existingWorksheet(const QString &title) c
 }
 
 StoreResult WorksheetStore::writeWhole(const QString &path, const QByteArray &bytes) const {
+    // The worksheet folder is made by the first save into it.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        qCWarning(lcWorksheets) << folder << "cannot be made";
+        return StoreResult::failed(folder + QStringLiteral(": the folder cannot be made"));
+    }
     if (const auto problem = writeFileWhole(path, bytes)) {
         qCWarning(lcWorksheets).noquote() << *problem;
         return StoreResult::failed(*problem);
@@ -169,11 +175,16 @@ StoreResult WorksheetStore::writeCatalogue(const QByteArray &bytes) const {
     return writeWhole(cataloguePath(), bytes);
 }
 
-bool WorksheetStore::lockCatalogue(QLockFile &lock) const {
+StoreResult WorksheetStore::lockCatalogue(QLockFile &lock) const {
     clearDeadLock(lock.fileName());
-    if (lock.tryLock(lockWaitMs)) return true;
-    qCWarning(lcWorksheets) << "the catalogue is locked:" << lock.fileName();
-    return false;
+    if (lock.tryLock(lockWaitMs)) return StoreResult::done();
+    // A lock that cannot even be made (a full disc, a folder this account may
+    // not write) is no other copy at work.
+    const QString reason = lock.error() == QLockFile::LockFailedError
+                               ? QStringLiteral("the catalogue is locked by another copy")
+                               : QStringLiteral("the catalogue's lock cannot be made");
+    qCWarning(lcWorksheets).noquote() << lock.fileName() + QStringLiteral(": ") + reason;
+    return StoreResult::failed(reason);
 }
 
 StoreResult WorksheetStore::writeWorksheet(const QString &title, const QByteArray &worksheet) const {
@@ -200,7 +211,7 @@ StoreResult WorksheetStore::saveWorksheet(const QString &title, const QByteArray
 
 StoreResult WorksheetStore::trackWorksheet(const QString &title, SharedState &state) const {
     QLockFile lock(cataloguePath() + QStringLiteral(".lock"));
-    if (!lockCatalogue(lock)) return StoreResult::failed(QStringLiteral("the catalogue is locked"));
+    if (StoreResult locked = lockCatalogue(lock); !locked) return locked;
     QString reason;
     const auto before = readCatalogueBytes(cataloguePath(), &reason);
     if (!before) return StoreResult::failed(reason);
@@ -226,7 +237,7 @@ StoreResult WorksheetStore::trackWorksheet(const QString &title, SharedState &st
 
 StoreResult WorksheetStore::deleteWorksheet(const QString &title, SharedState &state) const {
     QLockFile lock(cataloguePath() + QStringLiteral(".lock"));
-    if (!lockCatalogue(lock)) return StoreResult::failed(QStringLiteral("the catalogue is locked"));
+    if (StoreResult locked = lockCatalogue(lock); !locked) return locked;
     QFile file(cataloguePath());
     QString reason;
     if (!file.exists()) return StoreResult::failed(cataloguePath() + QStringLiteral(": missing"));

@@ -82,7 +82,7 @@ class WorksheetStore {
     StoreResult writeWhole(const QString &path, const QByteArray &bytes) const;
     StoreResult writeCatalogue(const QByteArray &bytes) const;
     // Takes the catalogue's lock, first clearing one a dead copy left.
-    bool lockCatalogue(QLockFile &lock) const;
+    StoreResult lockCatalogue(QLockFile &lock) const;
 
     QString folder_;
 };

@@ -4,6 +4,7 @@
 #include "platform/services.h"
 #include "shell/fonts.h"
 #include "shell/labelbutton.h"
+#include "shell/stage.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -125,6 +126,19 @@ void wizard::load() {
         palette.setColor(QPalette::Button, StandardBack);
         tick->setPalette(palette);
     }
+    kept_ = draft();
+}
+
+namespace {
+const QString kLeaveUnsaved = QStringLiteral("Leave the Multiple Choice Wizard without saving your worksheet?");
+}
+
+void wizard::closeRequested() {
+    if (!hasUnsavedChanges()) {
+        Screen::closeRequested();
+        return;
+    }
+    if (services().messages->confirm(kLeaveUnsaved)) Stage::current().endProgram();
 }
 
 void wizard::moveOnFrom(QLineEdit *box) {
@@ -149,9 +163,10 @@ void wizard::moveOnFrom(QLineEdit *box) {
 }
 
 void wizard::Label3_Click(int index) {
-    if (index == 0)
-        unloadScreen();
-    else
+    if (index == 0) {
+        // A typed worksheet is thrown away only when the teacher says so.
+        if (!hasUnsavedChanges() || services().messages->confirm(kLeaveUnsaved)) unloadScreen();
+    } else
         genwork();
 }
 
@@ -177,6 +192,7 @@ void wizard::fill(const WorksheetDraft &draft, const QString &listedTitle) {
     }
     listedTitle_ = listedTitle;
     openedAs_ = draft.title;
+    kept_ = this->draft();
 }
 
 void wizard::genwork() {
@@ -204,18 +220,15 @@ void wizard::saveworksheet() {
                 return;
         }
     }
-    StoreResult saved = store.writeWorksheet(fileTitle, worksheetBytes(draft()));
-    if (saved) saved = trackworksheets(fileTitle);
+    const WorksheetDraft typed = draft();
+    const StoreResult saved = store.saveWorksheet(fileTitle, worksheetBytes(typed), Module1);
     if (saved) {
         listedTitle_ = fileTitle;
         openedAs_ = title;
+        kept_ = typed;
         services().messages->info(QStringLiteral("Your worksheet has been saved."));
     } else {
         qCWarning(lcWorksheets) << "saving" << title << "failed:" << saved.reason();
         services().messages->info(QStringLiteral("There was a problem saving your worksheet"));
     }
-}
-
-StoreResult wizard::trackworksheets(const QString &listedTitle) {
-    return WorksheetStore().trackWorksheet(listedTitle, Module1);
 }

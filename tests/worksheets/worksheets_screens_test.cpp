@@ -127,10 +127,10 @@ class WorksheetScreens : public QObject {
         }
         QVERIFY(expected.last().contains(u"Track"_qs));
         QCOMPARE(folder.entryList(QDir::Files), files);
-        // Beyond the 1000-title limit the worksheet is written but not entered.
+        // Beyond the 1000-title limit nothing is written.
         saveInWizard(w, sampleDraft(QStringLiteral("One too many")));
         QCOMPARE(world.messages.shown.last(), u"There was a problem saving your worksheet"_qs);
-        QVERIFY(folder.exists(QStringLiteral("One too many.txt")));
+        QCOMPARE(folder.entryList(QDir::Files), files);
         QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")), catalogue);
     }
 
@@ -271,7 +271,7 @@ class WorksheetScreens : public QObject {
             world.writeFile(u"multiple/"_qs + first + u".txt"_qs, worksheetBytes(sampleDraft(first)));
             saveInWizard(form<wizard>(), sampleDraft(QStringLiteral("New 1")));
             QCOMPARE(world.messages.shown, QStringList(u"There was a problem saving your worksheet"_qs));
-            QVERIFY(QFile::exists(world.folder() + QStringLiteral("/multiple/New 1.txt")));
+            QVERIFY(!QFile::exists(world.folder() + QStringLiteral("/multiple/New 1.txt")));
             worksheets &screen = form<worksheets>();
             QCOMPARE(screen.Label2[1]->caption(), first);
             click(screen.Check2);
@@ -328,17 +328,30 @@ class WorksheetScreens : public QObject {
 
     // The main menu's authoring entries
 
-    void theMenuOpensTheWizardOverItselfAndTheCatalogueInsteadOfItselfAndExitReturns() {
+    void theMenuOpensTheWizardAndTheCatalogueAndExitReturnsAskingFirstWhenTypedWorkIsUnsaved() {
         TestWorld world;
         intro0 &menu = form<intro0>();
         menu.showScreen();
         click(menu.Label2[17]);
         QVERIFY(isLoaded<wizard>());
         QCOMPARE(world.stage().frontScreen(), &form<wizard>());
-        form<wizard>().Text1->setText(QStringLiteral("Draft"));
-        click(form<wizard>().Label3[0]); // Exit unloads the wizard, forgetting what was typed
+        click(form<wizard>().Label3[0]); // nothing typed: Exit asks nothing
         settle();
         QVERIFY(!isLoaded<wizard>());
+        QVERIFY(world.messages.asked.isEmpty());
+        form<wizard>().Text1->setText(QStringLiteral("Draft"));
+        // Typed and unsaved: the window's close request and Exit ask the
+        // same question, and Cancel keeps what was typed.
+        world.messages.answers = {false, false, true};
+        form<wizard>().closeRequested();
+        click(form<wizard>().Label3[0]);
+        settle();
+        QCOMPARE(form<wizard>().Text1->text(), u"Draft"_qs);
+        click(form<wizard>().Label3[0]);
+        settle();
+        QVERIFY(!isLoaded<wizard>());
+        QCOMPARE(world.messages.asked,
+                 QStringList(3, u"Leave the Multiple Choice Wizard without saving your worksheet?"_qs));
         QCOMPARE(form<wizard>().Text1->text(), QString());
         form<wizard>().unloadScreen();
         settle();
