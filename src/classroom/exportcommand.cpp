@@ -1,7 +1,7 @@
 #include "classroom/exportcommand.h"
 
 #include "classroom/csv.h"
-#include "classroom/wholefile.h"
+#include "shell/wholefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,7 +39,7 @@ CommandAnswer exportResultsCommand(const ExportRequest &request) {
         answer.errors = kProgram +
                         tr("Result files left out because they could not be read: %1.").arg(results.skipped) +
                         u'\n';
-    if (const auto problem = saveWhole(request.csvPath, results.csv)) {
+    if (const auto problem = writeFileWhole(request.csvPath, results.csv)) {
         answer.exitCode = 1;
         answer.errors += kProgram + *problem + u'\n';
         return answer;

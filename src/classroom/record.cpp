@@ -1,6 +1,6 @@
 #include "classroom/record.h"
 
-#include "classroom/wholefile.h"
+#include "shell/wholefile.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -244,9 +244,9 @@ std::optional<QString> writeRecord(const QString &folder, const ResultRecord &re
     else if (!QDir().mkpath(folder))
         problem = QStringLiteral("cannot make the results folder ") + folder;
     else
-        problem = saveWhole(QDir(folder).filePath(
-                                recordFileName(record.when, login, QRandomGenerator::system()->generate64())),
-                            bytes);
+        problem = writeFileWhole(
+            QDir(folder).filePath(recordFileName(record.when, login, QRandomGenerator::system()->generate64())),
+            bytes, NewFileReaders::OwnerAndGroup);
     if (problem) qCWarning(lcClassroom) << "A result was not kept:" << *problem;
     return problem;
 }

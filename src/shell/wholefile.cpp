@@ -73,13 +73,13 @@ bool writeAll(int fd, const QByteArray &bytes) {
 
 } // namespace
 
-std::optional<QString> writeFileWhole(const QString &path, const QByteArray &bytes) {
+std::optional<QString> writeFileWhole(const QString &path, const QByteArray &bytes, NewFileReaders readers) {
     const QFileInfo target(path);
     const QString folder = target.absolutePath();
 #ifdef Q_OS_UNIX
     // A replaced file keeps its permissions; a new one gets the folder's
     // defaults (a shared folder's default ACL, the umask).
-    mode_t mode = 0666;
+    mode_t mode = readers == NewFileReaders::Everyone ? 0666 : 0640;
     struct stat old {};
     const QByteArray finalName = QFile::encodeName(target.absoluteFilePath());
     if (::stat(finalName.constData(), &old) == 0) {
@@ -99,7 +99,7 @@ std::optional<QString> writeFileWhole(const QString &path, const QByteArray &byt
         if (fd < 0 && errno != EEXIST) return failure(path, systemError(errno));
     }
     if (fd < 0) return failure(path, QStringLiteral("no temporary name is free"));
-    if (mode != 0666) ::fchmod(fd, mode);
+    if (mode != 0666 && mode != 0640) ::fchmod(fd, mode);
 
     const auto abandon = [&](const QString &step) {
         const int error = errno;
@@ -124,6 +124,7 @@ std::optional<QString> writeFileWhole(const QString &path, const QByteArray &byt
     }
     return std::nullopt;
 #else
+    Q_UNUSED(readers)
     // Unbuffered, so a full disc fails the write itself rather than
     // surfacing inside commit().
     QSaveFile file(path);

@@ -17,7 +17,12 @@
 // QSaveFile is not used: in Qt 6.4 a write that fails inside commit() (a full
 // disc, a quota) still renames the short file over the old one, and the
 // result of its sync is ignored.
-std::optional<QString> writeFileWhole(const QString &path, const QByteArray &bytes);
+// A new file may be read by everyone the folder lets in, or only by its owner
+// and the owner's group (a pupil's result, read by the teachers' group
+// through the folder's default access list). A replaced file keeps its own.
+enum class NewFileReaders { Everyone, OwnerAndGroup };
+std::optional<QString> writeFileWhole(const QString &path, const QByteArray &bytes,
+                                      NewFileReaders readers = NewFileReaders::Everyone);
 
 // Whether a file name is one of the temporary files writeFileWhole makes:
 // "<name>.partial-XXXXXX". Files that older copies of the program left
