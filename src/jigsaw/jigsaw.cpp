@@ -1,5 +1,6 @@
 #include "jigsaw/jigsaw.h"
 
+#include "classroom/scores.h"
 #include "platform/pictures.h"
 #include "platform/services.h"
 #include "platform/sound.h"
@@ -243,6 +244,11 @@ void jigsaw::Label3_Click(int index) {
         board_->checkScore();
         showBoard();
         announce(announcer_, board_->scoreLine().trimmed());
+        keepRecord(
+            scoreRecord(::Activity::Jigsaw,
+                        QString::fromLatin1(JigsawBoard::Catalogue[JigsawBoard::CurrentPicture].caption),
+                        Module1, QDateTime::currentDateTime()),
+            {}, services().classroom);
         return;
     case NewPicture:
         board_->newPicture();

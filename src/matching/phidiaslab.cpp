@@ -1,5 +1,6 @@
 #include "matching/phidiaslab.h"
 
+#include "classroom/scores.h"
 #include "platform/sound.h"
 #include "quiz/welldone.h"
 #include "shell/accessibility.h"
@@ -230,6 +231,8 @@ void phidiaslab::Label3_Click(int index) {
         // The results screen words the score out of the four set at load;
         // this screen stays beneath it with the names where they are.
         form<Welldone>().showScreen();
+        form<Welldone>().takeRecord(
+            scoreRecord(::Activity::Matching, caption(), Module1, QDateTime::currentDateTime()));
         return;
     default:
         return;

@@ -1,5 +1,6 @@
 #include "quiz/multiple.h"
 
+#include "classroom/scores.h"
 #include "quiz/marking.h"
 #include "quiz/welldone.h"
 #include "quiz/wrong.h"
@@ -133,6 +134,7 @@ void multiple::Label3_Click(int index) {
         showquest();
         break;
     case Next:
+        chosen_[Module1.CurrentQuestion] = selectedOption();
         Module1.QuestionScore[Module1.CurrentQuestion] =
             quizmarks::mark(Module1.CorrectAnswer[Module1.CurrentQuestion], selectedOption());
         ++Module1.CurrentQuestion;
@@ -168,5 +170,6 @@ void multiple::scoreQuiz() {
     results.Label5->show();
     results.Label3[0]->show();
     results.showScreen();
+    results.takeRecord(quizRecord(Module1, chosen_, worksheetTitle, QDateTime::currentDateTime()));
     unloadScreen();
 }

@@ -1,6 +1,7 @@
 #include "shell/intro0.h"
 
 #include "platform/pictures.h"
+#include "platform/services.h"
 #include "shell/fonts.h"
 #include "shell/labelbutton.h"
 #include "shell/picturebox.h"
@@ -87,6 +88,8 @@ intro0::intro0(QWidget *parent) : Screen(parent) {
     Label2[12] = addLabelButton(QStringLiteral("Label2_12"), QString::fromLatin1(kPublisherAddress),
                                 {7080, 8040, 3315, 375}, designFont(QStringLiteral("Arial"), 12, true));
     for (int navy : {17, 18, 19, 20}) Label2[navy]->setBackColour(LabelButton::Navy);
+    // A pupil takes worksheets but writes none: the wizard stands as the reserved names do.
+    Label2[kWizard]->setEnabled(services().classroom.mode == ClassroomMode::Teacher);
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));

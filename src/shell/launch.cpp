@@ -26,8 +26,10 @@ QString helpText(const QCommandLineParser &parser) {
 
 LaunchOptions parseLaunchArguments(const QStringList &arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Lives of Hellas: famous people of ancient Greece, for "
-                                                    "school pupils and their teachers."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Lives of Hellas: famous people of ancient Greece, for school pupils and their teachers.\n\n"
+        "Pupil mode when the worksheet folder exists but this account cannot write to it, or a settings file "
+        "says mode=pupil; mode=teacher in the user's own file cannot lift the system's."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and end."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -43,7 +45,23 @@ LaunchOptions parseLaunchArguments(const QStringList &arguments) {
     const QCommandLineOption selfTest(
         QStringLiteral("self-test"),
         QStringLiteral("Start, report on the terminal once the title screen is shown, and end."));
-    parser.addOptions({help, version, worksheets, zoom, selfTest});
+    const QCommandLineOption results(
+        QStringLiteral("results"),
+        QStringLiteral(
+            "Keep the pupils' scores in <folder> (results= in the settings; by default \"results\" "
+            "beside the worksheet folder)."),
+        QStringLiteral("folder"));
+    const QCommandLineOption exportResults(
+        QStringLiteral("export-results"),
+        QStringLiteral("Write the kept scores to <file> as CSV for a spreadsheet, and end."),
+        QStringLiteral("file"));
+    const QCommandLineOption worksheet(QStringLiteral("worksheet"),
+                                       QStringLiteral("With --export-results: only the scores of <title>."),
+                                       QStringLiteral("title"));
+    const QCommandLineOption since(QStringLiteral("since"),
+                                   QStringLiteral("With --export-results: only scores from that day on."),
+                                   QStringLiteral("YYYY-MM-DD"));
+    parser.addOptions({help, version, worksheets, zoom, selfTest, results, exportResults, worksheet, since});
 
     LaunchOptions options;
     if (!parser.parse(arguments)) {
@@ -71,9 +89,26 @@ LaunchOptions parseLaunchArguments(const QStringList &arguments) {
         options.output = QStringLiteral("Lives of Hellas " HELLAS_VERSION "\n");
         return options;
     }
+    const QString exportMistake =
+        parser.isSet(exportResults) && parser.value(exportResults).isEmpty()
+            ? QStringLiteral("--export-results needs the name of the file to write")
+        : !parser.isSet(exportResults) && (parser.isSet(worksheet) || parser.isSet(since))
+            ? QStringLiteral("--worksheet and --since go with --export-results")
+            : QString();
+    if (!exportMistake.isEmpty()) {
+        options.exit = true;
+        options.exitCode = 2;
+        options.errors = kProgramName + QStringLiteral(": ") + exportMistake + QStringLiteral("\nTry '") +
+                         kProgramName + QStringLiteral(" --help'.\n");
+        return options;
+    }
     options.worksheets = parser.value(worksheets);
     options.zoom = parser.value(zoom);
     options.selfTest = parser.isSet(selfTest);
+    options.results = parser.value(results);
+    options.exportResults = parser.value(exportResults);
+    options.exportWorksheet = parser.value(worksheet);
+    options.exportSince = parser.value(since);
     return options;
 }
 

@@ -25,6 +25,13 @@ struct LaunchOptions {
     QString zoom;
     // --self-test: report once the title screen is shown, then end.
     bool selfTest = false;
+    // --results DIR: where scores are kept and exported from; empty when not given.
+    QString results;
+    // --export-results FILE.csv: write the results as CSV and end, with no
+    // window; --worksheet and --since as typed narrow it.
+    QString exportResults;
+    QString exportWorksheet;
+    QString exportSince;
 };
 
 // Reads the arguments, program name first.
