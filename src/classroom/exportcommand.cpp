@@ -29,23 +29,25 @@ CommandAnswer exportResultsCommand(const ExportRequest &request) {
             return answer;
         }
     }
-    const ResultsExport results = exportResults(request.resultsFolder, filter);
-    if (results.problem) {
-        answer.exitCode = 1;
-        answer.errors = kProgram + *results.problem + u'\n';
-        return answer;
-    }
+    const ResultsExport results = exportResultsFile(request.csvPath, request.resultsFolder, filter);
     if (results.skipped > 0)
         answer.errors = kProgram +
                         tr("Result files left out because they could not be read: %1.").arg(results.skipped) +
                         u'\n';
-    if (const auto problem = writeFileWhole(request.csvPath, results.csv)) {
+    if (results.problem) {
         answer.exitCode = 1;
-        answer.errors += kProgram + *problem + u'\n';
+        answer.errors += kProgram + *results.problem + u'\n';
         return answer;
     }
     answer.output = tr("Results exported to %1: %2.")
                         .arg(QDir::toNativeSeparators(request.csvPath), QString::number(results.exported)) +
                     u'\n';
     return answer;
+}
+
+ResultsExport exportResultsFile(const QString &csvPath, const QString &resultsFolder,
+                                const ResultsFilter &filter) {
+    ResultsExport results = exportResults(resultsFolder, filter);
+    if (!results.problem) results.problem = writeFileWhole(csvPath, results.csv);
+    return results;
 }

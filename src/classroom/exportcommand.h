@@ -2,6 +2,8 @@
 // "--export-results": the results folder as one CSV file, from the command
 // line, with no display.
 
+#include "classroom/csv.h"
+
 #include <QString>
 
 struct ExportRequest {
@@ -26,3 +28,8 @@ struct CommandAnswer {
 };
 
 CommandAnswer exportResultsCommand(const ExportRequest &request);
+
+// The records of the folder that pass the filter, written whole to the CSV
+// file; with a problem, no file was written.
+ResultsExport exportResultsFile(const QString &csvPath, const QString &resultsFolder,
+                                const ResultsFilter &filter);

@@ -65,6 +65,8 @@ TestWorld::TestWorld(bool withContent) {
     }
     QDir::setCurrent(dir_.path());
     services().messages = &messages;
+    services().files = &files;
+    services().classroom.resultsFolder = dir_.path() + QStringLiteral("/results");
     services().random = &random;
     services().sound = &sound;
     delete g_catcher;

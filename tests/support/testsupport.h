@@ -2,6 +2,7 @@
 // Doubles and fixtures for screen tests: recorded message boxes and sounds, a
 // scripted random source, a fresh stage in a folder of its own.
 
+#include "platform/filechooser.h"
 #include "platform/messages.h"
 #include "platform/random.h"
 #include "platform/sound.h"
@@ -30,6 +31,32 @@ class RecordingMessages final : public Messages {
     std::deque<bool> answers;
 };
 
+class RecordingFileChooser final : public FileChooser {
+  public:
+    QString openFile(const QString &title, const QString &filters) override {
+        return answer(title, QString(), filters);
+    }
+    QString saveFile(const QString &title, const QString &suggestedName, const QString &filters) override {
+        return answer(title, suggestedName, filters);
+    }
+    QStringList titles;
+    QStringList suggestedNames;
+    QStringList filters;
+    // The paths picked, in turn; cancelled when none is left.
+    std::deque<QString> answers;
+
+  private:
+    QString answer(const QString &title, const QString &suggestedName, const QString &filter) {
+        titles.append(title);
+        suggestedNames.append(suggestedName);
+        filters.append(filter);
+        if (answers.empty()) return {};
+        const QString path = answers.front();
+        answers.pop_front();
+        return path;
+    }
+};
+
 class ScriptedRandom final : public RandomSource {
   public:
     double next() override {
@@ -51,7 +78,8 @@ class RecordingSound final : public SoundPlayer {
 
 // Everything a screen test needs: a working folder of its own (optionally
 // filled with a copy of the generated content), the doubles in place, a
-// stage of 1024 x 768 pixels, and the web addresses asked for.
+// stage of 1024 x 768 pixels, the web addresses asked for, and the scores
+// kept in "results" below the working folder.
 class TestWorld {
   public:
     explicit TestWorld(bool withContent = true);
@@ -64,6 +92,7 @@ class TestWorld {
 
     Stage &stage() { return *stage_; }
     RecordingMessages messages;
+    RecordingFileChooser files;
     ScriptedRandom random;
     RecordingSound sound;
     QList<QUrl> openedUrls;
