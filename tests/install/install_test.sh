@@ -45,6 +45,19 @@ echo "$help" | grep -q -- '--worksheets <folder>' || fail "--help: $help"
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --version)
 [ "$version" = "Lives of Hellas $HELLAS_VERSION" ] || fail "--version: $version"
 
+# The results export needs no display either, and fails loudly when it writes nothing.
+mkdir -p "$work/results"
+printf 'lives-of-hellas result 1\r\ndate=2026-12-07T09:32:15+01:00\r\nactivity=worksheet\r\nworksheet=Temples\r\npupil=Eleni\r\nscore=7\r\nout_of=10\r\n' \
+  >"$work/results/one.result"
+export_results() {
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --results "$work/results" --export-results "$@"
+}
+export_results "$work/results.csv" --worksheet temples >/dev/null || fail "--export-results ended with $?"
+row=$(tail -n +2 "$work/results.csv" | cut -d, -f2-6)
+[ "$row" = "worksheet,Temples,Eleni,7,10" ] || fail "--export-results wrote: $(cat -A "$work/results.csv")"
+if export_results "$work/no/such/folder.csv" 2>/dev/null; then fail "an export that wrote no file succeeded"; fi
+if export_results "$work/late.csv" --since 7.12.2026 2>/dev/null; then fail "--since took a date not YYYY-MM-DD"; fi
+
 # The installed program finds its content beside its own prefix and writes nothing.
 mkdir -p "$work/home" "$work/empty" "$work/runtime"
 chmod 700 "$work/runtime"

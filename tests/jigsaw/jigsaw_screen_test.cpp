@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -205,6 +206,17 @@ class JigsawScreen : public QObject {
         click(screen.Label3[2]);
         QCOMPARE(screen.Label7->text(), u" 12 out of 12 scored "_qs);
         QCOMPARE(Module1.Score, 12);
+        // Each Check Score keeps a record under the painting's caption.
+        QList<int> scores;
+        for (const ResultRecord &kept : keptRecords(world)) {
+            QCOMPARE(kept.activity, Activity::Jigsaw);
+            QCOMPARE(kept.worksheet, u"The School of Athens by Raphael"_qs);
+            QCOMPARE(kept.pupil, pupilName({}, thisAccount()));
+            QCOMPARE(kept.outOf, 12);
+            scores.append(kept.score);
+        }
+        std::sort(scores.begin(), scores.end());
+        QCOMPARE(scores, (QList<int>{0, 12}));
         QCOMPARE(controlsShown(screen), u"check, new picture, score line"_qs);
 
         // Merely passing over a piece hides the answer and the score line.

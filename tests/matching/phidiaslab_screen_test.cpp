@@ -10,6 +10,7 @@
 #include "topic/phidias.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 namespace {
 
@@ -124,8 +125,18 @@ class MatchingScreen : public QObject {
         QCOMPARE(Module1.Score, 4);
         QCOMPARE(results.Label1->text(), u"Excellent work. You have scored 4 out of 4."_qs);
 
+        // The record waits for the name typed for the certificate.
+        QVERIFY(keptRecords(world).isEmpty());
+        QTest::keyClicks(results.Text1, u"Eleni"_qs);
         QTest::mouseClick(results.Label3[1], Qt::LeftButton);
         settle();
+        const QList<ResultRecord> kept = keptRecords(world);
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept[0].activity, Activity::Matching);
+        QCOMPARE(kept[0].worksheet, u"Famous Paintings"_qs);
+        QCOMPARE(kept[0].pupil, u"Eleni"_qs);
+        QCOMPARE(kept[0].score, 4);
+        QCOMPARE(kept[0].outOf, 4);
         QVERIFY(!isLoaded<Welldone>());
         QCOMPARE(world.stage().frontScreen(), &screen);
         QCOMPARE(screen.Label2[0]->pos(), screen.Label1[0]->pos());

@@ -98,6 +98,16 @@ QByteArray TestWorld::readFile(const QString &relativePath) const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QList<ResultRecord> keptRecords(const TestWorld &world) {
+    QList<ResultRecord> records;
+    const QDir folder(world.folder() + QStringLiteral("/results"));
+    for (const QString &name : folder.entryList(QDir::Files, QDir::Name)) {
+        if (const auto record = readRecord(world.readFile(QStringLiteral("results/") + name)))
+            records.append(*record);
+    }
+    return records;
+}
+
 void settle(int milliseconds) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QTest::qWait(milliseconds);

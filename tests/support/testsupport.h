@@ -2,6 +2,7 @@
 // Doubles and fixtures for screen tests: recorded message boxes and sounds, a
 // scripted random source, a fresh stage in a folder of its own.
 
+#include "classroom/record.h"
 #include "platform/filechooser.h"
 #include "platform/messages.h"
 #include "platform/random.h"
@@ -102,6 +103,10 @@ class TestWorld {
     QString previousFolder_;
     std::unique_ptr<Stage> stage_;
 };
+
+// The result records kept in the world's results folder, in the order of their
+// file names: by time to the second.
+QList<ResultRecord> keptRecords(const TestWorld &world);
 
 // Lets queued deletions and zero timers run, as the event loop would between events.
 void settle(int milliseconds = 0);

@@ -1,3 +1,5 @@
+#include "classroom/record.h"
+#include "platform/services.h"
 #include "quiz/multiple.h"
 #include "shell/intro0.h"
 #include "shell/labelbutton.h"
@@ -14,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
 #include <tuple>
@@ -444,7 +447,7 @@ class WorksheetScreens : public QObject {
         TestWorld world;
         writeCatalogue(world, {u"Sculptors"_qs}, true, 3);
         worksheets &screen = form<worksheets>();
-        for (QWidget *tick : {screen.Check1, screen.Check2})
+        for (QWidget *tick : {screen.Check1, screen.Check2, screen.Check3})
             QCOMPARE(rightEdgeColour(tick), QColor(39, 63, 137));
         click(screen.Check1);
         click(screen.Check1);
@@ -452,8 +455,10 @@ class WorksheetScreens : public QObject {
         click(screen.Check1);
         click(screen.Check2);
         QVERIFY(!screen.Check1->isChecked());
-        click(screen.Check1);
+        click(screen.Check3);
         QVERIFY(!screen.Check2->isChecked());
+        click(screen.Check1);
+        QVERIFY(!screen.Check2->isChecked() && !screen.Check3->isChecked());
         click(screen.Label2[1]);
         QVERIFY(world.messages.asked.isEmpty());
         QVERIFY(isLoaded<wizard>());
@@ -488,6 +493,62 @@ class WorksheetScreens : public QObject {
         QVERIFY(!isLoaded<wizard>());
         QCOMPARE(Module1.SetTitle, u"Before"_qs);
         QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")), catalogue);
+    }
+
+    void aPupilSeesNoTickAndEveryTitleOpensAQuizThatKeepsAWorksheetRecord() {
+        TestWorld world;
+        writeCatalogue(world, {u"Gods, heroes"_qs}, true, 1);
+        services().classroom.mode = ClassroomMode::Pupil;
+        worksheets &screen = form<worksheets>();
+        for (QCheckBox *tick : {screen.Check1, screen.Check2, screen.Check3})
+            QVERIFY(!tick->isVisibleTo(&screen));
+        click(screen.Label2[1]);
+        multiple &quiz = form<multiple>();
+        QCOMPARE(world.stage().frontScreen(), &quiz);
+        quiz.Option1[1]->click();
+        for (int q = 1; q <= 10; ++q)
+            click(quiz.Label3[1]);
+        const QList<ResultRecord> kept = keptRecords(world);
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept[0].activity, Activity::Worksheet);
+        QCOMPARE(kept[0].worksheet, u"Gods, heroes"_qs);
+        QCOMPARE(kept[0].score, 1);
+        QCOMPARE(kept[0].answers->letters[0], 'A');
+    }
+
+    void exportResultsWritesTheClickedWorksheetsResultsWhereTheTeacherChooses_data() {
+        QTest::addColumn<QString>("chosen"); // below the working folder; empty cancels
+        QTest::addColumn<QString>("said");
+        QTest::newRow("cancelled") << QString() << QString();
+        QTest::newRow("written") << u"marks.csv"_qs
+                                 << u"2 results were written to %1. 1 result file could not be read and was "
+                                    u"left out."_qs;
+        QTest::newRow("not writable") << u"no such folder/marks.csv"_qs
+                                      << u"There was a problem exporting the results"_qs;
+    }
+    void exportResultsWritesTheClickedWorksheetsResultsWhereTheTeacherChooses() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, said);
+        TestWorld world;
+        writeCatalogue(world, {u"Sculptors"_qs, u"Temples"_qs}, false);
+        const QString results = services().classroom.resultsFolder;
+        const QDateTime when = QDateTime::currentDateTime();
+        for (const auto &[title, pupil] : {std::pair{u"Sculptors"_qs, u"Eleni"_qs}, {u"sculptors"_qs, u"Nikos"_qs},
+                                           {u"Temples"_qs, u"Ioanna"_qs}})
+            QVERIFY(!writeRecord(results, {when, Activity::Worksheet, title, pupil, 7, 10, QuizAnswers{}}));
+        world.writeFile(u"results/broken.result"_qs, "not a record");
+        const QString path = chosen.isEmpty() ? QString() : world.folder() + u'/' + chosen;
+        world.files.answers = {path};
+        worksheets &screen = form<worksheets>();
+        click(screen.Check3);
+        click(screen.Label2[1]);
+        QCOMPARE(world.files.suggestedNames, QStringList{u"Sculptors results.csv"_qs});
+        if (said.contains(u"%1")) said = said.arg(path);
+        QCOMPARE(world.messages.shown, said.isEmpty() ? QStringList() : QStringList{said});
+        QVERIFY(!isLoaded<multiple>());
+        const QByteArray csv = world.readFile(chosen);
+        QCOMPARE(csv.count("\r\n"), chosen == u"marks.csv" ? 3 : 0);
+        QCOMPARE(csv.contains("Eleni") && csv.contains("Nikos") && !csv.contains("Ioanna"), chosen == u"marks.csv");
     }
 
     void deletingAsksThenCancelChangesNothingAndOkRedrawsThePageEvenWhenItEmpties() {
