@@ -109,6 +109,9 @@ jigsaw::jigsaw(QWidget *parent) : Screen(parent) {
 
 jigsaw::~jigsaw() {
     // The carry calls back into the board, which goes before the children.
+    QList<QWidget *> tapTargets{this, Frame2, Frame4};
+    tapTargets.append({Frame3.begin(), Frame3.end()});
+    drag_->addTapTargets(tapTargets);
     delete drag_;
 }
 
@@ -229,6 +232,12 @@ void jigsaw::putBack(int item, QPointF origin) {
     board_->putBack(item, origin.toPoint());
     showBoard();
     announce(announcer_, pieceName(item) + QStringLiteral(", put back"));
+}
+
+bool jigsaw::carryTo(int item, int place) {
+    if (place < 0) return false;
+    board_->carryTo(item, place);
+    return true;
 }
 
 void jigsaw::Label3_Click(int index) {

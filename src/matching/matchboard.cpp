@@ -1,5 +1,6 @@
 #include "matching/matchboard.h"
 
+#include <QRectF>
 #include <algorithm>
 
 MatchingBoard::MatchingBoard(SharedState &shared) : shared_(shared) {
@@ -65,6 +66,15 @@ int MatchingBoard::placeOf(int index) const {
             nearest = p;
     }
     return nearest;
+}
+
+std::optional<QPointF> MatchingBoard::placeAt(QPointF at) const {
+    const auto holds = [at](QPointF corner, QSizeF size) { return QRectF(corner, size).contains(at); };
+    for (int i = 0; i < Pairs; ++i) {
+        if (holds(dropBox(i), QSizeF(DropBoxes[i].width, DropBoxes[i].height))) return dropBox(i);
+        if (holds(homes_[i], labelSize(i))) return homes_[i];
+    }
+    return std::nullopt;
 }
 
 int MatchingBoard::boxOf(int index) const {

@@ -118,6 +118,10 @@ phidiaslab::~phidiaslab() {
     // The carry calls back into the board, which goes before the children.
     delete drag_;
 }
+    QList<QWidget *> tapTargets{this};
+    tapTargets.append({Label1.begin(), Label1.end()});
+    tapTargets.append({Label4.begin(), Label4.end()});
+    drag_->addTapTargets(tapTargets);
 
 void phidiaslab::load() {
     fitScreen();
@@ -189,6 +193,14 @@ void phidiaslab::putBack(int item, QPointF origin) {
 QList<QWidget *> phidiaslab::focusOrder() const {
     QList<QWidget *> order;
     for (int name : {2, 3, 0, 1})
+bool phidiaslab::tappedAt(int item, QPointF at) {
+    const std::optional<QPointF> place = board_->placeAt(at);
+    if (!place) return false;
+    board_->carryTo(item, *place);
+    Label2[item]->raise();
+    return true;
+}
+
         order.append(Label2[name]);
     for (int button : {StartAgain, CheckScore, Exit}) {
         if (Label3[button]->isVisibleTo(this)) order.append(Label3[button]);

@@ -48,6 +48,9 @@ class wizard : public Screen {
     // Leaving with a typed worksheet unsaved asks first, not the general question.
     void closeRequested() override;
 
+    // Question by question, as the focus chain was set, not row by row.
+    QList<QWidget *> focusOrder() const override { return focusChain(); }
+
   protected:
     void load() override;
 

@@ -1,6 +1,7 @@
 #include "jigsaw/jigsaw.h"
 #include "matching/phidiaslab.h"
 #include "platform/messages.h"
+#include "platform/pictures.h"
 #include "platform/services.h"
 #include "print/recordingprinter.h"
 #include "quiz/certificate.h"
@@ -30,6 +31,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -80,6 +82,23 @@ void carryHome(jigsaw &screen, int piece) {
     QCOMPARE(focus(), screen.Frame1[piece]);
     press(Qt::Key_Space);
     QCOMPARE(screen.board().position(piece), JigsawBoard::home(piece));
+}
+
+QString captionOf(QWidget *control) {
+    if (auto *button = qobject_cast<LabelButton *>(control)) return button->caption();
+    if (auto *button = qobject_cast<QAbstractButton *>(control)) return button->text();
+    return control->objectName();
+}
+
+// What a stray key could change: the screen in front, the end of the run,
+// every tick and choice, the sound setting, and the questions and messages.
+QStringList strayKeyState(TestWorld &world) {
+    QStringList state{QString::fromLatin1(world.stage().frontScreen()->metaObject()->className()),
+                      QString::number(world.stage().hasEnded()), QString::number(Module1.SoundOn),
+                      world.messages.asked.join(u'|'), world.messages.shown.join(u'|')};
+    for (const QAbstractButton *button : world.stage().findChildren<QAbstractButton *>())
+        state << button->objectName() + QString::number(button->isChecked());
+    return state;
 }
 
 // Functions that load each screen type, in order.
@@ -193,7 +212,8 @@ class KeyboardScreens : public QObject {
         QVERIFY(events.namesOf(announcer(&screen)).isEmpty());
 
         QAccessibleInterface *name = accessible(screen.Label2[2]);
-        QCOMPARE(name->role(), QAccessible::ListItem);
+        QCOMPARE(name->role(), QAccessible::Button);
+        QVERIFY(name->text(QAccessible::Description).contains(u"arrow keys to move"_qs));
         QCOMPARE(name->text(QAccessible::Name), u"Vincent Van Gogh, not placed"_qs);
         QCOMPARE(accessible(screen.Label1[2])->text(QAccessible::Name), u"Box under Sunflowers, empty"_qs);
 
@@ -278,7 +298,7 @@ class KeyboardScreens : public QObject {
         results.showScreen();
         QTRY_COMPARE(focus(), results.Text1);
         QTest::keyClicks(results.Text1, u"Nikos"_qs);
-        press(Qt::Key_Tab);
+        press(Qt::Key_Backtab);
         QCOMPARE(focus(), results.Label3[0]);
         press(Qt::Key_Return);
         QCOMPARE(printers.jobs.size(), 1);
@@ -321,6 +341,8 @@ class KeyboardScreens : public QObject {
         QCOMPARE(world.stage().frontScreen(), &form<Titlefrm>());
         QCOMPARE(focus(), form<Titlefrm>().Command1);
         QCOMPARE(form<Titlefrm>().Command1->text(), u"Cancel"_qs);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Backtab);
         press(Qt::Key_Space);
         settle();
         QCOMPARE(world.stage().frontScreen(), &form<intro0>());
@@ -335,7 +357,9 @@ class KeyboardScreens : public QObject {
     }
 
     // Every screen opens with the focus on a control that neither exits,
-    // prints nor deletes, and with no focus frame until a key moves about.
+    // prints nor deletes, and with no focus frame until a key moves about:
+    // until then Space and Enter press nothing, standard controls included.
+    // Tab follows the reading order, in rows from the top, left to right.
     void everyScreenOpensOnAHarmlessControlWithoutAFocusFrame() {
         TestWorld world(false);
         QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
@@ -344,19 +368,39 @@ class KeyboardScreens : public QObject {
         const QList<std::function<Screen &()>> openers =
             openersOf<Titlefrm, intro0, phidias, teacher, guide, multiple, Welldone, Wrong, wizard,
                       worksheets, jigsaw, phidiaslab>();
+        const std::map<QString, QStringList> tabOrders = {
+            {u"intro0"_qs,
+             {u"Sound On"_qs, u"Teachers' Guide"_qs, u"Phidias"_qs, u"Multiple Choice Wizard"_qs,
+              u"Worksheet Catalogue"_qs, u"Acknowledgments"_qs, QString::fromLatin1(kPublisherAddress),
+              u"Exit"_qs}},
+            {u"phidias"_qs,
+             {u"Key Facts"_qs, u"Teacher's Notes"_qs, u"Multiple Choice"_qs, u"Famous Paintings"_qs,
+              u"Jigsaw"_qs, u"Exit"_qs}},
+        };
         const QStringList harmful = {u"Exit"_qs, u"Print"_qs, u"Print Certificate"_qs, u"Print Worksheet"_qs,
                                      u"Delete Worksheet"_qs};
         for (const auto &open : openers) {
             Screen &screen = open();
             screen.showScreen();
+            const QString name = QString::fromLatin1(screen.metaObject()->className());
             QWidget *control = focus();
             QVERIFY(screen.isAncestorOf(control));
             QVERIFY2(!screen.isHarmful(control), qPrintable(control->objectName()));
-            QString caption;
-            if (auto *button = qobject_cast<LabelButton *>(control)) caption = button->caption();
-            if (auto *button = qobject_cast<QAbstractButton *>(control)) caption = button->text();
-            QVERIFY2(!harmful.contains(caption), qPrintable(screen.metaObject()->className()));
+            QVERIFY2(!harmful.contains(captionOf(control)), qPrintable(name));
             QVERIFY(!screen.keyboardCuesShown());
+            const QStringList before = strayKeyState(world);
+            press(Qt::Key_Space);
+            press(Qt::Key_Return);
+            QCOMPARE(strayKeyState(world), before);
+            QVERIFY2(!screen.keyboardCuesShown(), qPrintable(name));
+            if (const auto order = tabOrders.find(name); order != tabOrders.end()) {
+                QStringList walked{captionOf(focus())};
+                for (qsizetype i = 1; i <= order->second.size(); ++i) {
+                    press(Qt::Key_Tab);
+                    walked << captionOf(focus());
+                }
+                QCOMPARE(walked, order->second + QStringList{order->second.first()});
+            }
         }
     }
 
@@ -421,9 +465,9 @@ class KeyboardScreens : public QObject {
         // A piece's press action picks it up and a second press puts it down.
         QAccessibleInterface *piece = accessible(form<jigsaw>().Frame1[3]);
         piece->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(DragControls::of(form<jigsaw>().Frame1[3])->carry().byKeyboard());
+        QVERIFY(DragControls::of(form<jigsaw>().Frame1[3])->carry().held());
         piece->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(!DragControls::of(form<jigsaw>().Frame1[3])->carry().byKeyboard());
+        QVERIFY(!DragControls::of(form<jigsaw>().Frame1[3])->carry().held());
         QCOMPARE(accessible(form<jigsaw>().Image1[0])->role(), QAccessible::Graphic);
 
         Module1.Score = 10;
