@@ -156,3 +156,21 @@ TEST(LaunchOptionsParsing, OptionsAreReadAndHelpVersionAndMistakesEndTheStart) {
         EXPECT_EQ(options.selfTest, c.selfTest);
     }
 }
+
+TEST(LaunchOptionsParsing, TheResultsOptionsAreReadAndTheExportsNarrowingGoesOnlyWithTheExport) {
+    const LaunchOptions read =
+        parseLaunchArguments({u"lives-of-hellas"_qs, u"--results"_qs, u"/srv/results"_qs, u"--export-results"_qs,
+                              u"marks.csv"_qs, u"--worksheet"_qs, u"Temples"_qs, u"--since"_qs, u"2026-09-01"_qs});
+    EXPECT_FALSE(read.exit);
+    EXPECT_EQ(QStringList({read.results, read.exportResults, read.exportWorksheet, read.exportSince}),
+              QStringList({u"/srv/results"_qs, u"marks.csv"_qs, u"Temples"_qs, u"2026-09-01"_qs}));
+    for (const QStringList &mistake : {QStringList{u"--worksheet"_qs, u"Temples"_qs},
+                                       QStringList{u"--since"_qs, u"2026-09-01"_qs},
+                                       QStringList{u"--export-results="_qs}}) {
+        const LaunchOptions options = parseLaunchArguments(QStringList{u"lives-of-hellas"_qs} + mistake);
+        EXPECT_TRUE(options.exit && options.exitCode == 2) << mistake.join(u' ').toStdString();
+        EXPECT_TRUE(options.errors.contains(u"--export-results"_qs));
+    }
+    EXPECT_TRUE(parseLaunchArguments({u"lives-of-hellas"_qs, u"--help"_qs})
+                    .output.contains(u"mode=teacher in the user's own file cannot lift the system's."_qs));
+}
