@@ -3,6 +3,7 @@
 #include "jigsaw/jigsaw.h"
 #include "jigsaw/screenmouse.h"
 #include "platform/pictures.h"
+#include "shell/dragcontrols.h"
 #include "shell/labelbutton.h"
 #include "shell/module1.h"
 #include "shell/picturebox.h"
@@ -188,6 +189,54 @@ class JigsawScreen : public QObject {
         QTest::mouseRelease(&screen, Qt::RightButton, {}, at + QPoint(60, 60));
         QTest::mouseRelease(&screen, Qt::LeftButton, {}, at + QPoint(60, 60));
         QCOMPARE(held->pos(), at);
+    }
+
+    // Taps alone play it: a tap takes a piece up, framed as the keyboard's is;
+    // a tap on a cell, on the piece lying in one or in the tray puts it there
+    // by the drop rules; a second tap, Escape or a tap off every place puts
+    // it back; a tap on a piece in the tray takes that one up instead.
+    void tapsAloneTakeUpPutDownAndPutBackToTwelveOutOfTwelve() {
+        TestWorld world(false);
+        jigsaw &screen = openJigsaw(world, 1, 12);
+        const Carry &carry = DragControls::of(screen.Frame1[0])->carry();
+        const auto held = [&carry] { return carry.held() ? carry.carried() : -1; };
+        const auto cellMiddle = [](int cell) { return pixels(JigsawBoard::home(cell)) + QPoint(60, 60); };
+        const QImage unframed = screen.Frame1[0]->grab().toImage();
+        const QPoint lay = screen.Frame1[0]->pos();
+        tap(screen.Frame1[0]);
+        QCOMPARE(held(), 0);
+        QCOMPARE(screen.focusWidget(), screen.Frame1[0]);
+        QVERIFY(screen.Frame1[0]->grab().toImage() != unframed);
+        tap(screen.Frame1[0]);
+        QCOMPARE(held(), -1);
+        QCOMPARE(screen.Frame1[0]->grab().toImage(), unframed);
+        tap(screen.Frame1[0]);
+        QTest::keyClick(screen.Frame1[0], Qt::Key_Escape);
+        QCOMPARE(held(), -1);
+        QCOMPARE(screen.Frame1[0]->pos(), lay);
+
+        tap(screen.Frame1[0]);
+        tap(screen.Frame4, {10, 10});
+        QCOMPARE(screen.Frame1[0]->pos(), pixels(screen.board().seat(JigsawBoard::FirstTraySlot)));
+        tap(screen.Frame1[1]);
+        tap(screen.Frame1[0]);
+        QCOMPARE(held(), 0);
+        QCOMPARE(screen.Frame1[1]->pos(), pixels(JigsawBoard::home(10)));
+        tap(&screen, {400, 590});
+        QCOMPARE(held(), -1);
+        QCOMPARE(screen.Frame1[0]->pos(), pixels(screen.board().seat(JigsawBoard::FirstTraySlot)));
+
+        // Each piece onto its own cell, the piece lying there going to the tray.
+        for (int piece = 0; piece < JigsawBoard::Pieces; ++piece) {
+            tap(screen.Frame1[piece]);
+            tap(&screen, cellMiddle(piece));
+            QCOMPARE(screen.Frame1[piece]->pos(), pixels(JigsawBoard::home(piece)));
+        }
+        QCOMPARE(held(), -1);
+        QCOMPARE(screen.Frame1[11]->pos(), pixels(JigsawBoard::home(11)));
+        click(screen.Label3[2]);
+        QCOMPARE(screen.Label7->text(), u" 12 out of 12 scored "_qs);
+        QCOMPARE(Module1.Score, 12);
     }
 
     void theScoreLineAnswerStartAgainAndNewPicture() {

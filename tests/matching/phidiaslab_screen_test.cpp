@@ -3,6 +3,7 @@
 #include "jigsaw/screenmouse.h"
 #include "matching/phidiaslab.h"
 #include "quiz/welldone.h"
+#include "shell/dragcontrols.h"
 #include "shell/labelbutton.h"
 #include "shell/module1.h"
 #include "shell/picturebox.h"
@@ -89,6 +90,44 @@ class MatchingScreen : public QObject {
         QVERIFY(!screen.Label3[2]->isVisible());
         for (int i = 0; i < 4; ++i)
             QCOMPARE(screen.Label2[i]->pos(), screen.Label4[i]->pos());
+    }
+
+    // Taps alone play it: a tap takes a name up, a tap on a box or an empty
+    // home box puts it there by the drop rules; a second tap or a tap off the
+    // boxes puts it back; a tap on another name takes that one up instead.
+    void tapsAloneTakeUpPutDownAndPutBackToFourOutOfFour() {
+        TestWorld world(false);
+        phidiaslab &screen = openMatching();
+        const Carry &carry = DragControls::of(screen.Label2[0])->carry();
+        const auto held = [&carry] { return carry.held() ? carry.carried() : -1; };
+        tap(screen.Label2[2]);
+        QCOMPARE(held(), 2);
+        QCOMPARE(screen.focusWidget(), screen.Label2[2]);
+        tap(screen.Label2[2]);
+        QCOMPARE(held(), -1);
+        tap(screen.Label2[2]);
+        tap(screen.Label2[3]);
+        QCOMPARE(held(), 3);
+        tap(&screen, {400, 590});
+        QCOMPARE(held(), -1);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(screen.Label2[i]->pos(), screen.Label4[i]->pos());
+
+        tap(screen.Label2[0]);
+        tap(&screen, boxMiddle(1));
+        QCOMPARE(screen.Label2[0]->pos(), screen.Label1[1]->pos());
+        tap(screen.Label2[0]);
+        tap(screen.Label4[0]);
+        QCOMPARE(screen.Label2[0]->pos(), screen.Label4[0]->pos());
+        for (int i = 0; i < 4; ++i) {
+            tap(screen.Label2[i]);
+            tap(&screen, boxMiddle(i));
+            QCOMPARE(screen.Label2[i]->pos(), screen.Label1[i]->pos());
+        }
+        QCOMPARE(held(), -1);
+        QTest::mouseClick(screen.Label3[2], Qt::LeftButton);
+        QCOMPARE(Module1.Score, 4);
+        QCOMPARE(form<Welldone>().Label1->text(), u"Excellent work. You have scored 4 out of 4."_qs);
     }
 
     void thePaintingsAreLoadedFromTheirFiles() {
