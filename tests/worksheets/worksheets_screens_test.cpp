@@ -523,8 +523,8 @@ class WorksheetScreens : public QObject {
         QTest::newRow("written") << u"marks.csv"_qs
                                  << u"2 results were written to %1. 1 result file could not be read and was "
                                     u"left out."_qs;
-        QTest::newRow("not writable") << u"no such folder/marks.csv"_qs
-                                      << u"There was a problem exporting the results"_qs;
+        QTest::newRow("not writable")
+            << u"no such folder/marks.csv"_qs << u"There was a problem exporting the results"_qs;
     }
     void exportResultsWritesTheClickedWorksheetsResultsWhereTheTeacherChooses() {
         QFETCH(QString, chosen);
@@ -533,7 +533,8 @@ class WorksheetScreens : public QObject {
         writeCatalogue(world, {u"Sculptors"_qs, u"Temples"_qs}, false);
         const QString results = services().classroom.resultsFolder;
         const QDateTime when = QDateTime::currentDateTime();
-        for (const auto &[title, pupil] : {std::pair{u"Sculptors"_qs, u"Eleni"_qs}, {u"sculptors"_qs, u"Nikos"_qs},
+        for (const auto &[title, pupil] : {std::pair{u"Sculptors"_qs, u"Eleni"_qs},
+                                           {u"sculptors"_qs, u"Nikos"_qs},
                                            {u"Temples"_qs, u"Ioanna"_qs}})
             QVERIFY(!writeRecord(results, {when, Activity::Worksheet, title, pupil, 7, 10, QuizAnswers{}}));
         world.writeFile(u"results/broken.result"_qs, "not a record");
@@ -548,7 +549,8 @@ class WorksheetScreens : public QObject {
         QVERIFY(!isLoaded<multiple>());
         const QByteArray csv = world.readFile(chosen);
         QCOMPARE(csv.count("\r\n"), chosen == u"marks.csv" ? 3 : 0);
-        QCOMPARE(csv.contains("Eleni") && csv.contains("Nikos") && !csv.contains("Ioanna"), chosen == u"marks.csv");
+        QCOMPARE(csv.contains("Eleni") && csv.contains("Nikos") && !csv.contains("Ioanna"),
+                 chosen == u"marks.csv");
     }
 
     void deletingAsksThenCancelChangesNothingAndOkRedrawsThePageEvenWhenItEmpties() {
