@@ -103,15 +103,15 @@ jigsaw::jigsaw(QWidget *parent) : Screen(parent) {
         Image1[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     drag_ = new DragControls({Frame1.begin(), Frame1.end()}, *this, this);
+    QList<QWidget *> tapTargets{this, Frame2, Frame4};
+    tapTargets.append({Frame3.begin(), Frame3.end()});
+    drag_->addTapTargets(tapTargets);
     setHarmful({Label3[Exit]});
     addFocusGroup({Label3[NewPicture], Label3[Answer]});
 }
 
 jigsaw::~jigsaw() {
     // The carry calls back into the board, which goes before the children.
-    QList<QWidget *> tapTargets{this, Frame2, Frame4};
-    tapTargets.append({Frame3.begin(), Frame3.end()});
-    drag_->addTapTargets(tapTargets);
     delete drag_;
 }
 
@@ -228,16 +228,16 @@ void jigsaw::stepped(int item, int across, int down) {
     announce(announcer_, pieceName(item));
 }
 
-void jigsaw::putBack(int item, QPointF origin) {
-    board_->putBack(item, origin.toPoint());
-    showBoard();
-    announce(announcer_, pieceName(item) + QStringLiteral(", put back"));
-}
-
 bool jigsaw::carryTo(int item, int place) {
     if (place < 0) return false;
     board_->carryTo(item, place);
     return true;
+}
+
+void jigsaw::putBack(int item, QPointF origin) {
+    board_->putBack(item, origin.toPoint());
+    showBoard();
+    announce(announcer_, pieceName(item) + QStringLiteral(", put back"));
 }
 
 void jigsaw::Label3_Click(int index) {

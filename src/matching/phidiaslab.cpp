@@ -109,6 +109,10 @@ phidiaslab::phidiaslab(QWidget *parent) : Screen(parent) {
         Label2[i]->setWordWrap(false);
     }
     drag_ = new DragControls({Label2.begin(), Label2.end()}, *this, this);
+    QList<QWidget *> tapTargets{this};
+    tapTargets.append({Label1.begin(), Label1.end()});
+    tapTargets.append({Label4.begin(), Label4.end()});
+    drag_->addTapTargets(tapTargets);
     for (int i = 0; i < 4; ++i)
         Image1[i]->setAccessibleName(QString::fromLatin1(kPaintings[i].title));
     setHarmful({Label3[Exit]});
@@ -118,10 +122,6 @@ phidiaslab::~phidiaslab() {
     // The carry calls back into the board, which goes before the children.
     delete drag_;
 }
-    QList<QWidget *> tapTargets{this};
-    tapTargets.append({Label1.begin(), Label1.end()});
-    tapTargets.append({Label4.begin(), Label4.end()});
-    drag_->addTapTargets(tapTargets);
 
 void phidiaslab::load() {
     fitScreen();
@@ -184,6 +184,14 @@ void phidiaslab::stepped(int item, int across, int) {
     announce(announcer_, Label2[item]->accessibleName());
 }
 
+bool phidiaslab::tappedAt(int item, QPointF at) {
+    const std::optional<QPointF> place = board_->placeAt(at);
+    if (!place) return false;
+    board_->carryTo(item, *place);
+    Label2[item]->raise();
+    return true;
+}
+
 void phidiaslab::putBack(int item, QPointF origin) {
     board_->carryTo(item, origin);
     showNames();
@@ -193,14 +201,6 @@ void phidiaslab::putBack(int item, QPointF origin) {
 QList<QWidget *> phidiaslab::focusOrder() const {
     QList<QWidget *> order;
     for (int name : {2, 3, 0, 1})
-bool phidiaslab::tappedAt(int item, QPointF at) {
-    const std::optional<QPointF> place = board_->placeAt(at);
-    if (!place) return false;
-    board_->carryTo(item, *place);
-    Label2[item]->raise();
-    return true;
-}
-
         order.append(Label2[name]);
     for (int button : {StartAgain, CheckScore, Exit}) {
         if (Label3[button]->isVisibleTo(this)) order.append(Label3[button]);
