@@ -32,7 +32,9 @@ class FocusStyle final : public QProxyStyle {
             return;
         }
         QProxyStyle::drawPrimitive(element, option, painter, widget);
-        if (element == PE_PanelLineEdit && framed && Screen::keyboardCuesShownFor(widget))
+        // Push buttons and text boxes show their focus in their panel.
+        if ((element == PE_PanelButtonCommand || element == PE_PanelLineEdit) && framed &&
+            Screen::keyboardCuesShownFor(widget))
             Screen::drawFocusFrame(*painter, option->rect);
     }
 };

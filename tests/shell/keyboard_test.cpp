@@ -23,6 +23,7 @@
 #include "worksheets/worksheets.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -30,6 +31,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <functional>
 #include <map>
 
@@ -99,6 +101,20 @@ QStringList strayKeyState(TestWorld &world) {
     for (const QAbstractButton *button : world.stage().findChildren<QAbstractButton *>())
         state << button->objectName() + QString::number(button->isChecked());
     return state;
+}
+
+// Relative luminance and contrast ratio as the Web Content Accessibility
+// Guidelines define them.
+double luminance(QColor colour) {
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+double contrast(QColor a, QColor b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // Functions that load each screen type, in order.
@@ -401,6 +417,37 @@ class KeyboardScreens : public QObject {
                 }
                 QCOMPARE(walked, order->second + QStringList{order->second.first()});
             }
+        }
+    }
+
+    // Once the cues are on, a focused standard control differs from its
+    // unfocused look by at least 3 : 1 over at least its perimeter's length.
+    void everyKindOfStandardControlShowsAFocusIndicatorOfThreeToOne() {
+        TestWorld world(false);
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        const std::function<QWidget *()> controls[] = {
+            [] { return form<Titlefrm>().Command1; },
+            [] { return form<intro0>().Option1; },
+            [] { return form<worksheets>().Check1; },
+            [] { return form<wizard>().Text1; },
+        };
+        for (const auto &controlOf : controls) {
+            QWidget *control = controlOf();
+            Screen &screen = *Screen::of(control);
+            screen.showScreen();
+            screen.showKeyboardCues();
+            screen.setFocus();
+            const QImage unfocused = control->grab().toImage();
+            control->setFocus();
+            QVERIFY(control->hasFocus());
+            const QImage focused = control->grab().toImage();
+            int distinct = 0;
+            for (int y = 0; y < focused.height(); ++y) {
+                for (int x = 0; x < focused.width(); ++x)
+                    distinct += contrast(focused.pixelColor(x, y), unfocused.pixelColor(x, y)) >= 3;
+            }
+            QVERIFY2(distinct >= 2 * (focused.width() + focused.height()),
+                     qPrintable(control->objectName() + QStringLiteral(": %1 pixels").arg(distinct)));
         }
     }
 
