@@ -420,12 +420,14 @@ class KeyboardScreens : public QObject {
         }
     }
 
-    // Once the cues are on, a focused standard control differs from its
-    // unfocused look by at least 3 : 1 over at least its perimeter's length.
-    void everyKindOfStandardControlShowsAFocusIndicatorOfThreeToOne() {
+    // Once the cues are on, a focused control of every kind, a label button
+    // or a standard one, differs from its unfocused look by at least 3 : 1
+    // over at least its perimeter's length.
+    void everyKindOfControlShowsAFocusIndicatorOfThreeToOne() {
         TestWorld world(false);
         QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
         const std::function<QWidget *()> controls[] = {
+            [] { return form<phidias>().label3[4]; },
             [] { return form<Titlefrm>().Command1; },
             [] { return form<intro0>().Option1; },
             [] { return form<worksheets>().Check1; },
