@@ -63,6 +63,12 @@ int main(int argc, char *argv[]) {
     const LaunchOptions options = parseLaunchOptions(argc, argv);
     if (options.exit) return options.exitCode;
     if (!options.exportResults.isEmpty()) return exportResults(options, argc, argv);
+    // Qt would end a start without a display with a crash and a misleading
+    // word on reinstalling; the probe of the display scale is the first to try.
+    if (const QString missing = missingDisplay(argc, argv); !missing.isEmpty()) {
+        std::fputs(missing.toLocal8Bit().constData(), stderr);
+        return 1;
+    }
     applyDisplayScale(zoomSetting(options.zoom), argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lives of Hellas"));

@@ -5,6 +5,7 @@
 #include "platform/services.h"
 #include "platform/sound.h"
 #include "shell/accessibility.h"
+#include "shell/deviceborder.h"
 #include "shell/dragcontrols.h"
 #include "shell/fonts.h"
 #include "shell/labelbutton.h"
@@ -27,15 +28,20 @@ constexpr ButtonLayout kButtons[5] = {
     {"Answer", {120, 7920, 2205, 495}},
 };
 
-QFrame *makeFrame(const QString &name, QWidget *parent) {
+const QColor kBorder(20, 32, 80);
+
+// A frame of the board or the tray, with a border of one design pixel that
+// shows at any scale factor; a piece's frame has none.
+QFrame *makeFrame(const QString &name, QWidget *parent, bool bordered = true) {
     auto *frame = new QFrame(parent);
     frame->setObjectName(name);
     frame->setAutoFillBackground(true);
     QPalette palette = frame->palette();
     palette.setColor(QPalette::Window, Screen::StandardBack);
-    palette.setColor(QPalette::WindowText, QColor(20, 32, 80));
+    palette.setColor(QPalette::WindowText, kBorder);
     frame->setPalette(palette);
-    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setFrameStyle(QFrame::NoFrame);
+    if (bordered) addDeviceBorder(frame, kBorder);
     // A frame is a control: moving over it is not moving over the background.
     frame->setAttribute(Qt::WA_NoMousePropagation);
     return frame;
@@ -92,8 +98,7 @@ jigsaw::jigsaw(QWidget *parent) : Screen(parent) {
         Frame3[i] = makeFrame(QStringLiteral("Frame3_%1").arg(i), this);
 
     for (int i = 0; i < JigsawBoard::Pieces; ++i) {
-        Frame1[i] = makeFrame(QStringLiteral("Frame1_%1").arg(i), this);
-        Frame1[i]->setFrameStyle(QFrame::NoFrame);
+        Frame1[i] = makeFrame(QStringLiteral("Frame1_%1").arg(i), this, false);
         const QPoint home = JigsawBoard::home(i);
         place(Frame1[i], {home.x(), home.y(), JigsawBoard::PieceSize, JigsawBoard::PieceSize});
         const QPoint offset = JigsawBoard::pictureOffset(i);

@@ -4,6 +4,7 @@
 #include "platform/sound.h"
 #include "quiz/welldone.h"
 #include "shell/accessibility.h"
+#include "shell/deviceborder.h"
 #include "shell/dragcontrols.h"
 #include "shell/fonts.h"
 #include "shell/labelbutton.h"
@@ -59,11 +60,16 @@ constexpr ButtonLayout kButtons[3] = {
     {"Check Score", {6000, 7920, 2565, 495}},
 };
 
+// The borders are drawn by addDeviceBorder, which shows them at any scale
+// factor; the style sheets keep a transparent one of the same width, so the
+// text lies where it did.
 const QString kBoxStyle = QStringLiteral(
-    "QLabel { color: rgb(255, 255, 0); background: transparent; border: 1px solid rgb(0, 0, 0); }");
+    "QLabel { color: rgb(255, 255, 0); background: transparent; border: 1px solid transparent; }");
+const QColor kBoxBorder(0, 0, 0);
 // A name's border is drawn in its yellow: black would vanish into its back.
 const QString kNameStyle = QStringLiteral(
-    "QLabel { color: rgb(255, 255, 0); background: rgb(0, 0, 0); border: 1px solid rgb(255, 255, 0); }");
+    "QLabel { color: rgb(255, 255, 0); background: rgb(0, 0, 0); border: 1px solid transparent; }");
+const QColor kNameBorder(255, 255, 0);
 
 TwipRect twipRect(QPointF at, const TwipRect &size) {
     return {static_cast<int>(std::lround(at.x())), static_cast<int>(std::lround(at.y())), size.width,
@@ -89,11 +95,13 @@ phidiaslab::phidiaslab(QWidget *parent) : Screen(parent) {
         Label4[i] =
             addLabel(QStringLiteral("Label4_%1").arg(i), {}, MatchingBoard::NamePlaces[i], boxFont, yellow);
         Label4[i]->setStyleSheet(kBoxStyle);
+        addDeviceBorder(Label4[i], kBoxBorder);
     }
     for (int i = 0; i < MatchingBoard::Pairs; ++i) {
         Label1[i] = addLabel(QStringLiteral("Label1_%1").arg(i), QString::fromLatin1(kPainters[i]),
                              MatchingBoard::DropBoxes[i], boxFont, yellow);
         Label1[i]->setStyleSheet(kBoxStyle);
+        addDeviceBorder(Label1[i], kBoxBorder);
     }
     const QFont buttonFont = designFont(QStringLiteral("Tahoma"), 15.75, true);
     const QList<LabelButton *> buttons =
@@ -106,6 +114,7 @@ phidiaslab::phidiaslab(QWidget *parent) : Screen(parent) {
         Label2[i] =
             addLabel(QStringLiteral("Label2_%1").arg(i), {}, MatchingBoard::NamePlaces[i], boxFont, yellow);
         Label2[i]->setStyleSheet(kNameStyle);
+        addDeviceBorder(Label2[i], kNameBorder);
         Label2[i]->setWordWrap(false);
     }
     drag_ = new DragControls({Label2.begin(), Label2.end()}, *this, this);

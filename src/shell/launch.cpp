@@ -22,6 +22,17 @@ QString helpText(const QCommandLineParser &parser) {
     return parser.helpText();
 }
 
+enum class Needs { Nothing, X, Wayland, XOrWayland };
+
+Needs platformNeeds(const QString &platform) {
+    // "offscreen:configfile=..." names the platform before its options.
+    const QString name = platform.section(u':', 0, 0).trimmed().toLower();
+    if (name.isEmpty()) return Needs::XOrWayland;
+    if (name == u"xcb") return Needs::X;
+    if (name.startsWith(u"wayland")) return Needs::Wayland;
+    return Needs::Nothing;
+}
+
 } // namespace
 
 LaunchOptions parseLaunchArguments(const QStringList &arguments) {
@@ -132,4 +143,60 @@ QString launchSetting(const QString &key) {
         if (value.isValid()) return value.toString();
     }
     return {};
+}
+
+QString missingDisplay(const QStringList &arguments, const DisplayEnvironment &environment) {
+    QString platform = QString::fromLocal8Bit(environment.platform);
+    bool xDisplay = !environment.display.trimmed().isEmpty();
+    const bool waylandDisplay = !environment.waylandDisplay.trimmed().isEmpty();
+    // Qt reads its own options with one dash or two, the last one winning.
+    for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
+        const QString option = arguments[i].startsWith(u"--") ? arguments[i].mid(1) : arguments[i];
+        if (option == u"-platform") platform = arguments[i + 1];
+        if (option == u"-display" && !arguments[i + 1].trimmed().isEmpty()) xDisplay = true;
+    }
+    QStringList platforms = platform.split(u';', Qt::SkipEmptyParts);
+    if (platforms.isEmpty()) platforms.append(QString());
+    QStringList needed;
+    for (const QString &candidate : platforms) {
+        const Needs needs = platformNeeds(candidate);
+        if (needs == Needs::Nothing) return {};
+        if (needs != Needs::Wayland) {
+            if (xDisplay) return {};
+            needed.append(QStringLiteral("DISPLAY"));
+        }
+        if (needs != Needs::X) {
+            if (waylandDisplay) return {};
+            needed.append(QStringLiteral("WAYLAND_DISPLAY"));
+        }
+    }
+    needed.removeDuplicates();
+    QString reason;
+    if (platform.trimmed().isEmpty())
+        reason = QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set");
+    else if (needed.size() == 1)
+        reason = QStringLiteral("the platform ") + platform.trimmed() + QStringLiteral(" needs ") +
+                 needed.first() + QStringLiteral(", which is not set");
+    else
+        reason = QStringLiteral("the platform ") + platform.trimmed() + QStringLiteral(" needs ") +
+                 needed.join(QStringLiteral(" or ")) + QStringLiteral(", and neither is set");
+    return kProgramName + QStringLiteral(": Lives of Hellas needs a graphical display, and there is none (") +
+           reason +
+           QStringLiteral(").\nStart it on a desktop, or without one under a virtual display:\n"
+                          "  xvfb-run -a -s \"-screen 0 1024x768x24\" ") +
+           kProgramName + u'\n';
+}
+
+QString missingDisplay(int argc, char *argv[]) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return missingDisplay(arguments,
+                          {qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY")});
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return {};
+#endif
 }

@@ -43,3 +43,23 @@ LaunchOptions parseLaunchOptions(int argc, char *argv[]);
 // wins over the system's ($XDG_CONFIG_DIRS, by default /etc/xdg). Empty when
 // no file sets it.
 QString launchSetting(const QString &key);
+
+// What decides whether a start has a display to open its window on.
+struct DisplayEnvironment {
+    QByteArray platform;       // QT_QPA_PLATFORM
+    QByteArray display;        // DISPLAY, the X display
+    QByteArray waylandDisplay; // WAYLAND_DISPLAY
+};
+
+// Why a start with these arguments (program name first) cannot open its
+// window, with how to start it all the same; empty when it can. Decided
+// before any application object exists, which would end the run with a
+// crash: the platform is the -platform argument's, else QT_QPA_PLATFORM's
+// (a list separated by ";" needs one that works), else X or Wayland. xcb
+// needs an X display (DISPLAY or -display), wayland a Wayland one, the
+// default either; offscreen, minimal, vnc and every other platform draw
+// without one.
+QString missingDisplay(const QStringList &arguments, const DisplayEnvironment &environment);
+// The same for this process's command line and environment; always empty
+// where windows need no display variable (Windows, macOS).
+QString missingDisplay(int argc, char *argv[]);

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -82,11 +83,16 @@ DisplayInfo probePrimaryDisplay(int argc, char **argv) {
 
 void applyDisplayScale(const QString &zoomSetting, int argc, char **argv) {
     if (!zoomSetting.isEmpty() && !parseZoom(zoomSetting))
-        qWarning("The zoom \"%s\" is neither fit nor a number from %g to %g: the screens fit the display.",
-                 qPrintable(zoomSetting), kMinZoom, kMaxZoom);
-    const std::optional<double> factor = chooseScaleFactor(zoomSetting, qgetenv(kScaleVariable),
-                                                           [&] { return probePrimaryDisplay(argc, argv); });
-    if (!factor || *factor == 1) return;
-    qputenv(kScaleVariable, QByteArray::number(*factor, 'g', 10));
+        std::fprintf(
+            stderr,
+            "lives-of-hellas: The zoom \"%s\" is neither fit nor a number from %g to %g: the screens "
+            "fit the display.\n",
+            zoomSetting.toLocal8Bit().constData(), kMinZoom, kMaxZoom);
+    const ScaleChoice choice = chooseScaleFactor(zoomSetting, qgetenv(kScaleVariable),
+                                                 [&] { return probePrimaryDisplay(argc, argv); });
+    if (!choice.correction.isEmpty())
+        std::fprintf(stderr, "lives-of-hellas: %s\n", choice.correction.toLocal8Bit().constData());
+    if (!choice.factor || *choice.factor == 1) return;
+    qputenv(kScaleVariable, QByteArray::number(*choice.factor, 'g', 10));
     qAddPreRoutine(forgetScaleFactor);
 }

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -62,6 +63,43 @@ bool near(QColor a, QColor b) {
            std::abs(a.blue() - b.blue()) < 40;
 }
 
+// The frames' border colour, a dark blue a little darker than the screen's own.
+const QColor kBorder(20, 32, 80);
+
+bool isBorder(QColor colour) {
+    return std::abs(colour.red() - kBorder.red()) <= 8 && std::abs(colour.green() - kBorder.green()) <= 8 &&
+           std::abs(colour.blue() - kBorder.blue()) <= 8;
+}
+
+// Whether one of the device pixel columns first to last (rows, when not
+// `vertical`) holds the border colour from `from` to `to` along it.
+bool borderLine(const QImage &image, bool vertical, int first, int last, int from, int to) {
+    for (int line = first; line <= last; ++line) {
+        bool whole = true;
+        for (int along = from; along <= to && whole; ++along)
+            whole = isBorder(vertical ? image.pixelColor(line, along) : image.pixelColor(along, line));
+        if (whole) return true;
+    }
+    return false;
+}
+
+// Which of a frame's four edges show no border line in an image of device
+// pixels, its rectangle there given exactly: each edge is looked for in the
+// outermost three device pixels of the frame (Qt's own factor is a hair off
+// the one asked for, so an edge may fall a pixel further in).
+QStringList missingEdges(const QImage &image, const QRectF &exact) {
+    const int left = static_cast<int>(std::floor(exact.left()));
+    const int top = static_cast<int>(std::floor(exact.top()));
+    const int right = static_cast<int>(std::ceil(exact.right())) - 1;
+    const int bottom = static_cast<int>(std::ceil(exact.bottom())) - 1;
+    QStringList missing;
+    if (!borderLine(image, true, left, left + 2, top + 4, bottom - 4)) missing << u"left"_qs;
+    if (!borderLine(image, true, right - 2, right, top + 4, bottom - 4)) missing << u"right"_qs;
+    if (!borderLine(image, false, top, top + 2, left + 4, right - 4)) missing << u"top"_qs;
+    if (!borderLine(image, false, bottom - 2, bottom, left + 4, right - 4)) missing << u"bottom"_qs;
+    return missing;
+}
+
 } // namespace
 
 class JigsawScreen : public QObject {
@@ -105,6 +143,41 @@ class JigsawScreen : public QObject {
         }
         QCOMPARE(screen.Frame3[12]->geometry(), QRect(56, 84, 120, 120));
         QCOMPARE(screen.Frame3[0]->geometry(), QRect(248, 84, 120, 124));
+    }
+
+    // At 1.28, the factor that fills a 1366 x 768 or 1024 x 768 display, the
+    // frames' edges fall between device pixels; every edge of the board, the
+    // tray, the twelve cells and the three slots still shows, wherever the
+    // screen lies on the display.
+    void everyFrameShowsItsFourEdgesAtAFractionalScaleFactor() {
+        TestWorld world(false);
+        jigsaw &screen = openJigsaw(world, 1, 12);
+        for (QFrame *piece : screen.Frame1)
+            piece->hide();
+        QList<QFrame *> frames{screen.Frame2, screen.Frame4};
+        for (QFrame *frame : screen.Frame3)
+            frames.append(frame);
+        for (const double factor : {1.28, 1.8, 1.0, 1.5, 2.4}) {
+            for (const QPoint offset : {QPoint(0, 0), QPoint(1, 1), QPoint(2, 3), QPoint(133, 0)}) {
+                const QSize logical = screen.size() + QSize(offset.x(), offset.y());
+                QImage shown((QSizeF(logical) * factor).toSize() + QSize(1, 1), QImage::Format_RGB32);
+                shown.setDevicePixelRatio(factor);
+                shown.fill(Qt::white);
+                screen.render(&shown, offset);
+                QStringList faults;
+                for (QFrame *frame : frames) {
+                    const QRectF exact(QPointF(frame->mapTo(&screen, QPoint(0, 0)) + offset) * factor,
+                                       QSizeF(frame->size()) * factor);
+                    const QStringList missing = missingEdges(shown, exact);
+                    if (!missing.isEmpty()) faults << frame->objectName() + u": "_qs + missing.join(u", "_qs);
+                }
+                QVERIFY2(
+                    faults.isEmpty(),
+                    qPrintable(
+                        QStringLiteral("at %1, offset %2, %3: ").arg(factor).arg(offset.x()).arg(offset.y()) +
+                        faults.join(u"; "_qs)));
+            }
+        }
     }
 
     void everyPieceShowsItsOwnSquareOfOneSharedPicture() {

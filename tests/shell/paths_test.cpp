@@ -83,25 +83,51 @@ TEST(ProgramFolderChoice, TheWorkingFolderTheInstalledContentAndTheWorksheetFold
         EXPECT_EQ(choice.folders.contentFolder(), machine.path(c.expectedContent));
         EXPECT_EQ(choice.folders.worksheetFolder(), machine.path(c.expectedWorksheets));
         EXPECT_TRUE(choice.problem.isEmpty()) << choice.problem.toStdString();
-        // A folder named in settings or on the command line is made at once; the
-        // user's own folder waits for the first save.
-        if (c.content != InWorkingFolder) {
-            EXPECT_EQ(QFileInfo(choice.folders.worksheetFolder()).isDir(),
-                      !c.expectedWorksheets.endsWith(u"multiple"_qs));
+        // Every folder waits for the first save, whether named or the user's own.
+        if (c.expectedWorksheets != workOwn) {
+            EXPECT_FALSE(QFileInfo::exists(choice.folders.worksheetFolder()));
         }
     }
+}
+
+TEST(ProgramFolderChoice, ANamedFolderThatCanBeMadeIsLeftForTheFirstSaveToMake) {
+    FakeMachine machine;
+    writeContent(machine.path(u"prefix/share/lives-of-hellas"_qs));
+    QDir().mkpath(machine.path(u"school"_qs));
+    for (const QString &folder : {machine.path(u"school/worksheets"_qs), machine.path(u"school/a/b/c"_qs),
+                                  machine.path(u"new/worksheets"_qs), machine.path(u"school"_qs)}) {
+        SCOPED_TRACE(folder.toStdString());
+        const bool existed = QFileInfo::exists(folder);
+        const FolderChoice choice = machine.choose(folder);
+        EXPECT_EQ(choice.folders.worksheetFolder(), folder);
+        EXPECT_TRUE(choice.problem.isEmpty()) << choice.problem.toStdString();
+        EXPECT_EQ(QFileInfo::exists(folder), existed);
+    }
+    // Trying a folder leaves nothing behind in it or above it.
+    EXPECT_EQ(
+        QDir(machine.path(u"school"_qs)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QStringList());
+    EXPECT_FALSE(QFileInfo::exists(machine.path(u"new"_qs)));
 }
 
 TEST(ProgramFolderChoice, AFolderThatCannotBeUsedIsReportedAndKept) {
     FakeMachine machine;
     writeContent(machine.path(u"prefix/share/lives-of-hellas"_qs));
     writeFile(machine.path(u"a file"_qs));
-    QStringList unusable = {machine.path(u"a file"_qs), machine.path(u"a file/below"_qs),
-                            u"/proc/self/worksheets"_qs, u"/proc/self"_qs};
+    QFile::link(machine.path(u"nowhere"_qs), machine.path(u"dangling"_qs));
+    QStringList unusable = {machine.path(u"a file"_qs),
+                            machine.path(u"a file/below"_qs),
+                            machine.path(u"a file/below/deeper"_qs),
+                            machine.path(u"dangling"_qs),
+                            machine.path(u"dangling/below"_qs),
+                            u"/proc/self/worksheets"_qs,
+                            u"/proc/self/worksheets/deeper"_qs,
+                            u"/proc/self"_qs};
     if (geteuid() != 0) {
         QDir().mkpath(machine.path(u"locked"_qs));
         QFile::setPermissions(machine.path(u"locked"_qs), QFile::ReadOwner | QFile::ExeOwner);
         unusable.append(machine.path(u"locked"_qs));
+        unusable.append(machine.path(u"locked/below/deeper"_qs));
     }
     for (const QString &folder : unusable) {
         SCOPED_TRACE(folder.toStdString());
@@ -110,6 +136,7 @@ TEST(ProgramFolderChoice, AFolderThatCannotBeUsedIsReportedAndKept) {
         EXPECT_TRUE(choice.problem.startsWith(u"The worksheet folder "_qs + folder + u" cannot be used"_qs))
             << choice.problem.toStdString();
     }
+    EXPECT_FALSE(QFileInfo::exists(machine.path(u"nowhere"_qs)));
     // The same holds for a folder the settings name.
     machine.setWorksheets(u"config"_qs, u"/proc/self/worksheets"_qs);
     EXPECT_FALSE(machine.choose().problem.isEmpty());
@@ -173,4 +200,58 @@ TEST(LaunchOptionsParsing, TheResultsOptionsAreReadAndTheExportsNarrowingGoesOnl
     }
     EXPECT_TRUE(parseLaunchArguments({u"lives-of-hellas"_qs, u"--help"_qs})
                     .output.contains(u"mode=teacher in the user's own file cannot lift the system's."_qs));
+}
+
+TEST(LaunchDisplay, AStartWithoutADisplayForItsPlatformIsToldHowToStartAndOthersGoAhead) {
+    struct Case {
+        QStringList arguments;
+        DisplayEnvironment environment; // platform, DISPLAY, WAYLAND_DISPLAY
+        const char *reason;             // nullptr: the start goes ahead
+    };
+    const QStringList none;
+    const Case cases[] = {
+        {none, {}, "(neither DISPLAY nor WAYLAND_DISPLAY is set)"},
+        {none, {"", " ", ""}, "(neither DISPLAY nor WAYLAND_DISPLAY is set)"}, // blank is unset
+        {none, {"", ":0", ""}, nullptr},
+        {none, {"", "", "wayland-0"}, nullptr},
+        {none, {"offscreen", "", ""}, nullptr},
+        {none, {"minimal", "", ""}, nullptr},
+        {none, {"vnc:size=800x600", "", ""}, nullptr},
+        {none, {"offscreen:configfile=/tmp/display.json", "", ""}, nullptr},
+        {none, {"linuxfb", "", ""}, nullptr},
+        {none, {"xcb", "", ""}, "(the platform xcb needs DISPLAY, which is not set)"},
+        {none, {"xcb", "", "wayland-0"}, "(the platform xcb needs DISPLAY, which is not set)"},
+        {none, {"xcb", ":1", ""}, nullptr},
+        {none, {"wayland", ":0", ""}, "(the platform wayland needs WAYLAND_DISPLAY, which is not set)"},
+        {none, {"wayland-egl", "", "wayland-1"}, nullptr},
+        {none,
+         {"wayland;xcb", "", ""},
+         "(the platform wayland;xcb needs WAYLAND_DISPLAY or DISPLAY, and neither is set)"},
+        {none, {"wayland;xcb", ":0", ""}, nullptr},
+        {none, {"xcb;offscreen", "", ""}, nullptr},
+        // The command line's platform wins over the environment's, with one dash or two.
+        {{u"-platform"_qs, u"offscreen"_qs}, {}, nullptr},
+        {{u"--platform"_qs, u"minimal"_qs}, {"xcb", "", ""}, nullptr},
+        {{u"-platform"_qs, u"xcb"_qs},
+         {"offscreen", "", ""},
+         "(the platform xcb needs DISPLAY, which is not set)"},
+        {{u"-platform"_qs}, {"xcb", "", ""}, "(the platform xcb needs DISPLAY, which is not set)"},
+        {{u"-display"_qs, u":2"_qs}, {}, nullptr},
+        {{u"--zoom"_qs, u"2"_qs, u"--self-test"_qs}, {}, "(neither DISPLAY nor WAYLAND_DISPLAY is set)"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.arguments.join(u' ').toStdString() << " QT_QPA_PLATFORM \""
+                                        << c.environment.platform.constData() << "\" DISPLAY \""
+                                        << c.environment.display.constData() << "\" WAYLAND_DISPLAY \""
+                                        << c.environment.waylandDisplay.constData() << "\"");
+        const QString said = missingDisplay(QStringList{u"lives-of-hellas"_qs} + c.arguments, c.environment);
+        if (!c.reason) {
+            EXPECT_EQ(said, QString());
+            continue;
+        }
+        EXPECT_EQ(said, u"lives-of-hellas: Lives of Hellas needs a graphical display, and there is none "_qs +
+                            QString::fromLatin1(c.reason) +
+                            u".\nStart it on a desktop, or without one under a virtual display:\n"
+                            "  xvfb-run -a -s \"-screen 0 1024x768x24\" lives-of-hellas\n"_qs);
+    }
 }
