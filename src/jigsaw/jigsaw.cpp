@@ -64,6 +64,7 @@ QPoint pixelPlace(QPoint twips) {
 } // namespace
 
 jigsaw::jigsaw(QWidget *parent) : Screen(parent) {
+    setAccessibleName(QStringLiteral("Jigsaw"));
     const QColor yellow = LabelButton::Yellow;
     announcer_ = addAnnouncer(this);
     // Labels and buttons are made first: every frame lies above them, so a

@@ -37,8 +37,11 @@ class multiple : public Screen {
 
   protected:
     void load() override;
+    // The arrow keys choose an answer, also when none is chosen yet.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
+    QLabel *announcer_ = nullptr;
     void Label3_Click(int index);
     int selectedOption() const;
     void scoreQuiz();

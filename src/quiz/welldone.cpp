@@ -1,5 +1,7 @@
 #include "quiz/welldone.h"
 
+#include "shell/accessibility.h"
+
 #include "classroom/scores.h"
 #include "platform/messages.h"
 #include "platform/services.h"
@@ -29,6 +31,7 @@ QTimer *makeTimer(const QString &name, int interval, QObject *parent) {
 } // namespace
 
 Welldone::Welldone(QWidget *parent) : Screen(parent) {
+    setAccessibleName(QStringLiteral("Results"));
     const QString times = QStringLiteral("Times New Roman");
     const QFont sentenceFont = designFont(times, 24);
     Label4 = addLabel(QStringLiteral("Label4"), QStringLiteral("Well Done!"), {0, 120, 12000, 900},
@@ -98,6 +101,7 @@ void Welldone::load() {
         break;
     }
     Label1->setText(quizmarks::scoreSentence(score, maxScore));
+    announceOn(this, Label1->text());
     playSound(quizmarks::band(score, maxScore) == quizmarks::Band::FullMarks ? Sound::Fanfare : Sound::Tone);
     nameAsked_ =
         resultsAskName(quizmarks::band(score, maxScore) == quizmarks::Band::FullMarks, services().classroom);

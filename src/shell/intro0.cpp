@@ -61,6 +61,7 @@ QRadioButton *makeOption(const QString &name, const QString &caption, const Twip
 } // namespace
 
 intro0::intro0(QWidget *parent) : Screen(parent) {
+    setAccessibleName(QStringLiteral("Main menu"));
     Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Lives of Hellas"), {0, 0, 12000, 900},
                       designFont(QStringLiteral("Tahoma"), 32.25, true), LabelButton::Yellow);
     Option1 = makeOption(QStringLiteral("Option1"), QStringLiteral("Sound On"), {10440, 120, 1455, 255}, this);

@@ -84,12 +84,14 @@ void Stage::unload(Screen *screen) {
     // screen is still running on it.
     screen->deleteLater();
     updateTitle();
+    screensReordered(*this);
 }
 
 void Stage::bringToFront(Screen *screen) {
     screen->show();
     screen->raise();
     updateTitle();
+    screensReordered(*this);
     if (QWidget *focus = QApplication::focusWidget(); !focus || !screen->isAncestorOf(focus))
         screen->takeFocus();
 }

@@ -41,6 +41,7 @@ int rowTop(int q) {
 } // namespace
 
 wizard::wizard(QWidget *parent) : Screen(parent) {
+    setAccessibleName(QStringLiteral("Multiple Choice Wizard"));
     const QColor yellow = LabelButton::Yellow;
     Label1[0] = addLabel(QStringLiteral("Label1_0"), QStringLiteral("Multiple Choice Wizard"),
                          {0, 0, 4320, 540}, designFont(QStringLiteral("Tahoma"), 18, true), yellow);
@@ -95,6 +96,20 @@ wizard::wizard(QWidget *parent) : Screen(parent) {
     // its box rather than broken onto a second line over the boxes below.
     for (int i = 1; i < static_cast<int>(Label1.size()); ++i)
         Label1[i]->setWordWrap(false);
+
+    // Readers name each box by the caption beside it, which they cannot link
+    // to it themselves.
+    Text1->setAccessibleName(QStringLiteral("Worksheet title"));
+    for (int q = 0; q < kQuestionsPerSet; ++q) {
+        Text2[q]->setAccessibleName(QStringLiteral("Question %1").arg(q + 1));
+        for (int a = 0; a < kAnswersPerQuestion; ++a) {
+            const QChar letter(u'A' + a);
+            Text3[kAnswersPerQuestion * q + a]->setAccessibleName(
+                QStringLiteral("Question %1, answer %2").arg(q + 1).arg(letter));
+            Check1[kAnswersPerQuestion * q + a]->setAccessibleName(
+                QStringLiteral("Question %1: %2 is the correct answer").arg(q + 1).arg(letter));
+        }
+    }
 
     // The keyboard walks the boxes question by question, then the tick boxes.
     QList<QWidget *> order{Text1};

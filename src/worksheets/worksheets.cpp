@@ -58,6 +58,7 @@ void takeQuestionSet(const SharedState &from, SharedState &to) {
 } // namespace
 
 worksheets::worksheets(QWidget *parent) : Screen(parent) {
+    setAccessibleName(QStringLiteral("Worksheet Catalogue"));
     Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Worksheets Catalogue"), {0, 0, 12000, 780},
                       designFont(QStringLiteral("Tahoma"), 24, true), LabelButton::Yellow);
     Check1 = makeTick(QStringLiteral("Check1"), QStringLiteral("Edit Worksheet"), LabelButton::Yellow,

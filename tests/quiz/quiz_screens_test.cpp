@@ -110,7 +110,9 @@ class QuizScreens : public QObject {
         QCOMPARE(quiz.Option1[3]->text(), u"C1"_qs);
         QVERIFY(quiz.Option1[5]->isChecked());
         QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
-        QVERIFY(quiz.Option1[5]->hasFocus());
+        QVERIFY(quiz.Option1[1]->hasFocus()); // the first answer, with the question as its description
+        QCOMPARE(quiz.accessibleName(), u"Question 1 of 10"_qs);
+        QCOMPARE(quiz.Option1[1]->accessibleDescription(), u"Question 1 of 10: Question 1 text"_qs);
         QVERIFY(world.messages.shown.isEmpty());
         // The hidden no-answer option lies behind the picture.
         QCOMPARE(quiz.Option1[5]->pos(), quiz.Picture1->geometry().topLeft() + QPoint(16, 16));
