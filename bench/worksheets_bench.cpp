@@ -21,6 +21,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <ctime>
 #include <QWindow>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -58,6 +60,12 @@ WorksheetDraft sampleDraft() {
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values.empty() ? 0 : values[values.size() / 2];
+}
+
+double processCpuMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
 double millisecondsSince(std::chrono::steady_clock::time_point start) {
@@ -143,13 +151,17 @@ int main(int argc, char **argv) {
         reads.push_back(millisecondsSince(start));
         if (state->WorksheetCount != 1000) return 1;
     }
-    std::vector<double> saves;
+    // A save waits for the disc twice (the worksheet's and the catalogue's
+    // sync); the processor time apart from that wait is kept as well.
+    std::vector<double> saves, saveCpu;
     const QByteArray worksheet = worksheetBytes(sampleDraft());
     for (int i = 0; i < 101; ++i) {
         writeFile(QStringLiteral("multiple/track.txt"), kAlmostFull);
+        const double cpuStart = processCpuMilliseconds();
         const auto start = std::chrono::steady_clock::now();
         saveOnce(worksheet);
         saves.push_back(millisecondsSince(start));
+        saveCpu.push_back(processCpuMilliseconds() - cpuStart);
     }
     std::vector<double> pages;
     worksheets &screen = catalogueOnView();
@@ -160,6 +172,8 @@ int main(int argc, char **argv) {
     }
     printFigure("catalogue_read_ms", median(reads), "ms", "<=", 1.7);
     printFigure("save_worksheet_ms", median(saves), "ms", "<=", 1.7);
+    std::printf("note save_worksheet_ms: %.3f ms of it processor time, the rest waiting for the disc\n",
+                median(saveCpu));
     printFigure("catalogue_page_ms", median(pages), "ms", "<=", 1.7);
     return 0;
 }

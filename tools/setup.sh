@@ -3,7 +3,11 @@
 HELLAS_PACKAGES=(cmake ninja-build g++ ccache pkg-config qt6-base-dev qt6-base-private-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libbenchmark-dev
   libgif-dev fonts-liberation2 fonts-wine clang libclang-rt-14-dev xvfb xauth cups printer-driver-cups-pdf
-  poppler-utils librsvg2-bin desktop-file-utils appstream lintian dpkg-dev file acl python3)
+  poppler-utils librsvg2-bin desktop-file-utils appstream lintian dpkg-dev file acl python3 strace
+  orca at-spi2-core dbus xdotool)
+# Installed without what they recommend: Orca's speech server is not wanted
+# for its test, which reads what Orca would say from its log.
+HELLAS_LEAN_PACKAGES=(orca)
 
 hellas_install_packages() {
   local missing=()
@@ -24,7 +28,13 @@ hellas_install_packages() {
     fi
   fi
   "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+  local lean=() rest=()
+  for package in "${missing[@]}"; do
+    if [[ " ${HELLAS_LEAN_PACKAGES[*]} " == *" $package "* ]]; then lean+=("$package"); else rest+=("$package"); fi
+  done
+  [ ${#rest[@]} -eq 0 ] || DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${rest[@]}" >/dev/null
+  [ ${#lean[@]} -eq 0 ] ||
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${lean[@]}" >/dev/null
 }
 
 # hellas_setup [PRESET]: the dev preset (tests) unless told otherwise.

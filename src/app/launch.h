@@ -23,9 +23,36 @@ struct LaunchOptions {
     QString zoom;
     // --self-test: report once the title screen is shown, then end.
     bool selfTest = false;
+    // --results DIR: where scores are kept and exported from; empty when not given.
+    QString results;
+    // --export-results FILE.csv: write the results as CSV and end, with no
+    // window; --worksheet and --since as typed narrow it.
+    QString exportResults;
+    QString exportWorksheet;
+    QString exportSince;
 };
 
 // Reads the arguments, program name first.
 LaunchOptions parseLaunchArguments(const QStringList &arguments);
 // Reads the command line and prints what it answers; needs no application object.
 LaunchOptions parseLaunchOptions(int argc, char *argv[]);
+
+// What decides whether a start has a display to open its window on.
+struct DisplayEnvironment {
+    QByteArray platform;       // QT_QPA_PLATFORM
+    QByteArray display;        // DISPLAY, the X display
+    QByteArray waylandDisplay; // WAYLAND_DISPLAY
+};
+
+// Why a start with these arguments (program name first) cannot open its
+// window, with how to start it all the same; empty when it can. Decided
+// before any application object exists, which would end the run with a
+// crash: the platform is the -platform argument's, else QT_QPA_PLATFORM's
+// (a list separated by ";" needs one that works), else X or Wayland. xcb
+// needs an X display (DISPLAY or -display), wayland a Wayland one, the
+// default either; offscreen, minimal, vnc and every other platform draw
+// without one.
+QString missingDisplay(const QStringList &arguments, const DisplayEnvironment &environment);
+// The same for this process's command line and environment; always empty
+// where windows need no display variable (Windows, macOS).
+QString missingDisplay(int argc, char *argv[]);

@@ -3,6 +3,9 @@
 #include "app/primarydisplay.h"
 #include "core/displayscale.h"
 #include "core/paths.h"
+#include "classroom/exportcommand.h"
+#include "classroom/mode.h"
+#include "platform/filechooser.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/random.h"
@@ -41,11 +44,33 @@ class TitleShownReport : public QObject {
     bool reported_ = false;
 };
 
+// --export-results opens no window, so it needs no display: the application
+// object only tells where the program lies, for the folders beside it.
+int exportResults(const LaunchOptions &options, int argc, char *argv[]) {
+    const QCoreApplication application(argc, argv);
+    const FolderChoice folders = chooseFolders(QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                                               QStringLiteral(HELLAS_DATA_FROM_PROGRAM), options.worksheets);
+    const QString results =
+        classroomAtStart(folders.folders.worksheetFolder(), options.results).resultsFolder;
+    const CommandAnswer answer =
+        exportResultsCommand({options.exportResults, results, options.exportWorksheet, options.exportSince});
+    std::fputs(answer.output.toLocal8Bit().constData(), stdout);
+    std::fputs(answer.errors.toLocal8Bit().constData(), stderr);
+    return answer.exitCode;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     const LaunchOptions options = parseLaunchOptions(argc, argv);
     if (options.exit) return options.exitCode;
+    if (!options.exportResults.isEmpty()) return exportResults(options, argc, argv);
+    // Qt would end a start without a display with a crash and a misleading
+    // word on reinstalling; the probe of the display scale is the first to try.
+    if (const QString missing = missingDisplay(argc, argv); !missing.isEmpty()) {
+        std::fputs(missing.toLocal8Bit().constData(), stderr);
+        return 1;
+    }
     applyDisplayScale(zoomSetting(options.zoom), argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lives of Hellas"));
@@ -57,15 +82,20 @@ int main(int argc, char *argv[]) {
 
     const FolderChoice folders = chooseFolders(QDir::currentPath(), QApplication::applicationDirPath(),
                                                QStringLiteral(HELLAS_DATA_FROM_PROGRAM), options.worksheets);
-    if (!folders.problem.isEmpty()) qCWarning(lcApp).noquote() << folders.problem;
+    services().classroom = classroomAtStart(folders.folders.worksheetFolder(), options.results);
+    // A pupil is not meant to write the worksheet folder: that they cannot is no problem.
+    if (!folders.problem.isEmpty() && services().classroom.mode == ClassroomMode::Teacher)
+        qCWarning(lcApp).noquote() << folders.problem;
     setProgramFolders(folders.folders);
     registerFonts();
 
     DialogMessages messages;
+    DialogFileChooser files;
     ClockRandom random;
     EffectPlayer sound(soundModuleFolder(QApplication::applicationDirPath(),
                                          QStringLiteral(HELLAS_SOUND_MODULE_FROM_PROGRAM)));
     services().messages = &messages;
+    services().files = &files;
     services().random = &random;
     services().sound = &sound;
     services().printer = [] { return openDefaultPrinter(); };

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -86,9 +87,10 @@ void applyDisplayScale(const QString &zoomSetting, int argc, char **argv) {
     if (!zoomSetting.isEmpty() && !parseZoom(zoomSetting))
         qCWarning(lcApp, "The zoom \"%s\" is neither fit nor a number from %g to %g: the screens fit the display.",
                  qPrintable(zoomSetting), kMinZoom, kMaxZoom);
-    const std::optional<double> factor = chooseScaleFactor(zoomSetting, qgetenv(kScaleVariable),
-                                                           [&] { return probePrimaryDisplay(argc, argv); });
-    if (!factor || *factor == 1) return;
-    qputenv(kScaleVariable, QByteArray::number(*factor, 'g', 10));
+    const ScaleChoice choice = chooseScaleFactor(zoomSetting, qgetenv(kScaleVariable),
+                                                 [&] { return probePrimaryDisplay(argc, argv); });
+    if (!choice.correction.isEmpty()) qCWarning(lcApp).noquote() << choice.correction;
+    if (!choice.factor || *choice.factor == 1) return;
+    qputenv(kScaleVariable, QByteArray::number(*choice.factor, 'g', 10));
     qAddPreRoutine(forgetScaleFactor);
 }

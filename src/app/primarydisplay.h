@@ -11,5 +11,7 @@ DisplayInfo probePrimaryDisplay(int argc, char **argv);
 // Sets the scale factor of the whole run from the zoom setting (see
 // zoomSetting); call it once, before the QApplication is created, with the
 // arguments that application will get. The display is read only when the
-// setting is to fit it, and Qt is left alone when QT_SCALE_FACTOR is set.
+// setting is to fit it or a factor above 1 (which it may not hold), and Qt is
+// left alone when QT_SCALE_FACTOR is set. An unreadable setting and a factor
+// too large for the display are reported on standard error.
 void applyDisplayScale(const QString &zoomSetting, int argc, char **argv);

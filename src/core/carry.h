@@ -1,7 +1,7 @@
 #pragma once
 // Carrying a control a pupil moves (a jigsaw piece, a painter's name): picked
-// up, moved, put down or put back. The mouse and the keyboard drive the same
-// carry, so an activity applies its drop rules in one place for both.
+// up, moved, put down or put back. The mouse, taps and the keyboard drive the
+// same carry, so an activity applies its drop rules in one place for all.
 
 #include <QPointF>
 
@@ -22,6 +22,14 @@ class Carry {
         virtual void stepped(int item, int across, int down) = 0;
         // The item goes back to where it was taken up, without a drop.
         virtual void putBack(int item, QPointF origin) = 0;
+        // A tap at `at` twips on the screen while the item is held: the item
+        // moves onto the place there, without the drop rules; false when no
+        // place is there.
+        virtual bool tappedAt(int item, QPointF at) = 0;
+        // A tap on another item while the item is held: the item moves into
+        // the other's place, without the drop rules; false when that place
+        // takes no other, so the tapped item is taken up instead.
+        virtual bool tappedOn(int item, int other) = 0;
         virtual QPointF position(int item) const = 0;
     };
 
@@ -33,14 +41,24 @@ class Carry {
     explicit Carry(Activity &activity, int startDistance);
 
     static constexpr int None = -1;
-    int carried() const { return carried_; }
-    bool byKeyboard() const { return carried_ != None && keyboard_; }
+    // The item held, or else the one the pointer pressed.
+    int carried() const { return held_ != None ? held_ : pressed_; }
+    // An item was taken up by a key or a tap and waits for one to put it down.
+    bool held() const { return held_ != None; }
 
-    // The mouse: a press on an item, movement over it, and a release of any
-    // button after a press on it.
+    // The pointer: a press on an item, movement over it, and a release of any
+    // button after a press on it. A release before the pointer went the
+    // start distance is a tap: it takes the item up, or puts it back when it
+    // is held; while another is held, the held one goes into the tapped
+    // one's place or, when that place takes no other, back, and the tapped
+    // one is taken up.
     void press(int item, QPointF pointer);
     void move(int item, int buttons, QPointF at, QPointF pointer);
     void release(int item);
+    // A press and release on the screen off the items, at `at` twips: a tap
+    // there puts the held item onto the place there, or back when none is.
+    void pressElsewhere(QPointF pointer);
+    void releaseElsewhere(QPointF at, QPointF pointer);
 
     // The keyboard: pick up, move one place, put down, put back.
     void pickUp(int item);
@@ -49,11 +67,15 @@ class Carry {
     void cancel();
 
   private:
+    bool isTap(QPointF pointer) const { return (pointer - pressedAt_).manhattanLength() < startDistance_; }
+    void tap(int item);
+
     Activity &activity_;
     int startDistance_;
-    int carried_ = None;
-    bool keyboard_ = false;
+    int held_ = None;
+    int pressed_ = None;
     bool dragging_ = false;
+    bool pressedElsewhere_ = false;
     QPointF pressedAt_;
     QPointF origin_;
 };

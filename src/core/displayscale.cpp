@@ -27,12 +27,30 @@ double fitFactor(const DisplayInfo &display) {
     return std::min(kMaxZoom, std::floor(fits * 10000 + 1e-6) / 10000);
 }
 
-std::optional<double> chooseScaleFactor(const QString &zoomSetting, const QByteArray &environmentFactor,
-                                        const std::function<DisplayInfo()> &display) {
-    if (!environmentFactor.trimmed().isEmpty()) return std::nullopt;
+ScaleChoice chooseScaleFactor(const QString &zoomSetting, const QByteArray &environmentFactor,
+                              const std::function<DisplayInfo()> &display) {
+    if (!environmentFactor.trimmed().isEmpty()) return {};
     const Zoom zoom = parseZoom(zoomSetting).value_or(Zoom{});
-    if (!zoom.fit) return zoom.factor;
-    return fitFactor(display());
+    if (!zoom.fit && zoom.factor <= 1) return {zoom.factor, {}};
+    const DisplayInfo shown = display();
+    const double fits = fitFactor(shown);
+    if (zoom.fit) return {fits, {}};
+    if (shown.devicePixels.isEmpty() || zoom.factor <= fits) return {zoom.factor, {}};
+    // 800 x 600 is the least the screens are drawn at, even on a display smaller than that.
+    const double ratio = shown.devicePixelRatio > 0 ? shown.devicePixelRatio : 1;
+    const QSizeF logical = shown.devicePixels / ratio;
+    const bool ownSizeFits = logical.width() >= kScreenWidthTwips / kTwipsPerPixel &&
+                             logical.height() >= kScreenHeightTwips / kTwipsPerPixel;
+    const QString correction =
+        QStringLiteral(
+            "The zoom %1 does not fit the display (%2 x %3 pixels): the screens are shown at %4, %5.")
+            .arg(QString::number(zoom.factor, 'g', 10))
+            .arg(std::lround(shown.devicePixels.width()))
+            .arg(std::lround(shown.devicePixels.height()))
+            .arg(QString::number(fits, 'g', 10))
+            .arg(ownSizeFits ? QStringLiteral("the largest zoom that fits")
+                             : QStringLiteral("their own size of 800 x 600"));
+    return {fits, correction};
 }
 
 QString zoomSetting(const QString &commandLine) {

@@ -37,12 +37,24 @@ struct DisplayInfo {
 // screen never exceeds the display.
 double fitFactor(const DisplayInfo &display);
 
-// The factor Qt's high-DPI scaling gets for the whole run, or nothing when Qt
-// is left to itself: a QT_SCALE_FACTOR the user set (environmentFactor, empty
-// when unset) wins over every setting. An unreadable setting counts as the
-// default, fit. The display is asked for only when the setting is to fit it.
-std::optional<double> chooseScaleFactor(const QString &zoomSetting, const QByteArray &environmentFactor,
-                                        const std::function<DisplayInfo()> &display);
+// The factor of a run and what the terminal is to be told about it.
+struct ScaleChoice {
+    // The factor Qt's high-DPI scaling gets, or nothing when Qt is left to itself.
+    std::optional<double> factor;
+    // Set when a fixed zoom was too large for the display and factor is the
+    // one that fits instead: says so, in a sentence.
+    QString correction;
+};
+
+// The factor Qt's high-DPI scaling gets for the whole run: a QT_SCALE_FACTOR
+// the user set (environmentFactor, empty when unset) wins over every setting
+// and leaves Qt to itself. An unreadable setting counts as the default, fit.
+// A fixed factor above 1 that the display cannot hold gives way to the one
+// that fits, as fit would choose it, and says so; a factor of 1 or below is
+// kept as asked, so the display is asked for only for fit and factors above 1.
+// A display of unknown size keeps every fixed factor.
+ScaleChoice chooseScaleFactor(const QString &zoomSetting, const QByteArray &environmentFactor,
+                              const std::function<DisplayInfo()> &display);
 
 // The zoom setting of a run: the command line's --zoom when given, else the
 // "zoom" key of the settings files, the user's over the system's; empty when

@@ -55,17 +55,40 @@ bool holdsContent(const QString &folder) {
     return QFileInfo::exists(existingIgnoringCase(joined(folder, kWorksheetFolder + u'/' + kQuestionSet)));
 }
 
-// Makes a folder asked for by name and proves it can be written to by writing
-// a file there; a network share may refuse what its permission bits allow.
+// Whether a folder asked for by name can hold the worksheets, decided without
+// making it: the first save makes it. A folder that exists proves it can be
+// written to by taking a file there (a network share may refuse what its
+// permission bits allow); one that does not must have no file among the
+// folders above it, and the nearest of them that exists must let folders be
+// made in it.
 QString folderProblem(const QString &folder) {
     const QString start = QStringLiteral("The worksheet folder ") + QDir::toNativeSeparators(folder);
     const QFileInfo info(folder);
-    if (info.exists() && !info.isDir()) return start + QStringLiteral(" cannot be used: it is a file.");
-    if (!info.exists() && !QDir().mkpath(folder))
-        return start + QStringLiteral(" cannot be used: it does not exist and cannot be made.");
-    QTemporaryFile probe(folder + QStringLiteral("/.write-test-XXXXXX"));
-    if (!probe.open()) return start + QStringLiteral(" cannot be used: it cannot be written to.");
-    return {};
+    if (info.exists()) {
+        if (!info.isDir()) return start + QStringLiteral(" cannot be used: it is a file.");
+        QTemporaryFile probe(folder + QStringLiteral("/.write-test-XXXXXX"));
+        if (!probe.open()) return start + QStringLiteral(" cannot be used: it cannot be written to.");
+        return {};
+    }
+    const QString cannotBeMade =
+        start + QStringLiteral(" cannot be used: it does not exist and cannot be made.");
+    // A link that leads nowhere is no folder either.
+    if (info.isSymLink()) return cannotBeMade;
+    QString above = QDir::cleanPath(info.absoluteFilePath());
+    for (;;) {
+        const QString parent = QFileInfo(above).path();
+        if (parent == above) return cannotBeMade; // not even the root exists
+        above = parent;
+        const QFileInfo ancestor(above);
+        if (ancestor.isSymLink() && !ancestor.exists()) return cannotBeMade;
+        if (!ancestor.exists()) continue;
+        if (!ancestor.isDir() || !ancestor.isWritable()) return cannotBeMade;
+#ifdef Q_OS_UNIX
+        // A folder is made in another only through its search permission.
+        if (!ancestor.isExecutable()) return cannotBeMade;
+#endif
+        return {};
+    }
 }
 
 ProgramFolders &currentFolders() {

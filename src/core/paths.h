@@ -49,8 +49,9 @@ struct FolderChoice {
 // (programFolder/dataFromProgram) or in the XDG data folders; the worksheet
 // folder is the command line's, else the one the user's or the system's
 // settings name, else "lives-of-hellas/multiple" in the user's data folder
-// (made on the first save). A folder asked for by name is made at once, and a
-// folder that cannot be made or written to is kept and reported.
+// (made on the first save). No folder is made here: every one is made by the
+// first save into it. A folder that could not be made or written to is kept
+// and reported.
 FolderChoice chooseFolders(const QString &workingFolder, const QString &programFolder,
                            const QString &dataFromProgram, const QString &worksheetsOption);
 

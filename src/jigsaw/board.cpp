@@ -145,6 +145,28 @@ void JigsawBoard::carryTo(int piece, int place) {
     bringToFront(piece);
 }
 
+int JigsawBoard::placeAt(QPoint at) const {
+    const auto holds = [at](const TwipRect &r) {
+        return at.x() >= r.left && at.x() < r.left + r.width && at.y() >= r.top && at.y() < r.top + r.height;
+    };
+    for (int cell = 0; cell < Pieces; ++cell) {
+        if (holds(slots_[cell])) return cell;
+    }
+    if (!holds(kTrayArea)) return -1;
+    for (int slot = FirstTraySlot; slot < Slots; ++slot) {
+        if (holds(slots_[slot]) && !taken(slot)) return slot;
+    }
+    for (int slot = FirstTraySlot; slot < Slots; ++slot) {
+        if (!taken(slot)) return slot;
+    }
+    return -1;
+}
+
+int JigsawBoard::placeTakenFrom(int other) const {
+    const int place = placeOf(other);
+    return place < FirstTraySlot ? place : -1;
+}
+
 QString JigsawBoard::whereIs(int piece) const {
     const int place = placeOf(piece);
     if (place >= 0 && place < FirstTraySlot)
@@ -212,12 +234,16 @@ void JigsawBoard::put(int piece, int slotIndex) {
 
 int JigsawBoard::freeTraySlot() const {
     for (int t = FirstTraySlot; t < Slots; ++t) {
-        bool taken = false;
-        for (int q = 0; q < Pieces && !taken; ++q)
-            taken = liesOn(q, t);
-        if (!taken) return t;
+        if (!taken(t)) return t;
     }
     return FirstTraySlot;
+}
+
+bool JigsawBoard::taken(int slotIndex) const {
+    for (int q = 0; q < Pieces; ++q) {
+        if (liesOn(q, slotIndex)) return true;
+    }
+    return false;
 }
 
 int JigsawBoard::filledCells() const {

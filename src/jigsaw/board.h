@@ -91,6 +91,14 @@ class JigsawBoard final : public ActivityBoard {
     void step(int piece, int across, int down);
     // Puts a carried piece on the seat of a place, in front, without the drop rules.
     void carryTo(int piece, int place);
+    // Where a tap puts a held piece: the board cell under the point, or a free
+    // tray slot when the point is in the tray (the one under it, else the
+    // first); -1 elsewhere.
+    int placeAt(QPoint at) const;
+    // Where a tap on another piece puts a held one: the board cell the other
+    // lies in, which sends it to the tray on the drop; -1 when the other lies
+    // elsewhere, so the tapped piece is taken up instead.
+    int placeTakenFrom(int other) const;
     // Puts a piece back where it was, without the drop rules.
     void putBack(int piece, QPoint at) { pieces_[piece] = at; }
     // Where a piece lies, as a screen reader says it: "in row 2, column 3",
@@ -113,6 +121,7 @@ class JigsawBoard final : public ActivityBoard {
     void bringToFront(int piece);
     void put(int piece, int slotIndex);
     int freeTraySlot() const;
+    bool taken(int slotIndex) const;
     int filledCells() const;
     void touchButtons();
 

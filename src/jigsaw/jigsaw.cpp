@@ -1,13 +1,15 @@
 #include "jigsaw/jigsaw.h"
 
-#include "core/module1.h"
+#include "classroom/scores.h"
 #include "platform/pictures.h"
 #include "platform/services.h"
 #include "platform/sound.h"
 #include "stage/accessibility.h"
+#include "stage/deviceborder.h"
 #include "stage/dragcontrols.h"
 #include "stage/fonts.h"
 #include "stage/labelbutton.h"
+#include "core/module1.h"
 #include "stage/picturebox.h"
 
 #include <QFrame>
@@ -27,15 +29,20 @@ constexpr ButtonLayout kButtons[5] = {
     {"Answer", {120, 7920, 2205, 495}},
 };
 
-QFrame *makeFrame(const QString &name, QWidget *parent) {
+const QColor kBorder(20, 32, 80);
+
+// A frame of the board or the tray, with a border of one design pixel that
+// shows at any scale factor; a piece's frame has none.
+QFrame *makeFrame(const QString &name, QWidget *parent, bool bordered = true) {
     auto *frame = new QFrame(parent);
     frame->setObjectName(name);
     frame->setAutoFillBackground(true);
     QPalette palette = frame->palette();
     palette.setColor(QPalette::Window, Screen::StandardBack);
-    palette.setColor(QPalette::WindowText, QColor(20, 32, 80));
+    palette.setColor(QPalette::WindowText, kBorder);
     frame->setPalette(palette);
-    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setFrameStyle(QFrame::NoFrame);
+    if (bordered) addDeviceBorder(frame, kBorder);
     // A frame is a control: moving over it is not moving over the background.
     frame->setAttribute(Qt::WA_NoMousePropagation);
     return frame;
@@ -58,6 +65,7 @@ QPoint pixelPlace(QPoint twips) {
 } // namespace
 
 jigsaw::jigsaw(QWidget *parent) : Screen(parent) {
+    setAccessibleName(QStringLiteral("Jigsaw"));
     const QColor yellow = LabelButton::Yellow;
     announcer_ = addAnnouncer(this);
     // Labels and buttons are made first: every frame lies above them, so a
@@ -92,8 +100,7 @@ jigsaw::jigsaw(QWidget *parent) : Screen(parent) {
         Frame3[i] = makeFrame(QStringLiteral("Frame3_%1").arg(i), this);
 
     for (int i = 0; i < JigsawBoard::Pieces; ++i) {
-        Frame1[i] = makeFrame(QStringLiteral("Frame1_%1").arg(i), this);
-        Frame1[i]->setFrameStyle(QFrame::NoFrame);
+        Frame1[i] = makeFrame(QStringLiteral("Frame1_%1").arg(i), this, false);
         const QPoint home = JigsawBoard::home(i);
         place(Frame1[i], {home.x(), home.y(), JigsawBoard::PieceSize, JigsawBoard::PieceSize});
         const QPoint offset = JigsawBoard::pictureOffset(i);
@@ -103,6 +110,9 @@ jigsaw::jigsaw(QWidget *parent) : Screen(parent) {
         Image1[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     drag_ = new DragControls({Frame1.begin(), Frame1.end()}, *this, this);
+    QList<QWidget *> tapTargets{this, Frame2, Frame4};
+    tapTargets.append({Frame3.begin(), Frame3.end()});
+    drag_->addTapTargets(tapTargets);
     setHarmful({Label3[Exit]});
     addFocusGroup({Label3[NewPicture], Label3[Answer]});
 }
@@ -222,6 +232,12 @@ void jigsaw::stepped(int item, int across, int down) {
     announce(announcer_, pieceName(item));
 }
 
+bool jigsaw::carryTo(int item, int place) {
+    if (place < 0) return false;
+    board_->carryTo(item, place);
+    return true;
+}
+
 void jigsaw::putBack(int item, QPointF origin) {
     board_->putBack(item, origin.toPoint());
     showBoard();
@@ -235,7 +251,13 @@ void jigsaw::Label3_Click(int index) {
             return;
         }
         showBoard();
-        if (index == CheckScore) announce(announcer_, board_->scoreLine().trimmed());
+        if (index == CheckScore) {
+            announce(announcer_, board_->scoreLine().trimmed());
+            keepRecord(scoreRecord(::Activity::Jigsaw,
+                                   QString::fromLatin1(JigsawBoard::Catalogue[Module1.JigsawPicture].caption),
+                                   Module1, QDateTime::currentDateTime()),
+                       {}, services().classroom);
+        }
         return;
     }
     switch (index) {

@@ -16,10 +16,11 @@ class PictureBox;
 class QFrame;
 class QLabel;
 
-// Pieces are carried with the mouse or, once keyboard cues are on, picked up
-// with Enter or Space, moved a cell at a time with the arrow keys (the tray
-// is left of the first column), put down with Enter or Space and put back
-// with Escape.
+// Pieces are dragged with the mouse, taken up with a tap and put down with a
+// tap on a cell or the tray, or, once keyboard cues are on, picked up with
+// Enter or Space, moved a cell at a time with the arrow keys (the tray is
+// left of the first column), put down with Enter or Space and put back with
+// Escape.
 class jigsaw : public Screen, private Carry::Activity {
     Q_OBJECT
   public:
@@ -57,6 +58,9 @@ class jigsaw : public Screen, private Carry::Activity {
     void pickedUp(int item) override;
     void stepped(int item, int across, int down) override;
     void putBack(int item, QPointF origin) override;
+    bool tappedAt(int item, QPointF at) override { return carryTo(item, board_->placeAt(at.toPoint())); }
+    bool tappedOn(int item, int other) override { return carryTo(item, board_->placeTakenFrom(other)); }
+    bool carryTo(int item, int place);
     QPointF position(int item) const override { return board_->position(item); }
     QString pieceName(int piece) const;
     void Label3_Click(int index);

@@ -2,6 +2,7 @@
 
 #include "core/carry.h"
 
+#include <QRectF>
 #include <algorithm>
 
 MatchingBoard::MatchingBoard(SharedState &shared) : shared_(shared) {
@@ -73,6 +74,15 @@ void MatchingBoard::step(int index, int across) {
     const auto all = places(index);
     carriedPlace_ = std::clamp(carriedPlace_ + across, 0, int(all.size()) - 1);
     carryTo(index, all[carriedPlace_]);
+}
+
+std::optional<QPointF> MatchingBoard::placeAt(QPointF at) const {
+    const auto holds = [at](QPointF corner, QSizeF size) { return QRectF(corner, size).contains(at); };
+    for (int i = 0; i < Pairs; ++i) {
+        if (holds(dropBox(i), QSizeF(DropBoxes[i].width, DropBoxes[i].height))) return dropBox(i);
+        if (holds(homes_[i], labelSize(i))) return homes_[i];
+    }
+    return std::nullopt;
 }
 
 int MatchingBoard::boxOf(int index) const {

@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QSizeF>
 #include <array>
+#include <optional>
 
 // What a drop did: the drop box or home box the name snapped onto, if any.
 struct MatchingDrop {
@@ -69,6 +70,9 @@ class MatchingBoard final : public ActivityBoard {
     void step(int index, int across);
     // Moves the name onto a place, or back where it was, without the drop rules.
     void carryTo(int index, QPointF at) { names_[index] = at; }
+    // Where a tap puts a held name: the drop box or home box under the
+    // point, or none.
+    std::optional<QPointF> placeAt(QPointF at) const;
     // The drop box the name lies on, or -1.
     int boxOf(int index) const;
 

@@ -1,12 +1,14 @@
 #include "matching/phidiaslab.h"
 
-#include "core/module1.h"
+#include "classroom/scores.h"
 #include "platform/sound.h"
 #include "quiz/welldone.h"
 #include "stage/accessibility.h"
+#include "stage/deviceborder.h"
 #include "stage/dragcontrols.h"
 #include "stage/fonts.h"
 #include "stage/labelbutton.h"
+#include "core/module1.h"
 #include "stage/picturebox.h"
 #include "stage/stage.h"
 
@@ -59,11 +61,16 @@ constexpr ButtonLayout kButtons[3] = {
     {"Check Score", {6000, 7920, 2565, 495}},
 };
 
+// The borders are drawn by addDeviceBorder, which shows them at any scale
+// factor; the style sheets keep a transparent one of the same width, so the
+// text lies where it did.
 const QString kBoxStyle = QStringLiteral(
-    "QLabel { color: rgb(255, 255, 0); background: transparent; border: 1px solid rgb(0, 0, 0); }");
+    "QLabel { color: rgb(255, 255, 0); background: transparent; border: 1px solid transparent; }");
+const QColor kBoxBorder(0, 0, 0);
 // A name's border is drawn in its yellow: black would vanish into its back.
 const QString kNameStyle = QStringLiteral(
-    "QLabel { color: rgb(255, 255, 0); background: rgb(0, 0, 0); border: 1px solid rgb(255, 255, 0); }");
+    "QLabel { color: rgb(255, 255, 0); background: rgb(0, 0, 0); border: 1px solid transparent; }");
+const QColor kNameBorder(255, 255, 0);
 
 TwipRect twipRect(QPointF at, const TwipRect &size) {
     return {static_cast<int>(std::lround(at.x())), static_cast<int>(std::lround(at.y())), size.width,
@@ -89,11 +96,13 @@ phidiaslab::phidiaslab(QWidget *parent) : Screen(parent) {
         Label4[i] =
             addLabel(QStringLiteral("Label4_%1").arg(i), {}, MatchingBoard::NamePlaces[i], boxFont, yellow);
         Label4[i]->setStyleSheet(kBoxStyle);
+        addDeviceBorder(Label4[i], kBoxBorder);
     }
     for (int i = 0; i < MatchingBoard::Pairs; ++i) {
         Label1[i] = addLabel(QStringLiteral("Label1_%1").arg(i), QString::fromLatin1(kPainters[i]),
                              MatchingBoard::DropBoxes[i], boxFont, yellow);
         Label1[i]->setStyleSheet(kBoxStyle);
+        addDeviceBorder(Label1[i], kBoxBorder);
     }
     const QFont buttonFont = designFont(QStringLiteral("Tahoma"), 15.75, true);
     const QList<LabelButton *> buttons =
@@ -106,9 +115,14 @@ phidiaslab::phidiaslab(QWidget *parent) : Screen(parent) {
         Label2[i] =
             addLabel(QStringLiteral("Label2_%1").arg(i), {}, MatchingBoard::NamePlaces[i], boxFont, yellow);
         Label2[i]->setStyleSheet(kNameStyle);
+        addDeviceBorder(Label2[i], kNameBorder);
         Label2[i]->setWordWrap(false);
     }
     drag_ = new DragControls({Label2.begin(), Label2.end()}, *this, this);
+    QList<QWidget *> tapTargets{this};
+    tapTargets.append({Label1.begin(), Label1.end()});
+    tapTargets.append({Label4.begin(), Label4.end()});
+    drag_->addTapTargets(tapTargets);
     for (int i = 0; i < 4; ++i)
         Image1[i]->setAccessibleName(QString::fromLatin1(kPaintings[i].title));
     setHarmful({Label3[Exit]});
@@ -178,6 +192,14 @@ void phidiaslab::stepped(int item, int across, int) {
     announce(announcer_, Label2[item]->accessibleName());
 }
 
+bool phidiaslab::tappedAt(int item, QPointF at) {
+    const std::optional<QPointF> place = board_->placeAt(at);
+    if (!place) return false;
+    board_->carryTo(item, *place);
+    Label2[item]->raise();
+    return true;
+}
+
 void phidiaslab::putBack(int item, QPointF origin) {
     board_->carryTo(item, origin);
     showNames();
@@ -227,6 +249,8 @@ void phidiaslab::Label3_Click(int index) {
         // The results screen words the score out of the four set at load;
         // this screen stays beneath it with the names where they are.
         form<Welldone>().showScreen();
+        form<Welldone>().takeRecord(
+            scoreRecord(::Activity::Matching, caption(), Module1, QDateTime::currentDateTime()));
         return;
     default:
         return;

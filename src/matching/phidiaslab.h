@@ -14,9 +14,10 @@ class LabelButton;
 class PictureBox;
 class QLabel;
 
-// Names are carried with the mouse or, once keyboard cues are on, picked up
-// with Enter or Space, moved along their own place and the four boxes with
-// Left and Right, put down with Enter or Space and put back with Escape.
+// Names are dragged with the mouse, taken up with a tap and put down with a
+// tap on a box, or, once keyboard cues are on, picked up with Enter or Space,
+// moved along their own place and the four boxes with Left and Right, put
+// down with Enter or Space and put back with Escape.
 class phidiaslab : public Screen, private Carry::Activity {
     Q_OBJECT
   public:
@@ -54,6 +55,10 @@ class phidiaslab : public Screen, private Carry::Activity {
     void pickedUp(int item) override;
     void stepped(int item, int across, int down) override;
     void putBack(int item, QPointF origin) override;
+    bool tappedAt(int item, QPointF at) override;
+    // A name in a box covers it whole, so a tap on it means that name: it is
+    // taken up instead.
+    bool tappedOn(int, int) override { return false; }
     QPointF position(int item) const override { return board_->name(item); }
     QString whereIs(int index) const;
     void Label3_Click(int index);

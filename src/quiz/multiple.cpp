@@ -1,6 +1,9 @@
 #include "quiz/multiple.h"
 
 #include "core/module1.h"
+#include "stage/accessibility.h"
+
+#include "classroom/scores.h"
 #include "quiz/marking.h"
 #include "quiz/welldone.h"
 #include "quiz/wrong.h"
@@ -10,6 +13,8 @@
 #include "stage/stage.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
+#include <algorithm>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -36,13 +41,14 @@ multiple::multiple(QWidget *parent) : Screen(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     const QString times = QStringLiteral("Times New Roman");
     options_ = new QButtonGroup(this);
-    // Created before the picture so that the picture lies over it, and first
-    // in the focus chain, so it takes the focus when the screen comes on view.
+    // Created before the picture so that the picture lies over it. Checked,
+    // it clears the four answers; nobody reaches it with the keyboard.
     Option1[kNoAnswer] = new QRadioButton(this);
     Option1[kNoAnswer]->setObjectName(QStringLiteral("Option1_5"));
     Option1[kNoAnswer]->resize(toPixels(495), toPixels(375));
-    // Screen readers meet it first: it says that nothing is chosen yet.
+    Option1[kNoAnswer]->setFocusPolicy(Qt::NoFocus);
     Option1[kNoAnswer]->setAccessibleName(QStringLiteral("No answer chosen"));
+    announcer_ = addAnnouncer(this);
     options_->addButton(Option1[kNoAnswer], kNoAnswer);
 
     Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Multiple Choice"), {120, 120, 6240, 900},
@@ -74,6 +80,7 @@ multiple::multiple(QWidget *parent) : Screen(parent) {
         option->setPalette(palette);
         place(option, {2400, 5400 + 600 * (n - 1), 6975, 525});
         options_->addButton(option, n);
+        option->installEventFilter(this);
         Option1[n] = option;
     }
 
@@ -119,7 +126,34 @@ void multiple::showquest() {
     Option1[4]->setText(Module1.AnswerD[q]);
     if (q == 1) Label3[Previous]->hide();
     if (q == 10) Label3[Next]->setCaption(QStringLiteral("Check Score >>"));
-    if (Option1[kNoAnswer]->isVisible()) Option1[kNoAnswer]->setFocus(Qt::OtherFocusReason);
+    // A reader hears the question first, then the answer the focus is on;
+    // each answer carries its question, for a reader that lands on it later.
+    const QString heading = QStringLiteral("Question %1 of 10").arg(q);
+    setAccessibleName(heading);
+    for (int n = 1; n <= 4; ++n) {
+        Option1[n]->setAccessibleDescription(heading + QStringLiteral(": ") + Module1.Question[q]);
+        // An empty answer still says which it is.
+        Option1[n]->setAccessibleName(Option1[n]->text().isEmpty()
+                                          ? QStringLiteral("Answer %1").arg(QChar(u'A' + n - 1))
+                                          : QString());
+    }
+    announce(announcer_, heading + QStringLiteral(". ") + Module1.Question[q]);
+    if (Option1[1]->isVisible()) Option1[1]->setFocus(Qt::OtherFocusReason);
+}
+
+bool multiple::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() != QEvent::KeyPress) return Screen::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
+    const int at = int(std::find(Option1.begin() + 1, Option1.begin() + 5, watched) - Option1.begin());
+    if (step == 0 || at > 4) return Screen::eventFilter(watched, event);
+    // Qt's radio buttons move the choice only from a chosen answer; the
+    // question opens with the focus on an answer not chosen yet.
+    const int next = std::clamp(at + step, 1, 4);
+    Option1[next]->setChecked(true);
+    Option1[next]->setFocus(Qt::TabFocusReason);
+    Screen::of(Option1[next])->showKeyboardCues();
+    return true;
 }
 
 int multiple::selectedOption() const {
@@ -133,6 +167,7 @@ void multiple::Label3_Click(int index) {
         showquest();
         break;
     case Next:
+        chosen_[Module1.CurrentQuestion] = selectedOption();
         Module1.QuestionScore[Module1.CurrentQuestion] =
             quizmarks::mark(Module1.CorrectAnswer[Module1.CurrentQuestion], selectedOption());
         ++Module1.CurrentQuestion;
@@ -168,5 +203,6 @@ void multiple::scoreQuiz() {
     results.Label5->show();
     results.Label3[0]->show();
     results.showScreen();
+    results.takeRecord(quizRecord(Module1, chosen_, worksheetTitle, QDateTime::currentDateTime()));
     unloadScreen();
 }

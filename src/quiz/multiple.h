@@ -27,6 +27,8 @@ class multiple : public Screen {
     std::array<QRadioButton *, 6> Option1{};
     // 0 back, 1 forward or scoring, 2 exit, 3 print worksheet.
     std::array<LabelButton *, 4> Label3{};
+    // The catalogue title of a worksheet taken as a quiz; empty for the topic's quiz.
+    QString worksheetTitle;
 
     // Shows question CurrentQuestion with no answer chosen.
     void showquest();
@@ -35,11 +37,16 @@ class multiple : public Screen {
 
   protected:
     void load() override;
+    // The arrow keys choose an answer, also when none is chosen yet.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
+    QLabel *announcer_ = nullptr;
     void Label3_Click(int index);
     int selectedOption() const;
     void scoreQuiz();
 
     QButtonGroup *options_ = nullptr;
+    // The option each question was left forward with, for the record.
+    std::array<int, 11> chosen_{};
 };

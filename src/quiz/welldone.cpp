@@ -1,6 +1,9 @@
 #include "quiz/welldone.h"
 
 #include "core/module1.h"
+#include "stage/accessibility.h"
+
+#include "classroom/scores.h"
 #include "platform/messages.h"
 #include "platform/services.h"
 #include "platform/sound.h"
@@ -28,6 +31,7 @@ QTimer *makeTimer(const QString &name, int interval, QObject *parent) {
 } // namespace
 
 Welldone::Welldone(QWidget *parent) : Screen(parent) {
+    setAccessibleName(QStringLiteral("Results"));
     const QString times = QStringLiteral("Times New Roman");
     const QFont sentenceFont = designFont(times, 24);
     Label4 = addLabel(QStringLiteral("Label4"), QStringLiteral("Well Done!"), {0, 120, 12000, 900},
@@ -48,6 +52,9 @@ Welldone::Welldone(QWidget *parent) : Screen(parent) {
     Text1->setAttribute(Qt::WA_NoMousePropagation);
     place(Text1, {3120, 6600, 5760, 615});
     Text1->hide();
+    nameCaption = addLabel(QStringLiteral("nameCaption"), QStringLiteral("Your name"), {240, 6600, 2760, 615},
+                           sentenceFont, LabelButton::Yellow, Qt::AlignRight | Qt::AlignVCenter);
+    nameCaption->hide();
     Label2 = addLabel(QStringLiteral("Label2"),
                       QStringLiteral("Enter your name in the box above before printing your certificate"),
                       {3120, 7440, 5775, 855}, designFont(times, 18), LabelButton::Yellow);
@@ -94,8 +101,34 @@ void Welldone::load() {
         break;
     }
     Label1->setText(quizmarks::scoreSentence(score, maxScore));
+    announceOn(this, Label1->text());
     playSound(quizmarks::band(score, maxScore) == quizmarks::Band::FullMarks ? Sound::Fanfare : Sound::Tone);
+    nameAsked_ =
+        resultsAskName(quizmarks::band(score, maxScore) == quizmarks::Band::FullMarks, services().classroom);
+    if (nameAsked_ && !Text1->isVisibleTo(this)) {
+        // Below full marks the hints fill the box's place; the row of the
+        // certificate's hint is free.
+        place(Text1, {3120, 7560, 5760, 615});
+        place(nameCaption, {240, 7560, 2760, 615});
+        Text1->show();
+    }
+    nameCaption->setVisible(services().classroom.askPupilNames);
     Timer1->start();
+}
+
+Welldone::~Welldone() {
+    keepPendingRecord();
+}
+
+void Welldone::takeRecord(const ResultRecord &record) {
+    pendingRecord_ = record;
+    if (!nameAsked_) keepPendingRecord();
+}
+
+void Welldone::keepPendingRecord() {
+    if (!pendingRecord_) return;
+    keepRecord(*pendingRecord_, nameAsked_ ? Text1->text() : QString(), services().classroom);
+    pendingRecord_.reset();
 }
 
 void Welldone::Timer1_Timer() {
@@ -134,6 +167,7 @@ void Welldone::Label3_Click(int index) {
         Text1->setFocus(Qt::OtherFocusReason);
         return;
     }
+    keepPendingRecord();
     if (isLoaded<Wrong>()) form<Wrong>().unloadScreen();
     unloadScreen();
 }

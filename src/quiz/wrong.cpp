@@ -8,6 +8,7 @@
 #include <QLabel>
 
 Wrong::Wrong(QWidget *parent) : Screen(parent) {
+    setAccessibleName(QStringLiteral("Wrong answers"));
     const QString tahoma = QStringLiteral("Tahoma");
     const QFont large = designFont(tahoma, 20.25, true);
     const QFont small = designFont(tahoma, 15.75, true);

@@ -1,6 +1,11 @@
 #include "shell/intro0.h"
 
 #include "platform/pictures.h"
+#include "platform/services.h"
+#include "stage/fonts.h"
+#include "stage/labelbutton.h"
+#include "stage/picturebox.h"
+#include "stage/stage.h"
 #include "shell/titlefrm.h"
 #include "stage/fonts.h"
 #include "stage/labelbutton.h"
@@ -60,6 +65,7 @@ QRadioButton *makeOption(const QString &name, const QString &caption, const Twip
 } // namespace
 
 intro0::intro0(QWidget *parent) : Screen(parent) {
+    setAccessibleName(QStringLiteral("Main menu"));
     Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Lives of Hellas"), {0, 0, 12000, 900},
                       designFont(QStringLiteral("Tahoma"), 32.25, true), LabelButton::Yellow);
     Option1 = makeOption(QStringLiteral("Option1"), QStringLiteral("Sound On"), {10440, 120, 1455, 255}, this);
@@ -87,6 +93,8 @@ intro0::intro0(QWidget *parent) : Screen(parent) {
     Label2[12] = addLabelButton(QStringLiteral("Label2_12"), QString::fromLatin1(kPublisherAddress),
                                 {7080, 8040, 3315, 375}, designFont(QStringLiteral("Arial"), 12, true));
     for (int navy : {17, 18, 19, 20}) Label2[navy]->setBackColour(LabelButton::Navy);
+    // A pupil takes worksheets but writes none: the wizard stands as the reserved names do.
+    Label2[kWizard]->setEnabled(services().classroom.mode == ClassroomMode::Teacher);
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));

@@ -2,8 +2,11 @@
 
 #include "stage/dragcontrols.h"
 #include "stage/labelbutton.h"
+#include "stage/screen.h"
+#include "stage/stage.h"
 
 #include <QAccessibleWidget>
+#include <QFrame>
 #include <QLabel>
 
 namespace {
@@ -41,6 +44,11 @@ class CarriedAccessible final : public QAccessibleWidget {
     int childCount() const override { return 0; }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty())
+            return QStringLiteral("Enter to pick up, arrow keys to move, Enter to put down, Escape to put back");
+        return QAccessibleWidget::text(t);
+    }
     QStringList actionNames() const override {
         return QStringList{pressAction()} + QAccessibleWidget::actionNames();
     }
@@ -57,14 +65,63 @@ class CarriedAccessible final : public QAccessibleWidget {
     }
 };
 
+// A screen is a named place of the one window; a screen another covers is
+// not on view for a reader either.
+class ScreenAccessible final : public QAccessibleWidget {
+  public:
+    explicit ScreenAccessible(Screen *screen) : QAccessibleWidget(screen, QAccessible::Pane) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const Screen *>(widget())->caption();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        const auto *stage = qobject_cast<const Stage *>(widget()->parentWidget());
+        if (stage && stage->frontScreen() != widget()) state.invisible = true;
+        return state;
+    }
+};
+
+// A picture says what it shows; one without a name is decoration and is
+// left out of what a reader visits.
+class PictureAccessible final : public QAccessibleWidget {
+  public:
+    explicit PictureAccessible(QWidget *picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (widget()->accessibleName().isEmpty()) state.invisible = true;
+        return state;
+    }
+};
+
+// Readers speak a notification when it comes on view: the one kind of change
+// that Orca announces from a control that does not have the focus.
+class AnnouncerAccessible final : public QAccessibleWidget {
+  public:
+    explicit AnnouncerAccessible(QWidget *announcer) : QAccessibleWidget(announcer, QAccessible::Notification) {}
+};
+
+const QString kAnnouncerName = QStringLiteral("Announcer");
+
 QAccessibleInterface *interfaceFor(const QString &, QObject *object) {
     if (!object || !object->isWidgetType()) return nullptr;
     auto *widget = static_cast<QWidget *>(object);
     if (auto *button = qobject_cast<LabelButton *>(object)) return new LabelButtonAccessible(button);
     if (DragControls::of(object))
-        return new CarriedAccessible(widget, object->inherits("QLabel") ? QAccessible::ListItem
+        // A painter's name is operated like a button; a piece is a picture.
+        return new CarriedAccessible(widget, object->inherits("QLabel") ? QAccessible::Button
                                                                         : QAccessible::Graphic);
-    if (object->inherits("PictureBox")) return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (object->inherits("PictureBox")) return new PictureAccessible(widget);
+    if (auto *screen = qobject_cast<Screen *>(object)) return new ScreenAccessible(screen);
+    if (object->objectName() == kAnnouncerName && object->inherits("QLabel")) return new AnnouncerAccessible(widget);
+    // A plain frame groups controls inside a screen. Left to Qt it is a
+    // "frame", which readers take for a window of its own that is never
+    // active, and they drop the focus of every control in it.
+    if (object->metaObject()->className() == QByteArrayLiteral("QFrame"))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
     return nullptr;
 }
 
@@ -83,14 +140,35 @@ bool isCarriedInterface(QAccessibleInterface *iface) {
 
 QLabel *addAnnouncer(QWidget *screen) {
     auto *announcer = new QLabel(screen);
-    announcer->setObjectName(QStringLiteral("Announcer"));
+    announcer->setObjectName(kAnnouncerName);
     announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
     announcer->setGeometry(0, 0, 0, 0);
     announcer->lower();
+    announcer->hide();
     return announcer;
 }
 
 void announce(QLabel *announcer, const QString &text) {
-    // Setting the name tells every reader even when the words repeat.
+    // Setting the name tells every reader even when the words repeat; the
+    // notification coming on view again is what Orca speaks.
     announcer->setAccessibleName(text);
+    announcer->hide();
+    announcer->show();
+}
+
+void announceOn(QWidget *screen, const QString &text) {
+    auto *announcer = screen->findChild<QLabel *>(kAnnouncerName, Qt::FindDirectChildrenOnly);
+    announce(announcer ? announcer : addAnnouncer(screen), text);
+}
+
+void screensReordered(Stage &stage) {
+    if (!QAccessible::isActive()) return;
+    for (QObject *child : stage.children()) {
+        if (auto *screen = qobject_cast<Screen *>(child)) {
+            QAccessible::State changed;
+            changed.invisible = true;
+            QAccessibleStateChangeEvent event(screen, changed);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
 }

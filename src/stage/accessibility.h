@@ -7,6 +7,7 @@ class QAccessibleInterface;
 class QLabel;
 class QString;
 class QWidget;
+class Stage;
 
 // Installs the interfaces for the whole run; more calls change nothing.
 void installAccessibility();
@@ -18,3 +19,8 @@ bool isCarriedInterface(QAccessibleInterface *iface);
 // last announcement, and every announcement is a name change.
 QLabel *addAnnouncer(QWidget *screen);
 void announce(QLabel *announcer, const QString &text);
+// The same through the screen's own announcer, made on its first use.
+void announceOn(QWidget *screen, const QString &text);
+
+// A screen came in front or went: which screens a reader may visit changed.
+void screensReordered(Stage &stage);

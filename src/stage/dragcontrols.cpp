@@ -16,7 +16,8 @@ namespace {
 
 const char *const kControlsProperty = "hellasDragControls";
 
-// Drawn over a carried control's own content while it has the focus.
+// Drawn over a carried control's own content while it has the focus, once
+// keyboard cues are on or while it is held.
 class FocusFrame final : public QWidget {
   public:
     explicit FocusFrame(QWidget *control) : QWidget(control) {
@@ -28,12 +29,12 @@ class FocusFrame final : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent *) override {
-        if (!Screen::keyboardCuesShownFor(parentWidget())) return;
+        const DragControls *controls = DragControls::of(parentWidget());
+        const bool held =
+            controls->carry().held() && controls->carry().carried() == controls->indexOf(parentWidget());
+        if (!held && !Screen::keyboardCuesShownFor(parentWidget())) return;
         QPainter painter(this);
-        painter.setPen(QPen(QColor(0, 0, 0), 2));
-        painter.drawRect(rect().adjusted(1, 1, -1, -1));
-        painter.setPen(QPen(QColor(255, 255, 0), 2, Qt::DashLine));
-        painter.drawRect(rect().adjusted(3, 3, -3, -3));
+        Screen::drawFocusFrame(painter, rect());
     }
 };
 
@@ -76,17 +77,56 @@ int DragControls::indexOf(const QObject *control) const {
     return int(controls_.indexOf(static_cast<QWidget *>(const_cast<QObject *>(control))));
 }
 
+void DragControls::addTapTargets(const QList<QWidget *> &targets) {
+    for (QWidget *target : targets) {
+        tapTargets_.append(target);
+        target->installEventFilter(this);
+    }
+}
+
 void DragControls::press(int index) {
-    if (carry_->carried() == index && carry_->byKeyboard()) {
+    if (carry_->carried() == index && carry_->held()) {
         carry_->putDown();
+        showHeld();
         return;
     }
     controls_[index]->setFocus(Qt::OtherFocusReason);
     carry_->pickUp(index);
+    showHeld();
+}
+
+void DragControls::showHeld() {
+    const int held = carry_->held() ? carry_->carried() : Carry::None;
+    if (held == shownHeld_) return;
+    for (const int index : {shownHeld_, held}) {
+        if (index != Carry::None) frames_[index]->update();
+    }
+    shownHeld_ = held;
+    if (held != Carry::None && !controls_[held]->hasFocus()) controls_[held]->setFocus(Qt::MouseFocusReason);
+}
+
+bool DragControls::tapTargetEvent(QWidget *target, QEvent *event) {
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        carry_->pressElsewhere(mouse->globalPosition());
+        break;
+    case QEvent::MouseButtonRelease: {
+        const Screen *screen = Screen::of(target);
+        const QPointF at = screen ? target->mapTo(screen, mouse->position()) : mouse->position();
+        carry_->releaseElsewhere(at * kTwipsPerPixel, mouse->globalPosition());
+        showHeld();
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
 }
 
 bool DragControls::keyPress(int index, int key) {
-    const bool carried = carry_->byKeyboard() && carry_->carried() == index;
+    const bool carried = carry_->held() && carry_->carried() == index;
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -125,7 +165,11 @@ bool DragControls::keyPress(int index, int key) {
 
 bool DragControls::eventFilter(QObject *watched, QEvent *event) {
     const int index = indexOf(watched);
-    if (index < 0) return QObject::eventFilter(watched, event);
+    if (index < 0) {
+        if (auto *target = qobject_cast<QWidget *>(watched); target && tapTargets_.contains(target))
+            return tapTargetEvent(target, event);
+        return QObject::eventFilter(watched, event);
+    }
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
@@ -139,13 +183,18 @@ bool DragControls::eventFilter(QObject *watched, QEvent *event) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         carry_->move(index, buttonState(mouse->buttons()), mouse->position() * kTwipsPerPixel,
                      mouse->globalPosition());
+        showHeld();
         return true;
     }
     case QEvent::MouseButtonRelease:
         carry_->release(index);
+        showHeld();
         return true;
-    case QEvent::KeyPress:
-        return keyPress(index, static_cast<QKeyEvent *>(event)->key());
+    case QEvent::KeyPress: {
+        const bool used = keyPress(index, static_cast<QKeyEvent *>(event)->key());
+        showHeld();
+        return used;
+    }
     case QEvent::FocusIn:
         frames_[index]->show();
         frames_[index]->raise();
@@ -153,7 +202,10 @@ bool DragControls::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::FocusOut:
         frames_[index]->hide();
         // Losing the focus while carried puts the control back.
-        if (carry_->byKeyboard() && carry_->carried() == index) carry_->cancel();
+        if (carry_->held() && carry_->carried() == index) {
+            carry_->cancel();
+            showHeld();
+        }
         break;
     default:
         break;

@@ -1,7 +1,8 @@
 #pragma once
 // Input for the controls a pupil carries: the mouse's presses, moves and
-// releases and the keyboard's Enter, Space, arrows and Escape drive one
-// carry, and the focused control shows a frame once keyboard cues are on.
+// releases, taps, and the keyboard's Enter, Space, arrows and Escape drive
+// one carry; the focused control shows a frame once keyboard cues are on,
+// and a held one always.
 
 #include "core/carry.h"
 
@@ -21,6 +22,9 @@ class DragControls : public QObject {
     ~DragControls() override;
 
     const Carry &carry() const { return *carry_; }
+    // Where a tap puts a held control: the places and the screen's own
+    // background, whose taps go to the carry as positions on the screen.
+    void addTapTargets(const QList<QWidget *> &targets);
     // The press action of assistive technology: picks the control up, or
     // puts it down when it is carried.
     void press(int index);
@@ -34,8 +38,13 @@ class DragControls : public QObject {
 
   private:
     bool keyPress(int index, int key);
+    bool tapTargetEvent(QWidget *target, QEvent *event);
+    // The held control has the focus and shows its frame.
+    void showHeld();
 
     QList<QWidget *> controls_;
+    QList<QWidget *> tapTargets_;
     QList<QWidget *> frames_;
+    int shownHeld_ = Carry::None;
     std::unique_ptr<Carry> carry_;
 };

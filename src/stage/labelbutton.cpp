@@ -54,11 +54,7 @@ void LabelButton::paintEvent(QPaintEvent *) {
     int flags = Qt::AlignCenter;
     if (wordWrap_) flags |= Qt::TextWordWrap;
     painter.drawText(rect().adjusted(2, 1, -2, -1), flags, caption_);
-    if (hasFocus() && Screen::keyboardCuesShownFor(this)) {
-        QPen focusPen(text_, 1, Qt::DotLine);
-        painter.setPen(focusPen);
-        painter.drawRect(rect().adjusted(2, 2, -3, -3));
-    }
+    if (hasFocus() && Screen::keyboardCuesShownFor(this)) Screen::drawFocusFrame(painter, rect());
 }
 
 void LabelButton::mousePressEvent(QMouseEvent *event) {

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 Screen::Screen(QWidget *parent) : QWidget(parent) {
     setMouseTracking(true);
@@ -57,11 +58,42 @@ bool Screen::keyboardCuesShownFor(const QWidget *control) {
     return !screen || screen->keyboardCuesShown();
 }
 
-QList<QWidget *> Screen::focusOrder() const {
+void Screen::drawFocusFrame(QPainter &painter, const QRect &rect) {
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0, 0, 0), 2));
+    painter.drawRect(rect.adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(QColor(255, 255, 0), 2, Qt::DashLine));
+    painter.drawRect(rect.adjusted(3, 3, -3, -3));
+    painter.restore();
+}
+
+QList<QWidget *> Screen::focusChain() const {
     QList<QWidget *> order;
     for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
         if (isAncestorOf(w) && w->isVisibleTo(this) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
             order.append(w);
+    }
+    return order;
+}
+
+QList<QWidget *> Screen::focusOrder() const {
+    QList<QWidget *> order = focusChain();
+    const auto place = [this](const QWidget *w) { return QRect(w->mapTo(this, QPoint(0, 0)), w->size()); };
+    std::stable_sort(order.begin(), order.end(), [&place](const QWidget *a, const QWidget *b) {
+        return place(a).top() < place(b).top();
+    });
+    // A control starting above the bottom of the first in a row stands in that
+    // row: captions of different heights on one line are one row.
+    for (qsizetype first = 0; first < order.size();) {
+        const int bottom = place(order[first]).bottom();
+        qsizetype end = first + 1;
+        while (end < order.size() && place(order[end]).top() <= bottom)
+            ++end;
+        std::stable_sort(
+            order.begin() + first, order.begin() + end,
+            [&place](const QWidget *a, const QWidget *b) { return place(a).left() < place(b).left(); });
+        first = end;
     }
     return order;
 }

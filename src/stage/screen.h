@@ -15,6 +15,7 @@
 class LabelButton;
 class PictureBox;
 class QLabel;
+class QPainter;
 class Stage;
 
 // One entry of a control array of label buttons: its caption and place.
@@ -49,13 +50,18 @@ class Screen : public QWidget {
     static Screen *of(const QWidget *control);
 
     // Keyboard cues: until the user presses Tab, Shift+Tab or an arrow key on
-    // a screen, no focus frame is drawn on it and Enter and Space press nothing.
+    // a screen, no focus frame is drawn on it and Enter and Space press
+    // nothing, on label buttons and standard controls alike.
     bool keyboardCuesShown() const { return keyboardCues_; }
     void showKeyboardCues();
     // The cues of the control's screen; a control on no screen always has them.
     static bool keyboardCuesShownFor(const QWidget *control);
+    // The focus frame of every screen, yellow dashes on a black line inside
+    // the rectangle, seen on dark and light backgrounds alike.
+    static void drawFocusFrame(QPainter &painter, const QRect &rect);
 
-    // The controls that can take the focus now, in Tab order.
+    // The controls that can take the focus now, in Tab order: as they are
+    // read, in rows from the top, each from left to right.
     virtual QList<QWidget *> focusOrder() const;
     // Focus for a screen coming on view: the control that had it last, or
     // else the first that neither exits, prints nor deletes.
@@ -95,6 +101,9 @@ class Screen : public QWidget {
                      QWidget *parent = nullptr);
     PictureBox *addPicture(const QString &name, const TwipRect &place, QWidget *parent = nullptr);
     static void place(QWidget *control, const TwipRect &place);
+    // The controls that can take the focus now, in the order of the focus
+    // chain, for a screen with an order of its own.
+    QList<QWidget *> focusChain() const;
 
     // Controls that exit, print or delete: the focus never lands on them by itself.
     void setHarmful(const QList<QWidget *> &controls) { harmful_ = controls; }

@@ -3,14 +3,42 @@
 #include "stage/accessibility.h"
 #include "stage/screen.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QPushButton>
 #include <QResizeEvent>
+#include <QStyleOption>
 
 namespace {
 Stage *g_stage = nullptr;
-}
+
+// Standard controls on a screen show the screens' own focus frame once its
+// keyboard cues are on: the desktop style's focus is a shade of the border or
+// a faint box, too weak to find against these screens.
+class FocusStyle final : public QProxyStyle {
+  public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override {
+        const bool framed = widget && Screen::of(widget) && (option->state & State_HasFocus);
+        if (element == PE_FrameFocusRect && framed) {
+            // Round the whole control, not just its text.
+            if (Screen::keyboardCuesShownFor(widget))
+                Screen::drawFocusFrame(
+                    *painter, qobject_cast<const QAbstractButton *>(widget) ? widget->rect() : option->rect);
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        // Push buttons and text boxes show their focus in their panel.
+        if ((element == PE_PanelButtonCommand || element == PE_PanelLineEdit) && framed &&
+            Screen::keyboardCuesShownFor(widget))
+            Screen::drawFocusFrame(*painter, option->rect);
+    }
+};
+} // namespace
 
 Stage::Stage() {
     Q_ASSERT(!g_stage);
@@ -21,6 +49,7 @@ Stage::Stage() {
     palette.setColor(QPalette::Window, QColor(48, 133, 214));
     setPalette(palette);
     installAccessibility();
+    if (!dynamic_cast<FocusStyle *>(QApplication::style())) QApplication::setStyle(new FocusStyle);
     qApp->installEventFilter(this);
     // Each screen remembers its last focused control, so the focus comes
     // back to it when the screen is on view again.
@@ -60,12 +89,14 @@ void Stage::unload(Screen *screen) {
     // screen is still running on it.
     screen->deleteLater();
     updateTitle();
+    screensReordered(*this);
 }
 
 void Stage::bringToFront(Screen *screen) {
     screen->show();
     screen->raise();
     updateTitle();
+    screensReordered(*this);
     if (QWidget *focus = QApplication::focusWidget(); !focus || !screen->isAncestorOf(focus))
         screen->takeFocus();
 }
@@ -136,7 +167,23 @@ void Stage::closeEvent(QCloseEvent *event) {
 
 bool Stage::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-        switch (static_cast<QKeyEvent *>(event)->key()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        switch (key) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter: {
+            // Standard buttons, tick boxes and radio buttons follow the label
+            // buttons: nothing is pressed before the cues show, and then
+            // Enter presses a button as Space does.
+            auto *button = qobject_cast<QAbstractButton *>(watched);
+            if (!button || !Screen::of(button)) break;
+            if (!Screen::keyboardCuesShownFor(button)) return true;
+            if (key != Qt::Key_Space && qobject_cast<QPushButton *>(button)) {
+                button->click();
+                return true;
+            }
+            break;
+        }
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
         case Qt::Key_Left:

@@ -13,6 +13,7 @@
 using namespace pageviewer;
 
 guide::guide(QWidget *parent) : Screen(parent) {
+    setAccessibleName(QStringLiteral("Teachers' Guide"));
     Image2 = addPicture(QStringLiteral("Image2"), {120, -240, 10485, 11955});
     Image2->hide();
     Image1 = addPicture(QStringLiteral("Image1"), {120, 0, 10485, 11955});

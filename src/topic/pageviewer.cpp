@@ -1,6 +1,9 @@
 #include "topic/pageviewer.h"
 
 #include "core/paths.h"
+#include "stage/accessibility.h"
+#include "stage/screen.h"
+
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/services.h"
@@ -63,6 +66,9 @@ void describePage(PictureBox *page, const QLabel *pageLabel) {
     if (page->source().endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive))
         words = wmf::pageText(wmf::readMetafileFile(contentPath(page->source())).list);
     page->setAccessibleDescription(words);
+    if (numbered) {
+        if (Screen *screen = Screen::of(page)) announceOn(screen, pageLabel->text());
+    }
 }
 
 void fitToPicture(PictureBox *image) {

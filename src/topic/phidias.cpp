@@ -40,6 +40,7 @@ void openNotes(int pageCount, const QString &baseName) {
 } // namespace
 
 phidias::phidias(QWidget *parent) : Screen(parent) {
+    setAccessibleName(QStringLiteral("Phidias"));
     // The empty image lies beneath everything and takes the mouse over the
     // picture, so moving there changes nothing.
     Image1 = addPicture(QStringLiteral("Image1"), {0, 0, 12000, 7965});

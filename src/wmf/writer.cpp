@@ -2,8 +2,8 @@
 
 #include "core/cp1252.h"
 #include "wmf/records.h"
+#include "core/wholefile.h"
 
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
@@ -292,11 +292,7 @@ QByteArray Writer::bytes() const {
 }
 
 std::optional<QString> Writer::save(const QString &path) const {
-    const QByteArray data = bytes();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return writeFileWhole(path, bytes());
 }
 
 } // namespace wmf

@@ -17,6 +17,7 @@ struct WorksheetDraft {
     std::array<QString, kQuestionsPerSet> questions;
     std::array<QString, kWizardAnswers> answers;
     std::array<bool, kWizardAnswers> ticks{};
+    friend bool operator==(const WorksheetDraft &, const WorksheetDraft &) = default;
 };
 
 // The wizard's checks in their order: the one message to show for the first

@@ -2,13 +2,14 @@
 
 #include "core/paths.h"
 #include "core/textfields.h"
+#include "core/wholefile.h"
 #include "worksheets/catalogue.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
+#include <QDateTime>
 #include <memory>
 
 Q_LOGGING_CATEGORY(lcWorksheets, "hellas.worksheets")
@@ -58,6 +59,25 @@ void readInto(const QByteArray &catalogue, const CatalogueLines &lines, SharedSt
     state.WorksheetCount = titles.size();
     for (int i = 0; i < titles.size(); ++i)
         state.WorksheetTitles[i + 1] = titles[i];
+}
+
+// A lock file is made and filled by one process within a millisecond. One
+// that is still empty or unreadable seconds later was left by a copy of the
+// program that died in between; QLockFile would wait half a minute for it.
+constexpr int kDeadLockSeconds = 3;
+
+void clearDeadLock(const QString &lockPath) {
+    QFile lock(lockPath);
+    if (!lock.exists()) return;
+    const QFileInfo info(lockPath);
+    if (info.lastModified().secsTo(QDateTime::currentDateTime()) < kDeadLockSeconds) return;
+    if (lock.open(QIODevice::ReadOnly)) {
+        bool isNumber = false;
+        lock.readLine(64).trimmed().toLongLong(&isNumber);
+        if (isNumber) return;
+        lock.close();
+    }
+    if (lock.remove()) qCWarning(lcWorksheets) << "removed the dead lock" << lockPath;
 }
 
 } // namespace
@@ -134,14 +154,37 @@ std::optional<QString> WorksheetStore::existingWorksheet(const QString &title) c
 }
 
 StoreResult WorksheetStore::writeWhole(const QString &path, const QByteArray &bytes) const {
-    // The user's own worksheet folder is made by the first save.
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return StoreResult::failed(path + QStringLiteral(": ") + file.errorString());
-    if (beforeCommit && !beforeCommit(file)) return StoreResult::failed(path + QStringLiteral(": abandoned"));
-    if (!file.commit()) return StoreResult::failed(path + QStringLiteral(": ") + file.errorString());
+    // The worksheet folder is made by the first save into it.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        qCWarning(lcWorksheets) << folder << "cannot be made";
+        return StoreResult::failed(folder + QStringLiteral(": the folder cannot be made"));
+    }
+    if (const auto problem = writeFileWhole(path, bytes)) {
+        qCWarning(lcWorksheets).noquote() << *problem;
+        return StoreResult::failed(*problem);
+    }
     return StoreResult::done();
+}
+
+StoreResult WorksheetStore::writeCatalogue(const QByteArray &bytes) const {
+    // Under the lock no other copy is writing the catalogue; temporary files
+    // of writers that died are cleared here, beside it.
+    for (const QString &name : removeLeftoverTemporaries(QFileInfo(cataloguePath()).absolutePath()))
+        qCInfo(lcWorksheets) << "removed the leftover" << name;
+    return writeWhole(cataloguePath(), bytes);
+}
+
+StoreResult WorksheetStore::lockCatalogue(QLockFile &lock) const {
+    clearDeadLock(lock.fileName());
+    if (lock.tryLock(lockWaitMs)) return StoreResult::done();
+    // A lock that cannot even be made (a full disc, a folder this account may
+    // not write) is no other copy at work.
+    const QString reason = lock.error() == QLockFile::LockFailedError
+                               ? QStringLiteral("the catalogue is locked by another copy")
+                               : QStringLiteral("the catalogue's lock cannot be made");
+    qCWarning(lcWorksheets).noquote() << lock.fileName() + QStringLiteral(": ") + reason;
+    return StoreResult::failed(reason);
 }
 
 StoreResult WorksheetStore::writeWorksheet(const QString &title, const QByteArray &worksheet) const {
@@ -152,14 +195,23 @@ StoreResult WorksheetStore::writeWorksheet(const QString &title, const QByteArra
 
 StoreResult WorksheetStore::saveWorksheet(const QString &title, const QByteArray &worksheet,
                                           SharedState &state) const {
+    // What the file held before, so that a catalogue that cannot take the
+    // title leaves the folder as it was rather than with an unlisted file.
+    const QString file = worksheetPath(title);
+    std::optional<QByteArray> before;
+    if (QFile old(file); old.open(QIODevice::ReadOnly)) before = old.readAll();
     StoreResult written = writeWorksheet(title, worksheet);
     if (!written) return written;
-    return trackWorksheet(title, state);
+    StoreResult tracked = trackWorksheet(title, state);
+    if (tracked) return tracked;
+    const bool restored = before ? !writeFileWhole(file, *before).has_value() : QFile::remove(file);
+    if (!restored) qCWarning(lcWorksheets) << file << "could not be put back as it was";
+    return tracked;
 }
 
 StoreResult WorksheetStore::trackWorksheet(const QString &title, SharedState &state) const {
     QLockFile lock(cataloguePath() + QStringLiteral(".lock"));
-    if (!lock.tryLock(lockWaitMs)) return StoreResult::failed(QStringLiteral("the catalogue is locked"));
+    if (StoreResult locked = lockCatalogue(lock); !locked) return locked;
     QString reason;
     const auto before = readCatalogueBytes(cataloguePath(), &reason);
     if (!before) return StoreResult::failed(reason);
@@ -178,14 +230,14 @@ StoreResult WorksheetStore::trackWorksheet(const QString &title, SharedState &st
         return StoreResult::failed(QStringLiteral("the title cannot stand on a catalogue line"));
     }
     const QByteArray after = catalogue.bytes();
-    StoreResult written = writeWhole(cataloguePath(), after);
+    StoreResult written = writeCatalogue(after);
     if (written) readInto(after, catalogue, state);
     return written;
 }
 
 StoreResult WorksheetStore::deleteWorksheet(const QString &title, SharedState &state) const {
     QLockFile lock(cataloguePath() + QStringLiteral(".lock"));
-    if (!lock.tryLock(lockWaitMs)) return StoreResult::failed(QStringLiteral("the catalogue is locked"));
+    if (StoreResult locked = lockCatalogue(lock); !locked) return locked;
     QFile file(cataloguePath());
     QString reason;
     if (!file.exists()) return StoreResult::failed(cataloguePath() + QStringLiteral(": missing"));
@@ -202,7 +254,7 @@ StoreResult WorksheetStore::deleteWorksheet(const QString &title, SharedState &s
         return StoreResult::failed(QStringLiteral("the catalogue was left as it is: ") + catalogue.problem());
     }
     const QByteArray after = catalogue.bytes();
-    StoreResult written = writeWhole(cataloguePath(), after);
+    StoreResult written = writeCatalogue(after);
     if (written) readInto(after, catalogue, state);
     return written;
 }

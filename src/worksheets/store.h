@@ -7,10 +7,9 @@
 #include <QByteArray>
 #include <QLoggingCategory>
 #include <QString>
-#include <functional>
 #include <optional>
 
-class QSaveFile;
+class QLockFile;
 
 Q_DECLARE_LOGGING_CATEGORY(lcWorksheets)
 
@@ -60,8 +59,9 @@ class WorksheetStore {
     // Writes the worksheet file of a title, whole or not at all; refuses a
     // title that cannot name a worksheet.
     StoreResult writeWorksheet(const QString &title, const QByteArray &worksheet) const;
-    // Writes the worksheet file, then enters its title in the catalogue. A
-    // worksheet written before the catalogue failed stays written.
+    // Writes the worksheet file, then enters its title in the catalogue. When
+    // the catalogue cannot take it, the worksheet file is put back as it was
+    // (or removed, when it is new), so a failure changes nothing.
     StoreResult saveWorksheet(const QString &title, const QByteArray &worksheet, SharedState &state) const;
     // Reads the catalogue into the shared state and appends the title's line
     // unless it is listed already (letter case aside); a missing catalogue
@@ -76,13 +76,13 @@ class WorksheetStore {
     // How long to wait for another copy of the program to finish with the
     // catalogue before giving up.
     int lockWaitMs = 10000;
-    // Runs on every file written just before it would replace the old one;
-    // false abandons it, as a full disc or a crash part-way would.
-    std::function<bool(QSaveFile &)> beforeCommit;
 
   private:
     QString path(const QString &name) const;
     StoreResult writeWhole(const QString &path, const QByteArray &bytes) const;
+    StoreResult writeCatalogue(const QByteArray &bytes) const;
+    // Takes the catalogue's lock, first clearing one a dead copy left.
+    StoreResult lockCatalogue(QLockFile &lock) const;
 
     QString folder_;
 };

@@ -4,6 +4,7 @@
 #include "platform/services.h"
 #include "stage/fonts.h"
 #include "stage/labelbutton.h"
+#include "stage/stage.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -40,6 +41,7 @@ int rowTop(int q) {
 } // namespace
 
 wizard::wizard(QWidget *parent) : Screen(parent) {
+    setAccessibleName(QStringLiteral("Multiple Choice Wizard"));
     const QColor yellow = LabelButton::Yellow;
     Label1[0] = addLabel(QStringLiteral("Label1_0"), QStringLiteral("Multiple Choice Wizard"),
                          {0, 0, 4320, 540}, designFont(QStringLiteral("Tahoma"), 18, true), yellow);
@@ -95,6 +97,20 @@ wizard::wizard(QWidget *parent) : Screen(parent) {
     for (int i = 1; i < static_cast<int>(Label1.size()); ++i)
         Label1[i]->setWordWrap(false);
 
+    // Readers name each box by the caption beside it, which they cannot link
+    // to it themselves.
+    Text1->setAccessibleName(QStringLiteral("Worksheet title"));
+    for (int q = 0; q < kQuestionsPerSet; ++q) {
+        Text2[q]->setAccessibleName(QStringLiteral("Question %1").arg(q + 1));
+        for (int a = 0; a < kAnswersPerQuestion; ++a) {
+            const QChar letter(u'A' + a);
+            Text3[kAnswersPerQuestion * q + a]->setAccessibleName(
+                QStringLiteral("Question %1, answer %2").arg(q + 1).arg(letter));
+            Check1[kAnswersPerQuestion * q + a]->setAccessibleName(
+                QStringLiteral("Question %1: %2 is the correct answer").arg(q + 1).arg(letter));
+        }
+    }
+
     // The keyboard walks the boxes question by question, then the tick boxes.
     QList<QWidget *> order{Text1};
     for (int q = 0; q < kQuestionsPerSet; ++q) {
@@ -125,6 +141,19 @@ void wizard::load() {
         palette.setColor(QPalette::Button, StandardBack);
         tick->setPalette(palette);
     }
+    kept_ = draft();
+}
+
+namespace {
+const QString kLeaveUnsaved = QStringLiteral("Leave the Multiple Choice Wizard without saving your worksheet?");
+}
+
+void wizard::closeRequested() {
+    if (!hasUnsavedChanges()) {
+        Screen::closeRequested();
+        return;
+    }
+    if (services().messages->confirm(kLeaveUnsaved)) Stage::current().endProgram();
 }
 
 void wizard::moveOnFrom(QLineEdit *box) {
@@ -149,9 +178,10 @@ void wizard::moveOnFrom(QLineEdit *box) {
 }
 
 void wizard::Label3_Click(int index) {
-    if (index == 0)
-        unloadScreen();
-    else
+    if (index == 0) {
+        // A typed worksheet is thrown away only when the teacher says so.
+        if (!hasUnsavedChanges() || services().messages->confirm(kLeaveUnsaved)) unloadScreen();
+    } else
         genwork();
 }
 
@@ -177,6 +207,7 @@ void wizard::fill(const WorksheetDraft &draft, const QString &listedTitle) {
     }
     listedTitle_ = listedTitle;
     openedAs_ = draft.title;
+    kept_ = this->draft();
 }
 
 void wizard::genwork() {
@@ -201,18 +232,14 @@ void wizard::saveworksheet(const WorksheetDraft &checked) {
                 return;
         }
     }
-    StoreResult saved = store.writeWorksheet(fileTitle, worksheetBytes(checked));
-    if (saved) saved = trackworksheets(fileTitle);
+    const StoreResult saved = store.saveWorksheet(fileTitle, worksheetBytes(checked), Module1);
     if (saved) {
         listedTitle_ = fileTitle;
         openedAs_ = title;
+        kept_ = checked;
         services().messages->info(QStringLiteral("Your worksheet has been saved."));
     } else {
         qCWarning(lcWorksheets) << "saving" << title << "failed:" << saved.reason();
         services().messages->info(QStringLiteral("There was a problem saving your worksheet"));
     }
-}
-
-StoreResult wizard::trackworksheets(const QString &listedTitle) {
-    return WorksheetStore().trackWorksheet(listedTitle, Module1);
 }

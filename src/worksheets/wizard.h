@@ -34,9 +34,6 @@ class wizard : public Screen {
     // says how it went. A title that names another worksheet replaces it only
     // when the teacher agrees (see saveTarget).
     void saveworksheet(const WorksheetDraft &checked);
-    // Enters the worksheet in the catalogue under the title it is listed by:
-    // the title box's, or the edited worksheet's own.
-    StoreResult trackworksheets(const QString &listedTitle);
 
     // What the boxes hold.
     WorksheetDraft draft() const;
@@ -44,6 +41,15 @@ class wizard : public Screen {
     // `listedTitle`; ticks the ticked answers and leaves the other tick boxes
     // as they are. Saving it under its own title again asks nothing.
     void fill(const WorksheetDraft &draft, const QString &listedTitle);
+
+    // Whether the boxes differ from what was last opened or saved.
+    bool hasUnsavedChanges() const { return draft() != kept_; }
+
+    // Leaving with a typed worksheet unsaved asks first, not the general question.
+    void closeRequested() override;
+
+    // Question by question, as the focus chain was set, not row by row.
+    QList<QWidget *> focusOrder() const override { return focusChain(); }
 
   protected:
     void load() override;
@@ -57,4 +63,6 @@ class wizard : public Screen {
     // either, it is that worksheet's own file that is replaced.
     QString listedTitle_;
     QString openedAs_;
+    // The boxes as they were last opened or saved.
+    WorksheetDraft kept_;
 };

@@ -1,6 +1,8 @@
 #include "worksheets/worksheets.h"
 
 #include "core/textfields.h"
+#include "classroom/exportcommand.h"
+#include "platform/filechooser.h"
 #include "platform/messages.h"
 #include "platform/services.h"
 #include "quiz/multiple.h"
@@ -56,12 +58,20 @@ void takeQuestionSet(const SharedState &from, SharedState &to) {
 } // namespace
 
 worksheets::worksheets(QWidget *parent) : Screen(parent) {
+    setAccessibleName(QStringLiteral("Worksheet Catalogue"));
     Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Worksheets Catalogue"), {0, 0, 12000, 780},
                       designFont(QStringLiteral("Tahoma"), 24, true), LabelButton::Yellow);
     Check1 = makeTick(QStringLiteral("Check1"), QStringLiteral("Edit Worksheet"), LabelButton::Yellow,
                       {120, 120, 2535, 375}, this);
     Check2 = makeTick(QStringLiteral("Check2"), QStringLiteral("Delete Worksheet"), QColor(255, 0, 0),
                       {9240, 120, 2535, 375}, this);
+    Check3 = makeTick(QStringLiteral("Check3"), QStringLiteral("Export Results"), QColor(0, 255, 0),
+                      {120, 8460, 2535, 375}, this);
+    // A pupil's catalogue only opens worksheets as quizzes.
+    if (services().classroom.mode == ClassroomMode::Pupil) {
+        for (QCheckBox *tick : {Check1, Check2, Check3})
+            tick->hide();
+    }
 
     const QFont large = designFont(QStringLiteral("Tahoma"), 18, true);
     for (int i = 1; i <= TitlesPerPage; ++i)
@@ -100,13 +110,14 @@ worksheets::worksheets(QWidget *parent) : Screen(parent) {
     for (int i = 0; i < static_cast<int>(Label3.size()); ++i)
         connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
 
-    // The two modes exclude each other, but unticking one leaves the other alone.
-    connect(Check1, &QCheckBox::clicked, this, [this] {
-        if (Check1->isChecked()) Check2->setChecked(false);
-    });
-    connect(Check2, &QCheckBox::clicked, this, [this] {
-        if (Check2->isChecked()) Check1->setChecked(false);
-    });
+    // The modes exclude each other, but unticking one leaves the others alone.
+    for (QCheckBox *tick : {Check1, Check2, Check3}) {
+        connect(tick, &QCheckBox::clicked, this, [this, tick] {
+            if (!tick->isChecked()) return;
+            for (QCheckBox *other : {Check1, Check2, Check3})
+                if (other != tick) other->setChecked(false);
+        });
+    }
 }
 
 void worksheets::load() {
@@ -114,7 +125,7 @@ void worksheets::load() {
     readCatalogueFile(Module1);
     for (int i = 1; i <= listedTitles(Module1); ++i)
         Module1.WorksheetTitles[i] = unescapeCommas(Module1.WorksheetTitles[i]);
-    for (QCheckBox *tick : {Check1, Check2}) {
+    for (QCheckBox *tick : {Check1, Check2, Check3}) {
         QPalette palette = tick->palette();
         // A tick box fills its back with the button colour.
         palette.setColor(QPalette::Window, StandardBack);
@@ -160,7 +171,11 @@ void worksheets::Label2_Click(int index) {
         unloadScreen();
         return;
     }
-    openWorksheet(Label2[index]->caption());
+    // Results are kept by title, whether or not the worksheet still reads well.
+    if (Check3->isChecked())
+        exportEntryResults(Label2[index]->caption());
+    else
+        openWorksheet(Label2[index]->caption());
 }
 
 void worksheets::showCorrupted() {
@@ -207,6 +222,7 @@ void worksheets::takeQuiz() {
     quiz.Label5->setText(menu.heading());
     // A teacher who opens a worksheet here may want it on paper as well.
     quiz.Label3[3]->show();
+    quiz.worksheetTitle = openedTitle_;
     quiz.showScreen();
 }
 
@@ -234,6 +250,30 @@ void worksheets::deleteEntry(const QString &title) {
     // this page are drawn again from the catalogue as it is now.
     const int first = TitlesPerPage * Module1.CataloguePage + 1;
     showEntries(first, std::min(listedTitles(Module1), first + TitlesPerPage - 1));
+}
+
+void worksheets::exportEntryResults(const QString &title) {
+    const QString path =
+        services().files->saveFile(QStringLiteral("Export Results"), title + QStringLiteral(" results.csv"),
+                                   QStringLiteral("Spreadsheet files (*.csv)"));
+    if (path.isEmpty()) return;
+    ResultsFilter filter;
+    filter.worksheet = title;
+    const ResultsExport results = exportResultsFile(path, services().classroom.resultsFolder, filter);
+    if (results.problem) {
+        qCWarning(lcWorksheets) << "exporting the results of" << title << "failed:" << *results.problem;
+        services().messages->info(QStringLiteral("There was a problem exporting the results"));
+        return;
+    }
+    QString said =
+        results.exported == 1
+            ? QStringLiteral("1 result was written to %1.").arg(path)
+            : QStringLiteral("%1 results were written to %2.").arg(QString::number(results.exported), path);
+    if (results.skipped == 1)
+        said += QStringLiteral(" 1 result file could not be read and was left out.");
+    else if (results.skipped > 1)
+        said += QStringLiteral(" %1 result files could not be read and were left out.").arg(results.skipped);
+    services().messages->info(said);
 }
 
 StoreResult worksheets::delworksheet() {

@@ -1,6 +1,7 @@
 #pragma once
 // The Worksheet Catalogue: the saved worksheets 24 to a page, each taken as a
-// quiz, opened in the wizard for editing or deleted, as the tick boxes choose.
+// quiz, opened in the wizard for editing, deleted or its results exported, as
+// the tick boxes choose. A pupil sees no tick box and takes every one as a quiz.
 
 #include "stage/screen.h"
 #include "worksheets/store.h"
@@ -24,6 +25,8 @@ class worksheets : public Screen {
     QLabel *Label4 = nullptr;
     QCheckBox *Check1 = nullptr;
     QCheckBox *Check2 = nullptr;
+    // "Export Results": a click on a title writes its results as a CSV file.
+    QCheckBox *Check3 = nullptr;
     // Where the first entries would stand: what to do when there are none.
     QLabel *emptyCatalogueNote = nullptr;
 
@@ -44,6 +47,7 @@ class worksheets : public Screen {
     void openWorksheet(const QString &title);
     void takeQuiz();
     void deleteEntry(const QString &title);
+    void exportEntryResults(const QString &title);
     void showCorrupted();
     void showEntries(int first, int last);
 

@@ -76,6 +76,36 @@ class InstalledLayout : public QObject {
         QVERIFY(snapshot(installed) == contentBefore);
     }
 
+    // The school's folder, named in the settings but not there yet, is made
+    // by the first save and not before; removed while the program runs, it
+    // is made again by the next save, with a catalogue of that title alone.
+    void aNamedFolderIsMadeByTheFirstSaveAndAgainByTheNextOnceRemoved() {
+        TestWorld world(false);
+        FakeMachine machine;
+        installContent(machine.path(u"prefix/share/lives-of-hellas"_qs));
+        const QString school = machine.path(u"school/worksheets"_qs);
+        machine.setWorksheets(u"system"_qs, school);
+        const FolderChoice choice = machine.choose();
+        QCOMPARE(choice.folders.worksheetFolder(), school);
+        QVERIFY2(choice.problem.isEmpty(), qPrintable(choice.problem));
+        QVERIFY(!QFileInfo::exists(machine.path(u"school"_qs)));
+        setProgramFolders(choice.folders);
+
+        saveInWizard(u"Parthenon"_qs);
+        QCOMPARE(world.messages.shown, QStringList{u"Your worksheet has been saved."_qs});
+        QCOMPARE(snapshot(school).size(), size_t(2));
+
+        QVERIFY(QDir(machine.path(u"school"_qs)).removeRecursively());
+        saveInWizard(u"Olympia"_qs);
+        QCOMPARE(world.messages.shown.size(), 2);
+        QCOMPARE(world.messages.shown.last(), u"Your worksheet has been saved."_qs);
+        const auto saved = snapshot(school);
+        QCOMPARE(saved.size(), size_t(2));
+        QVERIFY(saved.at(u"Olympia.txt"_qs).startsWith("Olympia"));
+        QVERIFY(saved.at(u"track.txt"_qs).contains("Olympia"));
+        QVERIFY(!saved.at(u"track.txt"_qs).contains("Parthenon"));
+    }
+
     void aWorksheetFolderThatCannotBeUsedMakesTheSaveFailWithTheWizardsMessage() {
         TestWorld world;
         const FolderChoice choice =

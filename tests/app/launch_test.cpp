@@ -35,3 +35,75 @@ TEST(LaunchOptionsParsing, OptionsAreReadAndHelpVersionAndMistakesEndTheStart) {
         EXPECT_EQ(options.selfTest, c.selfTest);
     }
 }
+
+TEST(LaunchOptionsParsing, TheResultsOptionsAreReadAndTheExportsNarrowingGoesOnlyWithTheExport) {
+    const LaunchOptions read =
+        parseLaunchArguments({u"lives-of-hellas"_qs, u"--results"_qs, u"/srv/results"_qs, u"--export-results"_qs,
+                              u"marks.csv"_qs, u"--worksheet"_qs, u"Temples"_qs, u"--since"_qs, u"2026-09-01"_qs});
+    EXPECT_FALSE(read.exit);
+    EXPECT_EQ(QStringList({read.results, read.exportResults, read.exportWorksheet, read.exportSince}),
+              QStringList({u"/srv/results"_qs, u"marks.csv"_qs, u"Temples"_qs, u"2026-09-01"_qs}));
+    for (const QStringList &mistake : {QStringList{u"--worksheet"_qs, u"Temples"_qs},
+                                       QStringList{u"--since"_qs, u"2026-09-01"_qs},
+                                       QStringList{u"--export-results="_qs}}) {
+        const LaunchOptions options = parseLaunchArguments(QStringList{u"lives-of-hellas"_qs} + mistake);
+        EXPECT_TRUE(options.exit && options.exitCode == 2) << mistake.join(u' ').toStdString();
+        EXPECT_TRUE(options.errors.contains(u"--export-results"_qs));
+    }
+    EXPECT_TRUE(parseLaunchArguments({u"lives-of-hellas"_qs, u"--help"_qs})
+                    .output.contains(u"mode=teacher in the user's own file cannot lift the system's."_qs));
+}
+
+TEST(LaunchDisplay, AStartWithoutADisplayForItsPlatformIsToldHowToStartAndOthersGoAhead) {
+    struct Case {
+        QStringList arguments;
+        DisplayEnvironment environment; // platform, DISPLAY, WAYLAND_DISPLAY
+        const char *reason;             // nullptr: the start goes ahead
+    };
+    const QStringList none;
+    const Case cases[] = {
+        {none, {}, "(neither DISPLAY nor WAYLAND_DISPLAY is set)"},
+        {none, {"", " ", ""}, "(neither DISPLAY nor WAYLAND_DISPLAY is set)"}, // blank is unset
+        {none, {"", ":0", ""}, nullptr},
+        {none, {"", "", "wayland-0"}, nullptr},
+        {none, {"offscreen", "", ""}, nullptr},
+        {none, {"minimal", "", ""}, nullptr},
+        {none, {"vnc:size=800x600", "", ""}, nullptr},
+        {none, {"offscreen:configfile=/tmp/display.json", "", ""}, nullptr},
+        {none, {"linuxfb", "", ""}, nullptr},
+        {none, {"xcb", "", ""}, "(the platform xcb needs DISPLAY, which is not set)"},
+        {none, {"xcb", "", "wayland-0"}, "(the platform xcb needs DISPLAY, which is not set)"},
+        {none, {"xcb", ":1", ""}, nullptr},
+        {none, {"wayland", ":0", ""}, "(the platform wayland needs WAYLAND_DISPLAY, which is not set)"},
+        {none, {"wayland-egl", "", "wayland-1"}, nullptr},
+        {none,
+         {"wayland;xcb", "", ""},
+         "(the platform wayland;xcb needs WAYLAND_DISPLAY or DISPLAY, and neither is set)"},
+        {none, {"wayland;xcb", ":0", ""}, nullptr},
+        {none, {"xcb;offscreen", "", ""}, nullptr},
+        // The command line's platform wins over the environment's, with one dash or two.
+        {{u"-platform"_qs, u"offscreen"_qs}, {}, nullptr},
+        {{u"--platform"_qs, u"minimal"_qs}, {"xcb", "", ""}, nullptr},
+        {{u"-platform"_qs, u"xcb"_qs},
+         {"offscreen", "", ""},
+         "(the platform xcb needs DISPLAY, which is not set)"},
+        {{u"-platform"_qs}, {"xcb", "", ""}, "(the platform xcb needs DISPLAY, which is not set)"},
+        {{u"-display"_qs, u":2"_qs}, {}, nullptr},
+        {{u"--zoom"_qs, u"2"_qs, u"--self-test"_qs}, {}, "(neither DISPLAY nor WAYLAND_DISPLAY is set)"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.arguments.join(u' ').toStdString() << " QT_QPA_PLATFORM \""
+                                        << c.environment.platform.constData() << "\" DISPLAY \""
+                                        << c.environment.display.constData() << "\" WAYLAND_DISPLAY \""
+                                        << c.environment.waylandDisplay.constData() << "\"");
+        const QString said = missingDisplay(QStringList{u"lives-of-hellas"_qs} + c.arguments, c.environment);
+        if (!c.reason) {
+            EXPECT_EQ(said, QString());
+            continue;
+        }
+        EXPECT_EQ(said, u"lives-of-hellas: Lives of Hellas needs a graphical display, and there is none "_qs +
+                            QString::fromLatin1(c.reason) +
+                            u".\nStart it on a desktop, or without one under a virtual display:\n"
+                            "  xvfb-run -a -s \"-screen 0 1024x768x24\" lives-of-hellas\n"_qs);
+    }
+}

@@ -24,7 +24,9 @@ const DisplayCase kDisplays[] = {
 struct SettingCase {
     const char *zoom;
     const char *environment;
-    std::optional<double> factor; // nothing: Qt is left alone; -1: the display's fit
+    // Nothing: Qt is left alone; kFit: the display's fit; a factor above 1:
+    // that factor where the display holds it, else the display's fit, said so.
+    std::optional<double> factor;
     bool asksDisplay;
 };
 
@@ -34,14 +36,22 @@ const SettingCase kSettings[] = {
     {"fit", "", kFit, true},
     {"", "", kFit, true},         // nothing set: the default
     {"sideways", "", kFit, true}, // unreadable: the default
-    {"1", "", 1.0, false},        // as before this program scaled anything
-    {"1.5", "", 1.5, false},
+    {"1", "", 1.0, false},        // as before this program scaled anything, even on a small display
+    {"0.5", "", 0.5, false},      // smaller than the display is always as asked
+    {"0.75", "", 0.75, false},
+    {"1.28", "", 1.28, true}, // exactly 768 / 600: fits 1024 x 768 and 1366 x 768
+    {"1.2801", "", 1.2801, true},
+    {"1.5", "", 1.5, true},
+    {"1.8", "", 1.8, true},
+    {"2.5", "", 2.5, true},
+    {" 8 ", "", 8.0, true},
     {"fit", "2", std::nullopt, false}, // the user's own factor wins
     {"1", "1.25", std::nullopt, false},
     {"1.5", "1", std::nullopt, false},
+    {"2.5", "1", std::nullopt, false},
 };
 
-TEST(DisplayScale, EachSettingOnEachDisplayGivesItsFactorAndAsksForTheDisplayOnlyToFitIt) {
+TEST(DisplayScale, EachSettingOnEachDisplayGivesItsFactorAndAsksForTheDisplayOnlyWhenItMayNotFit) {
     for (const DisplayCase &display : kDisplays) {
         for (const SettingCase &setting : kSettings) {
             SCOPED_TRACE(testing::Message()
@@ -49,17 +59,67 @@ TEST(DisplayScale, EachSettingOnEachDisplayGivesItsFactorAndAsksForTheDisplayOnl
                          << display.ratio << ", zoom \"" << setting.zoom << "\", QT_SCALE_FACTOR \""
                          << setting.environment << "\"");
             int asked = 0;
-            const std::optional<double> factor =
+            const ScaleChoice choice =
                 chooseScaleFactor(QString::fromLatin1(setting.zoom), QByteArray(setting.environment), [&] {
                     ++asked;
                     return DisplayInfo{QSizeF(display.devicePixels), display.ratio};
                 });
             EXPECT_EQ(asked, setting.asksDisplay ? 1 : 0);
-            ASSERT_EQ(factor.has_value(), setting.factor.has_value());
-            if (factor) {
-                EXPECT_DOUBLE_EQ(*factor, *setting.factor == kFit ? display.fit : *setting.factor);
+            ASSERT_EQ(choice.factor.has_value(), setting.factor.has_value());
+            if (!choice.factor) {
+                EXPECT_TRUE(choice.correction.isEmpty());
+                continue;
+            }
+            const double askedFor = *setting.factor;
+            const bool tooLarge = askedFor > 1 && askedFor > display.fit;
+            EXPECT_DOUBLE_EQ(*choice.factor, askedFor == kFit || tooLarge ? display.fit : askedFor);
+            // A factor too large is said, with what was asked, the display and what is used.
+            EXPECT_EQ(choice.correction.isEmpty(), !tooLarge) << choice.correction.toStdString();
+            if (tooLarge) {
+                EXPECT_TRUE(choice.correction.startsWith(
+                    u"The zoom "_qs + QString::fromLatin1(setting.zoom).trimmed() +
+                    u" does not fit the display ("_qs + QString::number(display.devicePixels.width()) +
+                    u" x "_qs + QString::number(display.devicePixels.height())))
+                    << choice.correction.toStdString();
+                EXPECT_TRUE(choice.correction.contains(u"shown at "_qs + QString::number(display.fit)))
+                    << choice.correction.toStdString();
             }
         }
+    }
+}
+
+TEST(DisplayScale, AFactorTooLargeSaysWhatItUsesInstead) {
+    const struct {
+        const char *zoom;
+        DisplayInfo display;
+        double factor;
+        const char *correction;
+    } cases[] = {
+        {"2.5", {{1920, 1080}, 1}, 1.8,
+         "The zoom 2.5 does not fit the display (1920 x 1080 pixels): the screens are shown at 1.8, the "
+         "largest zoom that fits."},
+        {"1.5", {{1366, 768}, 1}, 1.28,
+         "The zoom 1.5 does not fit the display (1366 x 768 pixels): the screens are shown at 1.28, the "
+         "largest zoom that fits."},
+        {"2", {{2560, 1440}, 2}, 1.2,
+         "The zoom 2 does not fit the display (2560 x 1440 pixels): the screens are shown at 1.2, the "
+         "largest zoom that fits."},
+        {"1.1", {{800, 600}, 1}, 1,
+         "The zoom 1.1 does not fit the display (800 x 600 pixels): the screens are shown at 1, the "
+         "largest zoom that fits."},
+        {"2", {{640, 480}, 1}, 1,
+         "The zoom 2 does not fit the display (640 x 480 pixels): the screens are shown at 1, their own "
+         "size of 800 x 600."},
+        // No display to measure: the factor is kept as asked.
+        {"2.5", {}, 2.5, ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.zoom);
+        const ScaleChoice choice =
+            chooseScaleFactor(QString::fromLatin1(c.zoom), {}, [&] { return c.display; });
+        ASSERT_TRUE(choice.factor.has_value());
+        EXPECT_DOUBLE_EQ(*choice.factor, c.factor);
+        EXPECT_EQ(choice.correction, QString::fromLatin1(c.correction));
     }
 }
 

@@ -83,25 +83,51 @@ TEST(ProgramFolderChoice, TheWorkingFolderTheInstalledContentAndTheWorksheetFold
         EXPECT_EQ(choice.folders.contentFolder(), machine.path(c.expectedContent));
         EXPECT_EQ(choice.folders.worksheetFolder(), machine.path(c.expectedWorksheets));
         EXPECT_TRUE(choice.problem.isEmpty()) << choice.problem.toStdString();
-        // A folder named in settings or on the command line is made at once; the
-        // user's own folder waits for the first save.
-        if (c.content != InWorkingFolder) {
-            EXPECT_EQ(QFileInfo(choice.folders.worksheetFolder()).isDir(),
-                      !c.expectedWorksheets.endsWith(u"multiple"_qs));
+        // Every folder waits for the first save, whether named or the user's own.
+        if (c.expectedWorksheets != workOwn) {
+            EXPECT_FALSE(QFileInfo::exists(choice.folders.worksheetFolder()));
         }
     }
+}
+
+TEST(ProgramFolderChoice, ANamedFolderThatCanBeMadeIsLeftForTheFirstSaveToMake) {
+    FakeMachine machine;
+    writeContent(machine.path(u"prefix/share/lives-of-hellas"_qs));
+    QDir().mkpath(machine.path(u"school"_qs));
+    for (const QString &folder : {machine.path(u"school/worksheets"_qs), machine.path(u"school/a/b/c"_qs),
+                                  machine.path(u"new/worksheets"_qs), machine.path(u"school"_qs)}) {
+        SCOPED_TRACE(folder.toStdString());
+        const bool existed = QFileInfo::exists(folder);
+        const FolderChoice choice = machine.choose(folder);
+        EXPECT_EQ(choice.folders.worksheetFolder(), folder);
+        EXPECT_TRUE(choice.problem.isEmpty()) << choice.problem.toStdString();
+        EXPECT_EQ(QFileInfo::exists(folder), existed);
+    }
+    // Trying a folder leaves nothing behind in it or above it.
+    EXPECT_EQ(
+        QDir(machine.path(u"school"_qs)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QStringList());
+    EXPECT_FALSE(QFileInfo::exists(machine.path(u"new"_qs)));
 }
 
 TEST(ProgramFolderChoice, AFolderThatCannotBeUsedIsReportedAndKept) {
     FakeMachine machine;
     writeContent(machine.path(u"prefix/share/lives-of-hellas"_qs));
     writeFile(machine.path(u"a file"_qs));
-    QStringList unusable = {machine.path(u"a file"_qs), machine.path(u"a file/below"_qs),
-                            u"/proc/self/worksheets"_qs, u"/proc/self"_qs};
+    QFile::link(machine.path(u"nowhere"_qs), machine.path(u"dangling"_qs));
+    QStringList unusable = {machine.path(u"a file"_qs),
+                            machine.path(u"a file/below"_qs),
+                            machine.path(u"a file/below/deeper"_qs),
+                            machine.path(u"dangling"_qs),
+                            machine.path(u"dangling/below"_qs),
+                            u"/proc/self/worksheets"_qs,
+                            u"/proc/self/worksheets/deeper"_qs,
+                            u"/proc/self"_qs};
     if (geteuid() != 0) {
         QDir().mkpath(machine.path(u"locked"_qs));
         QFile::setPermissions(machine.path(u"locked"_qs), QFile::ReadOwner | QFile::ExeOwner);
         unusable.append(machine.path(u"locked"_qs));
+        unusable.append(machine.path(u"locked/below/deeper"_qs));
     }
     for (const QString &folder : unusable) {
         SCOPED_TRACE(folder.toStdString());
@@ -110,6 +136,7 @@ TEST(ProgramFolderChoice, AFolderThatCannotBeUsedIsReportedAndKept) {
         EXPECT_TRUE(choice.problem.startsWith(u"The worksheet folder "_qs + folder + u" cannot be used"_qs))
             << choice.problem.toStdString();
     }
+    EXPECT_FALSE(QFileInfo::exists(machine.path(u"nowhere"_qs)));
     // The same holds for a folder the settings name.
     machine.setWorksheets(u"config"_qs, u"/proc/self/worksheets"_qs);
     EXPECT_FALSE(machine.choose().problem.isEmpty());

@@ -45,6 +45,28 @@ echo "$help" | grep -q -- '--worksheets <folder>' || fail "--help: $help"
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --version)
 [ "$version" = "Lives of Hellas $HELLAS_VERSION" ] || fail "--version: $version"
 
+# The results export needs no display either, and fails loudly when it writes nothing.
+mkdir -p "$work/results"
+printf 'lives-of-hellas result 1\r\ndate=2026-12-07T09:32:15+01:00\r\nactivity=worksheet\r\nworksheet=Temples\r\npupil=Eleni\r\nscore=7\r\nout_of=10\r\n' \
+  >"$work/results/one.result"
+export_results() {
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --results "$work/results" --export-results "$@"
+}
+export_results "$work/results.csv" --worksheet temples >/dev/null || fail "--export-results ended with $?"
+row=$(tail -n +2 "$work/results.csv" | cut -d, -f2-6)
+[ "$row" = "worksheet,Temples,Eleni,7,10" ] || fail "--export-results wrote: $(cat -A "$work/results.csv")"
+if export_results "$work/no/such/folder.csv" 2>/dev/null; then fail "an export that wrote no file succeeded"; fi
+if export_results "$work/late.csv" --since 7.12.2026 2>/dev/null; then fail "--since took a date not YYYY-MM-DD"; fi
+
+# Without a display the program says how to start it, and ends with 1 instead of Qt's crash.
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" >"$work/out" 2>"$work/errors" || status=$?
+[ "$status" = 1 ] || fail "without a display the program ended with $status: $(cat "$work/errors")"
+grep -q "needs a graphical display" "$work/errors" || fail "without a display the program said: $(cat "$work/errors")"
+grep -q 'xvfb-run -a' "$work/errors" || fail "without a display the program did not name xvfb-run: $(cat "$work/errors")"
+if grep -q "Reinstalling" "$work/errors"; then fail "without a display Qt still spoke: $(cat "$work/errors")"; fi
+[ ! -s "$work/out" ] || fail "without a display the program wrote on standard output: $(cat "$work/out")"
+
 # The installed program finds its content beside its own prefix and writes nothing.
 mkdir -p "$work/home" "$work/empty" "$work/runtime"
 chmod 700 "$work/runtime"
@@ -59,6 +81,11 @@ shown=$(start) || fail "the installed program did not start: $shown"
 [ "$shown" = "title screen shown" ] || fail "the installed program said: $shown"
 [ -z "$(ls -A "$work/empty")" ] || fail "the program wrote into its working folder"
 [ ! -e "$work/home/.local/share/lives-of-hellas" ] || fail "the worksheet folder was made before any save"
+
+# A worksheet folder named for the start is left for the first save to make.
+shown=$(start --worksheets "$work/school/worksheets") || fail "no start with a folder still to be made"
+[ "$shown" = "title screen shown" ] || fail "with a folder still to be made the program said: $shown"
+[ ! -e "$work/school" ] || fail "the named worksheet folder was made before any save"
 
 # A worksheet folder that cannot be used is reported, and the program still starts.
 shown=$(start --worksheets /proc/self/worksheets 2>"$work/errors") || fail "no start with an unusable folder"

@@ -6,12 +6,18 @@
 #include "stage/labelbutton.h"
 #include "stage/picturebox.h"
 #include "support/screenmouse.h"
+#include "stage/dragcontrols.h"
+#include "stage/labelbutton.h"
+#include "core/module1.h"
+#include "stage/picturebox.h"
 #include "support/testsupport.h"
 #include "topic/phidias.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -60,6 +66,43 @@ bool near(QColor a, QColor b) {
            std::abs(a.blue() - b.blue()) < 40;
 }
 
+// The frames' border colour, a dark blue a little darker than the screen's own.
+const QColor kBorder(20, 32, 80);
+
+bool isBorder(QColor colour) {
+    return std::abs(colour.red() - kBorder.red()) <= 8 && std::abs(colour.green() - kBorder.green()) <= 8 &&
+           std::abs(colour.blue() - kBorder.blue()) <= 8;
+}
+
+// Whether one of the device pixel columns first to last (rows, when not
+// `vertical`) holds the border colour from `from` to `to` along it.
+bool borderLine(const QImage &image, bool vertical, int first, int last, int from, int to) {
+    for (int line = first; line <= last; ++line) {
+        bool whole = true;
+        for (int along = from; along <= to && whole; ++along)
+            whole = isBorder(vertical ? image.pixelColor(line, along) : image.pixelColor(along, line));
+        if (whole) return true;
+    }
+    return false;
+}
+
+// Which of a frame's four edges show no border line in an image of device
+// pixels, its rectangle there given exactly: each edge is looked for in the
+// outermost three device pixels of the frame (Qt's own factor is a hair off
+// the one asked for, so an edge may fall a pixel further in).
+QStringList missingEdges(const QImage &image, const QRectF &exact) {
+    const int left = static_cast<int>(std::floor(exact.left()));
+    const int top = static_cast<int>(std::floor(exact.top()));
+    const int right = static_cast<int>(std::ceil(exact.right())) - 1;
+    const int bottom = static_cast<int>(std::ceil(exact.bottom())) - 1;
+    QStringList missing;
+    if (!borderLine(image, true, left, left + 2, top + 4, bottom - 4)) missing << u"left"_qs;
+    if (!borderLine(image, true, right - 2, right, top + 4, bottom - 4)) missing << u"right"_qs;
+    if (!borderLine(image, false, top, top + 2, left + 4, right - 4)) missing << u"top"_qs;
+    if (!borderLine(image, false, bottom - 2, bottom, left + 4, right - 4)) missing << u"bottom"_qs;
+    return missing;
+}
+
 } // namespace
 
 class JigsawScreen : public QObject {
@@ -103,6 +146,41 @@ class JigsawScreen : public QObject {
         }
         QCOMPARE(screen.Frame3[12]->geometry(), QRect(56, 84, 120, 120));
         QCOMPARE(screen.Frame3[0]->geometry(), QRect(248, 84, 120, 124));
+    }
+
+    // At 1.28, the factor that fills a 1366 x 768 or 1024 x 768 display, the
+    // frames' edges fall between device pixels; every edge of the board, the
+    // tray, the twelve cells and the three slots still shows, wherever the
+    // screen lies on the display.
+    void everyFrameShowsItsFourEdgesAtAFractionalScaleFactor() {
+        TestWorld world(false);
+        jigsaw &screen = openJigsaw(world, 1, 12);
+        for (QFrame *piece : screen.Frame1)
+            piece->hide();
+        QList<QFrame *> frames{screen.Frame2, screen.Frame4};
+        for (QFrame *frame : screen.Frame3)
+            frames.append(frame);
+        for (const double factor : {1.28, 1.8, 1.0, 1.5, 2.4}) {
+            for (const QPoint offset : {QPoint(0, 0), QPoint(1, 1), QPoint(2, 3), QPoint(133, 0)}) {
+                const QSize logical = screen.size() + QSize(offset.x(), offset.y());
+                QImage shown((QSizeF(logical) * factor).toSize() + QSize(1, 1), QImage::Format_RGB32);
+                shown.setDevicePixelRatio(factor);
+                shown.fill(Qt::white);
+                screen.render(&shown, offset);
+                QStringList faults;
+                for (QFrame *frame : frames) {
+                    const QRectF exact(QPointF(frame->mapTo(&screen, QPoint(0, 0)) + offset) * factor,
+                                       QSizeF(frame->size()) * factor);
+                    const QStringList missing = missingEdges(shown, exact);
+                    if (!missing.isEmpty()) faults << frame->objectName() + u": "_qs + missing.join(u", "_qs);
+                }
+                QVERIFY2(
+                    faults.isEmpty(),
+                    qPrintable(
+                        QStringLiteral("at %1, offset %2, %3: ").arg(factor).arg(offset.x()).arg(offset.y()) +
+                        faults.join(u"; "_qs)));
+            }
+        }
     }
 
     void everyPieceShowsItsOwnSquareOfOneSharedPicture() {
@@ -189,6 +267,54 @@ class JigsawScreen : public QObject {
         QCOMPARE(held->pos(), at);
     }
 
+    // Taps alone play it: a tap takes a piece up, framed as the keyboard's is;
+    // a tap on a cell, on the piece lying in one or in the tray puts it there
+    // by the drop rules; a second tap, Escape or a tap off every place puts
+    // it back; a tap on a piece in the tray takes that one up instead.
+    void tapsAloneTakeUpPutDownAndPutBackToTwelveOutOfTwelve() {
+        TestWorld world(false);
+        jigsaw &screen = openJigsaw(world, 1, 12);
+        const Carry &carry = DragControls::of(screen.Frame1[0])->carry();
+        const auto held = [&carry] { return carry.held() ? carry.carried() : -1; };
+        const auto cellMiddle = [](int cell) { return pixels(JigsawBoard::home(cell)) + QPoint(60, 60); };
+        const QImage unframed = screen.Frame1[0]->grab().toImage();
+        const QPoint lay = screen.Frame1[0]->pos();
+        tap(screen.Frame1[0]);
+        QCOMPARE(held(), 0);
+        QCOMPARE(screen.focusWidget(), screen.Frame1[0]);
+        QVERIFY(screen.Frame1[0]->grab().toImage() != unframed);
+        tap(screen.Frame1[0]);
+        QCOMPARE(held(), -1);
+        QCOMPARE(screen.Frame1[0]->grab().toImage(), unframed);
+        tap(screen.Frame1[0]);
+        QTest::keyClick(screen.Frame1[0], Qt::Key_Escape);
+        QCOMPARE(held(), -1);
+        QCOMPARE(screen.Frame1[0]->pos(), lay);
+
+        tap(screen.Frame1[0]);
+        tap(screen.Frame4, {10, 10});
+        QCOMPARE(screen.Frame1[0]->pos(), pixels(screen.board().seat(JigsawBoard::FirstTraySlot)));
+        tap(screen.Frame1[1]);
+        tap(screen.Frame1[0]);
+        QCOMPARE(held(), 0);
+        QCOMPARE(screen.Frame1[1]->pos(), pixels(JigsawBoard::home(10)));
+        tap(&screen, {400, 590});
+        QCOMPARE(held(), -1);
+        QCOMPARE(screen.Frame1[0]->pos(), pixels(screen.board().seat(JigsawBoard::FirstTraySlot)));
+
+        // Each piece onto its own cell, the piece lying there going to the tray.
+        for (int piece = 0; piece < JigsawBoard::Pieces; ++piece) {
+            tap(screen.Frame1[piece]);
+            tap(&screen, cellMiddle(piece));
+            QCOMPARE(screen.Frame1[piece]->pos(), pixels(JigsawBoard::home(piece)));
+        }
+        QCOMPARE(held(), -1);
+        QCOMPARE(screen.Frame1[11]->pos(), pixels(JigsawBoard::home(11)));
+        click(screen.Label3[2]);
+        QCOMPARE(screen.Label7->text(), u" 12 out of 12 scored "_qs);
+        QCOMPARE(Module1.Score, 12);
+    }
+
     void theScoreLineAnswerStartAgainAndNewPicture() {
         TestWorld world(false);
         jigsaw &screen = openJigsaw(world, 1, 12);
@@ -205,6 +331,17 @@ class JigsawScreen : public QObject {
         click(screen.Label3[2]);
         QCOMPARE(screen.Label7->text(), u" 12 out of 12 scored "_qs);
         QCOMPARE(Module1.Score, 12);
+        // Each Check Score keeps a record under the painting's caption.
+        QList<int> scores;
+        for (const ResultRecord &kept : keptRecords(world)) {
+            QCOMPARE(kept.activity, Activity::Jigsaw);
+            QCOMPARE(kept.worksheet, u"The School of Athens by Raphael"_qs);
+            QCOMPARE(kept.pupil, pupilName({}, thisAccount()));
+            QCOMPARE(kept.outOf, 12);
+            scores.append(kept.score);
+        }
+        std::sort(scores.begin(), scores.end());
+        QCOMPARE(scores, (QList<int>{0, 12}));
         QCOMPARE(controlsShown(screen), u"check, new picture, score line"_qs);
 
         // Merely passing over a piece hides the answer and the score line.

@@ -1,4 +1,6 @@
 #include "core/module1.h"
+#include "classroom/record.h"
+#include "platform/services.h"
 #include "quiz/multiple.h"
 #include "quiz/questionset.h"
 #include "quiz/welldone.h"
@@ -108,7 +110,9 @@ class QuizScreens : public QObject {
         QCOMPARE(quiz.Option1[3]->text(), u"C1"_qs);
         QVERIFY(quiz.Option1[5]->isChecked());
         QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
-        QVERIFY(quiz.Option1[5]->hasFocus());
+        QVERIFY(quiz.Option1[1]->hasFocus()); // the first answer, with the question as its description
+        QCOMPARE(quiz.accessibleName(), u"Question 1 of 10"_qs);
+        QCOMPARE(quiz.Option1[1]->accessibleDescription(), u"Question 1 of 10: Question 1 text"_qs);
         QVERIFY(world.messages.shown.isEmpty());
         // The hidden no-answer option lies behind the picture.
         QCOMPARE(quiz.Option1[5]->pos(), quiz.Picture1->geometry().topLeft() + QPoint(16, 16));
@@ -310,6 +314,62 @@ class QuizScreens : public QObject {
             QCOMPARE(wrong.Label2[r]->geometry(), QRect(8, 112 + 40 * r, 800, 36));
         moveOver(&wrong);
         QVERIFY(wrong.Label3[1]->isOpaque());
+    }
+
+    void everyQuizScoredLeavesOneRecordOfItsAnswersUnderTheNameGiven_data() {
+        QTest::addColumn<QString>("letters"); // chosen for questions 1 to 10, "-" none
+        QTest::addColumn<bool>("ask");
+        QTest::addColumn<QString>("typed");
+        // The right answers run A, B, C, D, A, ...
+        QTest::newRow("below full marks, kept at once") << u"ABDA-BCCA-"_qs << false << QString();
+        QTest::newRow("full marks, the certificate's name") << u"ABCDABCDAB"_qs << false << u"Eleni"_qs;
+        QTest::newRow("full marks, no name typed") << u"ABCDABCDAB"_qs << false << QString();
+        QTest::newRow("every name asked") << u"----------"_qs << true << u"Nikos"_qs;
+    }
+    void everyQuizScoredLeavesOneRecordOfItsAnswersUnderTheNameGiven() {
+        QFETCH(QString, letters);
+        QFETCH(bool, ask);
+        QFETCH(QString, typed);
+        TestWorld world(false);
+        services().classroom.askPupilNames = ask;
+        multiple &quiz = openQuiz(world);
+        QuizAnswers expected;
+        for (int q = 0; q < 10; ++q) {
+            const int option = QStringView(u"ABCD").indexOf(letters[q]) + 1;
+            if (option > 0) quiz.Option1[option]->click();
+            expected.letters[q] = option > 0 ? letters[q].toLatin1() : 0;
+            expected.right[q] = option == rightOption(q + 1);
+            click(quiz.Label3[1]);
+        }
+        settle();
+        Welldone &results = form<Welldone>();
+        const bool named = ask || Module1.Score == 10;
+        QCOMPARE(results.Text1->isVisible(), named);
+        QCOMPARE(results.nameCaption->isVisible(), ask);
+        // Where a name may still be typed, the record waits for the pupil to leave.
+        QCOMPARE(keptRecords(world).size(), named ? 0 : 1);
+        QTest::keyClicks(results.Text1, typed);
+        click(results.Label3[1]);
+        const QList<ResultRecord> kept = keptRecords(world);
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept[0].activity, Activity::Quiz);
+        QCOMPARE(kept[0].worksheet, u"Phidias the sculptor"_qs);
+        QCOMPARE(kept[0].pupil, pupilName(typed, thisAccount()));
+        QCOMPARE(kept[0].score, Module1.Score);
+        QCOMPARE(kept[0].outOf, 10);
+        QVERIFY(kept[0].answers == expected);
+        QVERIFY(qAbs(kept[0].when.secsTo(QDateTime::currentDateTime())) < 60);
+    }
+
+    void aRecordThatCannotBeWrittenLeavesTheResultsAsTheyWere() {
+        TestWorld world(false);
+        world.writeFile(u"results"_qs, "a file where the folder should be");
+        finishQuiz(openQuiz(world), {1, 2});
+        QCOMPARE(world.stage().frontScreen(), &form<Welldone>());
+        QVERIFY(world.messages.shown.isEmpty());
+        click(form<Welldone>().Label3[1]);
+        expectBackOnTheTopicMenu();
+        QVERIFY(world.messages.shown.isEmpty());
     }
 
     // The generated set's fields are checked by the content tests; here it opens with its picture.

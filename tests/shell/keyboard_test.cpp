@@ -2,6 +2,7 @@
 #include "jigsaw/jigsaw.h"
 #include "matching/phidiaslab.h"
 #include "platform/messages.h"
+#include "platform/pictures.h"
 #include "platform/services.h"
 #include "quiz/certificate.h"
 #include "quiz/multiple.h"
@@ -22,14 +23,18 @@
 #include "worksheets/worksheets.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -80,6 +85,37 @@ void carryHome(jigsaw &screen, int piece) {
     QCOMPARE(focus(), screen.Frame1[piece]);
     press(Qt::Key_Space);
     QCOMPARE(screen.board().position(piece), JigsawBoard::home(piece));
+}
+
+QString captionOf(QWidget *control) {
+    if (auto *button = qobject_cast<LabelButton *>(control)) return button->caption();
+    if (auto *button = qobject_cast<QAbstractButton *>(control)) return button->text();
+    return control->objectName();
+}
+
+// What a stray key could change: the screen in front, the end of the run,
+// every tick and choice, the sound setting, and the questions and messages.
+QStringList strayKeyState(TestWorld &world) {
+    QStringList state{QString::fromLatin1(world.stage().frontScreen()->metaObject()->className()),
+                      QString::number(world.stage().hasEnded()), QString::number(Module1.SoundOn),
+                      world.messages.asked.join(u'|'), world.messages.shown.join(u'|')};
+    for (const QAbstractButton *button : world.stage().findChildren<QAbstractButton *>())
+        state << button->objectName() + QString::number(button->isChecked());
+    return state;
+}
+
+// Relative luminance and contrast ratio as the Web Content Accessibility
+// Guidelines define them.
+double luminance(QColor colour) {
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+double contrast(QColor a, QColor b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // Functions that load each screen type, in order.
@@ -193,7 +229,8 @@ class KeyboardScreens : public QObject {
         QVERIFY(events.namesOf(announcer(&screen)).isEmpty());
 
         QAccessibleInterface *name = accessible(screen.Label2[2]);
-        QCOMPARE(name->role(), QAccessible::ListItem);
+        QCOMPARE(name->role(), QAccessible::Button);
+        QVERIFY(name->text(QAccessible::Description).contains(u"arrow keys to move"_qs));
         QCOMPARE(name->text(QAccessible::Name), u"Vincent Van Gogh, not placed"_qs);
         QCOMPARE(accessible(screen.Label1[2])->text(QAccessible::Name), u"Box under Sunflowers, empty"_qs);
 
@@ -278,7 +315,7 @@ class KeyboardScreens : public QObject {
         results.showScreen();
         QTRY_COMPARE(focus(), results.Text1);
         QTest::keyClicks(results.Text1, u"Nikos"_qs);
-        press(Qt::Key_Tab);
+        press(Qt::Key_Backtab);
         QCOMPARE(focus(), results.Label3[0]);
         press(Qt::Key_Return);
         QCOMPARE(printers.jobs.size(), 1);
@@ -321,6 +358,8 @@ class KeyboardScreens : public QObject {
         QCOMPARE(world.stage().frontScreen(), &form<Titlefrm>());
         QCOMPARE(focus(), form<Titlefrm>().Command1);
         QCOMPARE(form<Titlefrm>().Command1->text(), u"Cancel"_qs);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Backtab);
         press(Qt::Key_Space);
         settle();
         QCOMPARE(world.stage().frontScreen(), &form<intro0>());
@@ -335,8 +374,10 @@ class KeyboardScreens : public QObject {
     }
 
     // Every screen opens with the focus on a control that neither exits,
-    // prints nor deletes, and with no focus frame until a key moves about.
-    void everyScreenOpensOnAHarmlessControlWithoutAFocusFrame() {
+    // prints nor deletes, and with no focus frame until a key moves about:
+    // until then Space and Enter press nothing, standard controls included.
+    // Tab follows the reading order, in rows from the top, left to right.
+    void everyScreenOpensOnAHarmlessNamedControlWithoutAFocusFrameAndCoversTheOthersForReaders() {
         TestWorld world(false);
         QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
         Module1.Score = 10;
@@ -344,19 +385,97 @@ class KeyboardScreens : public QObject {
         const QList<std::function<Screen &()>> openers =
             openersOf<Titlefrm, intro0, phidias, teacher, guide, multiple, Welldone, Wrong, wizard,
                       worksheets, jigsaw, phidiaslab>();
+        const std::map<QString, QStringList> tabOrders = {
+            {u"intro0"_qs,
+             {u"Sound On"_qs, u"Teachers' Guide"_qs, u"Phidias"_qs, u"Multiple Choice Wizard"_qs,
+              u"Worksheet Catalogue"_qs, u"Acknowledgments"_qs, QString::fromLatin1(kPublisherAddress),
+              u"Exit"_qs}},
+            {u"phidias"_qs,
+             {u"Key Facts"_qs, u"Teacher's Notes"_qs, u"Multiple Choice"_qs, u"Famous Paintings"_qs,
+              u"Jigsaw"_qs, u"Exit"_qs}},
+        };
         const QStringList harmful = {u"Exit"_qs, u"Print"_qs, u"Print Certificate"_qs, u"Print Worksheet"_qs,
                                      u"Delete Worksheet"_qs};
         for (const auto &open : openers) {
             Screen &screen = open();
             screen.showScreen();
+            const QString name = QString::fromLatin1(screen.metaObject()->className());
             QWidget *control = focus();
             QVERIFY(screen.isAncestorOf(control));
             QVERIFY2(!screen.isHarmful(control), qPrintable(control->objectName()));
-            QString caption;
-            if (auto *button = qobject_cast<LabelButton *>(control)) caption = button->caption();
-            if (auto *button = qobject_cast<QAbstractButton *>(control)) caption = button->text();
-            QVERIFY2(!harmful.contains(caption), qPrintable(screen.metaObject()->className()));
+            QVERIFY2(!harmful.contains(captionOf(control)), qPrintable(name));
             QVERIFY(!screen.keyboardCuesShown());
+            const QStringList before = strayKeyState(world);
+            press(Qt::Key_Space);
+            press(Qt::Key_Return);
+            QCOMPARE(strayKeyState(world), before);
+            QVERIFY2(!screen.keyboardCuesShown(), qPrintable(name));
+            if (const auto order = tabOrders.find(name); order != tabOrders.end()) {
+                QStringList walked{captionOf(focus())};
+                for (qsizetype i = 1; i <= order->second.size(); ++i) {
+                    press(Qt::Key_Tab);
+                    walked << captionOf(focus());
+                }
+                QCOMPARE(walked, order->second + QStringList{order->second.first()});
+            }
+            // A reader finds a named place with every control it can reach
+            // named, and nothing of the screens it covers.
+            QVERIFY2(!accessible(&screen)->text(QAccessible::Name).isEmpty(), qPrintable(name));
+            QVERIFY(!accessible(&screen)->state().invisible);
+            QStringList unnamed;
+            std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *iface) {
+                const QAccessible::State state = iface->state();
+                if (state.invisible) return;
+                if (state.focusable && iface->text(QAccessible::Name).trimmed().isEmpty())
+                    unnamed << iface->object()->objectName();
+                for (int i = 0; i < iface->childCount(); ++i)
+                    if (QAccessibleInterface *child = iface->child(i)) walk(child);
+            };
+            walk(accessible(&screen));
+            QVERIFY2(unnamed.isEmpty(), qPrintable(name + u": "_qs + unnamed.join(u", "_qs)));
+            for (QObject *other : world.stage().children()) {
+                if (other != &screen && qobject_cast<Screen *>(other))
+                    QVERIFY2(accessible(other)->state().invisible, qPrintable(other->objectName()));
+            }
+        }
+        // The wizard's 91 boxes and ticks each have a name of their own.
+        QSet<QString> boxNames;
+        for (QWidget *box : form<wizard>().findChildren<QWidget *>())
+            if (box->inherits("QLineEdit") || box->inherits("QCheckBox")) boxNames << box->accessibleName();
+        QCOMPARE(boxNames.size(), 91);
+        QVERIFY(boxNames.contains(u"Question 10: D is the correct answer"_qs));
+    }
+
+    // Once the cues are on, a focused control of every kind, a label button
+    // or a standard one, differs from its unfocused look by at least 3 : 1
+    // over at least its perimeter's length.
+    void everyKindOfControlShowsAFocusIndicatorOfThreeToOne() {
+        TestWorld world(false);
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        const std::function<QWidget *()> controls[] = {
+            [] { return form<phidias>().label3[4]; },
+            [] { return form<Titlefrm>().Command1; },
+            [] { return form<intro0>().Option1; },
+            [] { return form<worksheets>().Check1; },
+            [] { return form<wizard>().Text1; },
+        };
+        for (const auto &controlOf : controls) {
+            QWidget *control = controlOf();
+            Screen &screen = *Screen::of(control);
+            screen.showScreen();
+            screen.showKeyboardCues();
+            screen.setFocus();
+            const QImage unfocused = control->grab().toImage();
+            control->setFocus();
+            QVERIFY(control->hasFocus());
+            const QImage focused = control->grab().toImage();
+            int distinct = 0;
+            for (int y = 0; y < focused.height(); ++y) {
+                for (int x = 0; x < focused.width(); ++x)
+                    distinct += contrast(focused.pixelColor(x, y), unfocused.pixelColor(x, y)) >= 3;
+            }
+            QVERIFY2(distinct >= 2 * (focused.width() + focused.height()),
+                     qPrintable(control->objectName() + QStringLiteral(": %1 pixels").arg(distinct)));
         }
     }
 
@@ -383,13 +502,13 @@ class KeyboardScreens : public QObject {
 
     // The quiz's "<< Previous Question" goes at question 1 while it has the
     // focus: the focus never lands on "Exit" or "Print Worksheet", and the
-    // question shown puts it on the no-answer option, as every question does.
+    // question shown puts it on the first answer, as every question does.
     void aHiddenQuizButtonNeverHandsTheFocusToExitOrPrint() {
         TestWorld world(false);
         QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
         multiple &quiz = form<multiple>();
         quiz.showScreen();
-        QCOMPARE(focus(), quiz.Option1[5]);
+        QCOMPARE(focus(), quiz.Option1[1]);
         QCOMPARE(accessible(quiz.Option1[5])->text(QAccessible::Name), u"No answer chosen"_qs);
         // The arrow keys choose an answer.
         press(Qt::Key_Down);
@@ -402,7 +521,7 @@ class KeyboardScreens : public QObject {
         press(Qt::Key_Return);
         QCOMPARE(Module1.CurrentQuestion, 1);
         QVERIFY(!quiz.Label3[0]->isVisible());
-        QCOMPARE(focus(), quiz.Option1[5]);
+        QCOMPARE(focus(), quiz.Option1[1]);
     }
 
     // Label buttons are push buttons whose press action clicks them; the
@@ -421,9 +540,9 @@ class KeyboardScreens : public QObject {
         // A piece's press action picks it up and a second press puts it down.
         QAccessibleInterface *piece = accessible(form<jigsaw>().Frame1[3]);
         piece->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(DragControls::of(form<jigsaw>().Frame1[3])->carry().byKeyboard());
+        QVERIFY(DragControls::of(form<jigsaw>().Frame1[3])->carry().held());
         piece->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(!DragControls::of(form<jigsaw>().Frame1[3])->carry().byKeyboard());
+        QVERIFY(!DragControls::of(form<jigsaw>().Frame1[3])->carry().held());
         QCOMPARE(accessible(form<jigsaw>().Image1[0])->role(), QAccessible::Graphic);
 
         Module1.Score = 10;

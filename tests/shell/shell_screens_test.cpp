@@ -1,4 +1,5 @@
 #include "core/module1.h"
+#include "platform/services.h"
 #include "shell/grey.h"
 #include "shell/intro0.h"
 #include "shell/titlefrm.h"
@@ -6,7 +7,10 @@
 #include "stage/picturebox.h"
 #include "support/testsupport.h"
 #include "topic/phidias.h"
+#include "worksheets/wizard.h"
 #include "worksheets/worksheets.h"
+
+#include <QAccessible>
 
 #include <QLabel>
 #include <QPushButton>
@@ -169,6 +173,26 @@ class ShellScreens : public QObject {
         moveOver(menu.Label2[0]);
         QVERIFY(!menu.Label2[4]->isOpaque());
         QVERIFY(!menu.Label2[0]->isOpaque());
+    }
+
+    void aPupilsMenuShowsTheWizardAsTheReservedNamesAndTabPassesItBy() {
+        TestWorld world;
+        services().classroom.mode = ClassroomMode::Pupil;
+        intro0 &menu = openMainMenu();
+        LabelButton *entry = menu.Label2[17];
+        QVERIFY(!entry->isEnabled());
+        QVERIFY(QAccessible::queryAccessibleInterface(entry)->state().disabled);
+        QTest::mouseClick(entry, Qt::LeftButton);
+        QVERIFY(!isLoaded<wizard>());
+        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        QList<QWidget *> reached;
+        for (int i = 0; i < 20; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached.append(QApplication::focusWidget());
+        }
+        QVERIFY(reached.contains(menu.Label2[18]));
+        QVERIFY(!reached.contains(entry));
+        QVERIFY(menu.Label2[18]->isEnabled());
     }
 
     void topicMenuButtonsTurnOpaqueAndNeverTransparent() {

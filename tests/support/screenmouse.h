@@ -23,6 +23,15 @@ inline void drag(QWidget *screen, QWidget *item, QPoint to, Qt::MouseButton butt
     QTest::mouseRelease(screen, button, {}, to);
 }
 
+// A press and release without moving, at `at` in `widget`: whatever lies
+// there takes it.
+inline void tap(QWidget *widget, QPoint at) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+}
+inline void tap(QWidget *widget) {
+    tap(widget, widget->rect().center());
+}
+
 // The pointer passing over the widget with no button held.
 inline void moveOver(QWidget *widget, QPoint at) {
     QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,

@@ -66,6 +66,8 @@ TestWorld::TestWorld(bool withContent) {
         if (!content.isEmpty()) layOutContent(QString::fromLocal8Bit(content), dir_.path());
     }
     services().messages = &messages;
+    services().files = &files;
+    services().classroom.resultsFolder = dir_.path() + QStringLiteral("/results");
     services().random = &random;
     services().sound = &sound;
     delete g_catcher;
@@ -95,6 +97,16 @@ void TestWorld::writeFile(const QString &relativePath, const QByteArray &bytes) 
 QByteArray TestWorld::readFile(const QString &relativePath) const {
     QFile file(dir_.path() + QLatin1Char('/') + relativePath);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QList<ResultRecord> keptRecords(const TestWorld &world) {
+    QList<ResultRecord> records;
+    const QDir folder(world.folder() + QStringLiteral("/results"));
+    for (const QString &name : folder.entryList(QDir::Files, QDir::Name)) {
+        if (const auto record = readRecord(world.readFile(QStringLiteral("results/") + name)))
+            records.append(*record);
+    }
+    return records;
 }
 
 void settle(int milliseconds) {

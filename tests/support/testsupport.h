@@ -2,6 +2,7 @@
 // The fixture of screen tests: a fresh stage in a folder of its own, with the
 // test doubles in place of the outside services.
 
+#include "classroom/record.h"
 #include "stage/stage.h"
 #include "support/doubles.h"
 
@@ -14,8 +15,8 @@
 
 // Everything a screen test needs: a fresh process state (see freshprocess.h)
 // in a folder of its own (optionally filled with a copy of the generated
-// content), the doubles in place, a stage of 1024 x 768 pixels, and the web
-// addresses asked for.
+// content), the doubles in place, a stage of 1024 x 768 pixels, the web
+// addresses asked for, and the scores kept in "results" below its folder.
 class TestWorld {
   public:
     explicit TestWorld(bool withContent = true);
@@ -28,6 +29,7 @@ class TestWorld {
 
     Stage &stage() { return *stage_; }
     RecordingMessages messages;
+    RecordingFileChooser files;
     ScriptedRandom random;
     RecordingSound sound;
     QList<QUrl> openedUrls;
@@ -36,6 +38,10 @@ class TestWorld {
     QTemporaryDir dir_;
     std::unique_ptr<Stage> stage_;
 };
+
+// The result records kept in the world's results folder, in the order of their
+// file names: by time to the second.
+QList<ResultRecord> keptRecords(const TestWorld &world);
 
 // Lets queued deletions and zero timers run, as the event loop would between events.
 void settle(int milliseconds = 0);

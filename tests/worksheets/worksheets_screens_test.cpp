@@ -1,4 +1,6 @@
 #include "core/module1.h"
+#include "classroom/record.h"
+#include "platform/services.h"
 #include "quiz/multiple.h"
 #include "shell/intro0.h"
 #include "stage/labelbutton.h"
@@ -14,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
 #include <tuple>
@@ -125,10 +128,10 @@ class WorksheetScreens : public QObject {
         }
         QVERIFY(expected.last().contains(u"Track"_qs));
         QCOMPARE(folder.entryList(QDir::Files), files);
-        // Beyond the 1000-title limit the worksheet is written but not entered.
+        // Beyond the 1000-title limit nothing is written.
         saveInWizard(w, sampleDraft(QStringLiteral("One too many")));
         QCOMPARE(world.messages.shown.last(), u"There was a problem saving your worksheet"_qs);
-        QVERIFY(folder.exists(QStringLiteral("One too many.txt")));
+        QCOMPARE(folder.entryList(QDir::Files), files);
         QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")), catalogue);
     }
 
@@ -263,7 +266,7 @@ class WorksheetScreens : public QObject {
             world.writeFile(u"multiple/"_qs + first + u".txt"_qs, worksheetBytes(sampleDraft(first)));
             saveInWizard(form<wizard>(), sampleDraft(QStringLiteral("New 1")));
             QCOMPARE(world.messages.shown, QStringList(u"There was a problem saving your worksheet"_qs));
-            QVERIFY(QFile::exists(world.folder() + QStringLiteral("/multiple/New 1.txt")));
+            QVERIFY(!QFile::exists(world.folder() + QStringLiteral("/multiple/New 1.txt")));
             worksheets &screen = form<worksheets>();
             QCOMPARE(screen.Label2[1]->caption(), first);
             click(screen.Check2);
@@ -320,17 +323,30 @@ class WorksheetScreens : public QObject {
 
     // The main menu's authoring entries
 
-    void theMenuOpensTheWizardOverItselfAndTheCatalogueInsteadOfItselfAndExitReturns() {
+    void theMenuOpensTheWizardAndTheCatalogueAndExitReturnsAskingFirstWhenTypedWorkIsUnsaved() {
         TestWorld world;
         intro0 &menu = form<intro0>();
         menu.showScreen();
         click(menu.Label2[17]);
         QVERIFY(isLoaded<wizard>());
         QCOMPARE(world.stage().frontScreen(), &form<wizard>());
-        form<wizard>().Text1->setText(QStringLiteral("Draft"));
-        click(form<wizard>().Label3[0]); // Exit unloads the wizard, forgetting what was typed
+        click(form<wizard>().Label3[0]); // nothing typed: Exit asks nothing
         settle();
         QVERIFY(!isLoaded<wizard>());
+        QVERIFY(world.messages.asked.isEmpty());
+        form<wizard>().Text1->setText(QStringLiteral("Draft"));
+        // Typed and unsaved: the window's close request and Exit ask the
+        // same question, and Cancel keeps what was typed.
+        world.messages.answers = {false, false, true};
+        form<wizard>().closeRequested();
+        click(form<wizard>().Label3[0]);
+        settle();
+        QCOMPARE(form<wizard>().Text1->text(), u"Draft"_qs);
+        click(form<wizard>().Label3[0]);
+        settle();
+        QVERIFY(!isLoaded<wizard>());
+        QCOMPARE(world.messages.asked,
+                 QStringList(3, u"Leave the Multiple Choice Wizard without saving your worksheet?"_qs));
         QCOMPARE(form<wizard>().Text1->text(), QString());
         form<wizard>().unloadScreen();
         settle();
@@ -414,7 +430,7 @@ class WorksheetScreens : public QObject {
         TestWorld world;
         writeCatalogue(world, {u"Sculptors"_qs}, true, 3);
         worksheets &screen = form<worksheets>();
-        for (QWidget *tick : {screen.Check1, screen.Check2})
+        for (QWidget *tick : {screen.Check1, screen.Check2, screen.Check3})
             QCOMPARE(rightEdgeColour(tick), QColor(39, 63, 137));
         click(screen.Check1);
         click(screen.Check1);
@@ -422,8 +438,10 @@ class WorksheetScreens : public QObject {
         click(screen.Check1);
         click(screen.Check2);
         QVERIFY(!screen.Check1->isChecked());
-        click(screen.Check1);
+        click(screen.Check3);
         QVERIFY(!screen.Check2->isChecked());
+        click(screen.Check1);
+        QVERIFY(!screen.Check2->isChecked() && !screen.Check3->isChecked());
         click(screen.Label2[1]);
         QVERIFY(world.messages.asked.isEmpty());
         QVERIFY(isLoaded<wizard>());
@@ -458,6 +476,64 @@ class WorksheetScreens : public QObject {
         QVERIFY(!isLoaded<wizard>());
         QCOMPARE(Module1.SetTitle, u"Before"_qs);
         QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")), catalogue);
+    }
+
+    void aPupilSeesNoTickAndEveryTitleOpensAQuizThatKeepsAWorksheetRecord() {
+        TestWorld world;
+        writeCatalogue(world, {u"Gods, heroes"_qs}, true, 1);
+        services().classroom.mode = ClassroomMode::Pupil;
+        worksheets &screen = form<worksheets>();
+        for (QCheckBox *tick : {screen.Check1, screen.Check2, screen.Check3})
+            QVERIFY(!tick->isVisibleTo(&screen));
+        click(screen.Label2[1]);
+        multiple &quiz = form<multiple>();
+        QCOMPARE(world.stage().frontScreen(), &quiz);
+        quiz.Option1[1]->click();
+        for (int q = 1; q <= 10; ++q)
+            click(quiz.Label3[1]);
+        const QList<ResultRecord> kept = keptRecords(world);
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept[0].activity, Activity::Worksheet);
+        QCOMPARE(kept[0].worksheet, u"Gods, heroes"_qs);
+        QCOMPARE(kept[0].score, 1);
+        QCOMPARE(kept[0].answers->letters[0], 'A');
+    }
+
+    void exportResultsWritesTheClickedWorksheetsResultsWhereTheTeacherChooses_data() {
+        QTest::addColumn<QString>("chosen"); // below the working folder; empty cancels
+        QTest::addColumn<QString>("said");
+        QTest::newRow("cancelled") << QString() << QString();
+        QTest::newRow("written") << u"marks.csv"_qs
+                                 << u"2 results were written to %1. 1 result file could not be read and was "
+                                    u"left out."_qs;
+        QTest::newRow("not writable")
+            << u"no such folder/marks.csv"_qs << u"There was a problem exporting the results"_qs;
+    }
+    void exportResultsWritesTheClickedWorksheetsResultsWhereTheTeacherChooses() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, said);
+        TestWorld world;
+        writeCatalogue(world, {u"Sculptors"_qs, u"Temples"_qs}, false);
+        const QString results = services().classroom.resultsFolder;
+        const QDateTime when = QDateTime::currentDateTime();
+        for (const auto &[title, pupil] : {std::pair{u"Sculptors"_qs, u"Eleni"_qs},
+                                           {u"sculptors"_qs, u"Nikos"_qs},
+                                           {u"Temples"_qs, u"Ioanna"_qs}})
+            QVERIFY(!writeRecord(results, {when, Activity::Worksheet, title, pupil, 7, 10, QuizAnswers{}}));
+        world.writeFile(u"results/broken.result"_qs, "not a record");
+        const QString path = chosen.isEmpty() ? QString() : world.folder() + u'/' + chosen;
+        world.files.answers = {path};
+        worksheets &screen = form<worksheets>();
+        click(screen.Check3);
+        click(screen.Label2[1]);
+        QCOMPARE(world.files.suggestedNames, QStringList{u"Sculptors results.csv"_qs});
+        if (said.contains(u"%1")) said = said.arg(path);
+        QCOMPARE(world.messages.shown, said.isEmpty() ? QStringList() : QStringList{said});
+        QVERIFY(!isLoaded<multiple>());
+        const QByteArray csv = world.readFile(chosen);
+        QCOMPARE(csv.count("\r\n"), chosen == u"marks.csv" ? 3 : 0);
+        QCOMPARE(csv.contains("Eleni") && csv.contains("Nikos") && !csv.contains("Ioanna"),
+                 chosen == u"marks.csv");
     }
 
     void deletingAsksThenCancelChangesNothingAndOkRedrawsThePageEvenWhenItEmpties() {

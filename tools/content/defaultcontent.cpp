@@ -3,21 +3,18 @@
 #include "gifwriter.h"
 #include "pictures.h"
 #include "questionsource.h"
+#include "core/wholefile.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
-#include <QSaveFile>
 
 std::optional<QString> writeWhole(const QString &path, const QByteArray &bytes) {
     QFile existing(path);
     if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() && existing.readAll() == bytes)
         return std::nullopt;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return path + QStringLiteral(": ") + file.errorString();
-    return std::nullopt;
+    return writeFileWhole(path, bytes);
 }
 
 namespace {

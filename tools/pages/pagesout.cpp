@@ -2,9 +2,9 @@
 
 #include "pagelayout.h"
 #include "pictures.h"
+#include "core/wholefile.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 QStringList requiredPages() {
     return {
@@ -44,9 +44,8 @@ QStringList writePages(const QString &folder, const std::function<QString(const 
                 continue;
             }
             const QByteArray &bytes = std::get<LaidOutPage>(laidOut).metafile;
-            QSaveFile file(root.filePath(sub + u'/' + name + QStringLiteral(".wmf")));
-            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-                problems << file.fileName() + QStringLiteral(": ") + file.errorString();
+            if (const auto problem = writeFileWhole(root.filePath(sub + u'/' + name + QStringLiteral(".wmf")), bytes))
+                problems << *problem;
         }
     }
     return problems;
