@@ -1,12 +1,16 @@
 #include "worksheets/wizard.h"
 
+#include "core/wholefile.h"
+#include "platform/filechooser.h"
 #include "platform/messages.h"
 #include "platform/services.h"
 #include "stage/fonts.h"
 #include "stage/labelbutton.h"
 #include "stage/stage.h"
+#include "worksheets/exchange.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -87,11 +91,15 @@ wizard::wizard(QWidget *parent) : Screen(parent) {
     const QFont buttonFont = designFont(QStringLiteral("Tahoma"), 15.75, true);
     Label3[1] = addLabelButton(QStringLiteral("Label3_1"), QStringLiteral("Save Worksheet"),
                                {240, 7920, 3165, 495}, buttonFont);
+    Label3[2] = addLabelButton(QStringLiteral("Label3_2"), QStringLiteral("Import Questions"),
+                               {3525, 7920, 3345, 495}, buttonFont);
+    Label3[3] = addLabelButton(QStringLiteral("Label3_3"), QStringLiteral("Export Worksheet"),
+                               {6990, 7920, 3450, 495}, buttonFont);
     Label3[0] = addLabelButton(QStringLiteral("Label3_0"), QStringLiteral("Exit"), {10560, 7920, 1245, 495},
                                buttonFont);
     for (int i = 0; i < static_cast<int>(Label3.size()); ++i)
         connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
-    setHoverButtons({Label3[0], Label3[1]}, true, true);
+    setHoverButtons({Label3[0], Label3[1], Label3[2], Label3[3]}, true, true);
     // A caption is one line: where a substitute font runs wider it is cut at
     // its box rather than broken onto a second line over the boxes below.
     for (int i = 1; i < static_cast<int>(Label1.size()); ++i)
@@ -121,6 +129,8 @@ wizard::wizard(QWidget *parent) : Screen(parent) {
     for (QCheckBox *tick : Check1)
         order.append(tick);
     order.append(Label3[1]);
+    order.append(Label3[2]);
+    order.append(Label3[3]);
     order.append(Label3[0]);
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -178,11 +188,21 @@ void wizard::moveOnFrom(QLineEdit *box) {
 }
 
 void wizard::Label3_Click(int index) {
-    if (index == 0) {
+    switch (index) {
+    case 0:
         // A typed worksheet is thrown away only when the teacher says so.
         if (!hasUnsavedChanges() || services().messages->confirm(kLeaveUnsaved)) unloadScreen();
-    } else
+        break;
+    case 1:
         genwork();
+        break;
+    case 2:
+        importquestions();
+        break;
+    default:
+        exportworksheet();
+        break;
+    }
 }
 
 WorksheetDraft wizard::draft() const {
@@ -242,4 +262,62 @@ void wizard::saveworksheet(const WorksheetDraft &checked) {
         qCWarning(lcWorksheets) << "saving" << title << "failed:" << saved.reason();
         services().messages->info(QStringLiteral("There was a problem saving your worksheet"));
     }
+}
+
+void wizard::importquestions() {
+    const QString path = services().files->openFile(
+        QStringLiteral("Import Questions"),
+        QStringLiteral("GIFT files (*.txt *.gift);;Aiken files (*.txt);;Moodle XML files (*.xml);;"
+                       "Worksheet files (*.txt);;All files (*)"));
+    if (path.isEmpty()) return;
+    const int skip = path == importedPath_ ? importSkip_ : 0;
+    const ImportResult imported = importFile(path, skip);
+    if (!imported.problem.isEmpty()) {
+        services().messages->info(imported.message());
+        return;
+    }
+    importedPath_ = path;
+    importSkip_ = imported.nextSkip;
+
+    WorksheetDraft boxes = imported.draft;
+    if (boxes.title.size() > Text1->maxLength())
+        boxes.title = services().messages->confirm(cutTitleQuestion(boxes.title)) ? cutTitle(boxes.title)
+                                                                                   : QString();
+    // Every box is set, ticks cleared too: the questions replace what was
+    // there, and the boxes stay unsaved (kept_ is left as it was) so that
+    // leaving asks first. Saved, it is a new worksheet, not the one listed.
+    Text1->setText(boxes.title);
+    for (int q = 0; q < kQuestionsPerSet; ++q)
+        Text2[q]->setText(boxes.questions[q]);
+    for (int i = 0; i < kWizardAnswers; ++i) {
+        Text3[i]->setText(boxes.answers[i]);
+        Check1[i]->setChecked(boxes.ticks[i]);
+    }
+    listedTitle_.clear();
+    openedAs_.clear();
+    if (const QString said = imported.message(); !said.isEmpty()) services().messages->info(said);
+}
+
+void wizard::exportworksheet() {
+    const WorksheetDraft typed = draft();
+    if (const QString problem = checkDraft(typed); !problem.isEmpty()) {
+        services().messages->info(problem);
+        return;
+    }
+    const QString path = services().files->saveFile(
+        QStringLiteral("Export Worksheet"), typed.title + QStringLiteral(".gift"),
+        QStringLiteral("GIFT files (*.gift);;Aiken files (*.txt);;Moodle XML files (*.xml)"));
+    if (path.isEmpty()) return;
+    // The chooser gives the path only: its ending names the format, and a
+    // name without one of the three is written as GIFT.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const ExchangeFormat format = suffix == u"xml"_qs   ? ExchangeFormat::MoodleXml
+                                  : suffix == u"txt"_qs ? ExchangeFormat::Aiken
+                                                        : ExchangeFormat::Gift;
+    if (const auto failed = writeFileWhole(path, exportWorksheet(typed, format))) {
+        qCWarning(lcWorksheets) << "exporting" << typed.title << "failed:" << *failed;
+        services().messages->info(QStringLiteral("There was a problem exporting your worksheet"));
+        return;
+    }
+    services().messages->info(QStringLiteral("Your worksheet has been exported."));
 }

@@ -23,8 +23,8 @@ class wizard : public Screen {
     std::array<QLineEdit *, kQuestionsPerSet> Text2{};
     std::array<QLineEdit *, kWizardAnswers> Text3{};
     std::array<QCheckBox *, kWizardAnswers> Check1{};
-    // 0 "Exit", 1 "Save Worksheet".
-    std::array<LabelButton *, 2> Label3{};
+    // 0 "Exit", 1 "Save Worksheet", 2 "Import Questions", 3 "Export Worksheet".
+    std::array<LabelButton *, 4> Label3{};
     // 0 the heading, 1 "Worksheet Title", then the question and letter captions.
     std::array<QLabel *, 52> Label1{};
 
@@ -41,6 +41,13 @@ class wizard : public Screen {
     // `listedTitle`; ticks the ticked answers and leaves the other tick boxes
     // as they are. Saving it under its own title again asks nothing.
     void fill(const WorksheetDraft &draft, const QString &listedTitle);
+
+    // Fills the boxes with the next questions of a file the teacher picks,
+    // as a new worksheet that is not yet saved, and says what was left out.
+    void importquestions();
+    // Writes the worksheet in the boxes, once it passes the save checks, as
+    // a question file for a learning platform.
+    void exportworksheet();
 
     // Whether the boxes differ from what was last opened or saved.
     bool hasUnsavedChanges() const { return draft() != kept_; }
@@ -65,4 +72,8 @@ class wizard : public Screen {
     QString openedAs_;
     // The boxes as they were last opened or saved.
     WorksheetDraft kept_;
+    // The file last imported and where its next ten questions start: the
+    // same file again goes on from there.
+    QString importedPath_;
+    int importSkip_ = 0;
 };

@@ -7,6 +7,7 @@
 #include "stage/picturebox.h"
 #include "support/testsupport.h"
 #include "worksheets/draft.h"
+#include "worksheets/exchange.h"
 #include "worksheets/store.h"
 #include "worksheets/wizard.h"
 #include "worksheets/worksheets.h"
@@ -319,6 +320,62 @@ class WorksheetScreens : public QObject {
         QCOMPARE(world.messages.asked.size(), 3);
         QCOMPARE(world.messages.shown.last(), kSaved);
         QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")), catalogue);
+    }
+
+    // A file of 25 questions, two of which the wizard cannot hold, comes in
+    // ten at a time and is saved only by "Save Worksheet"; the boxes go out
+    // through the chooser and read back the same.
+    void importFillsTenAtATimeSayingWhatWasLeftAndExportReadsBack() {
+        TestWorld world;
+        QByteArray gift = "$CATEGORY: $course$/Greek Heroes\n\n";
+        for (int n = 1; n <= 25; ++n) {
+            QByteArray answers;
+            for (int a = 0; a < (n == 3 ? 3 : 4); ++a)
+                answers +=
+                    ((a == n % 4 || (n == 14 && a == 0)) ? " =" : " ~") + QByteArray::number(n) + char('A' + a);
+            gift += "::Q" + QByteArray::number(n) + ":: Who founded city " + QByteArray::number(n) + "? {" +
+                    answers + " }\n\n";
+        }
+        world.writeFile(u"heroes.gift"_qs, gift);
+        const QString path = world.folder() + u"/heroes.gift"_qs;
+        world.files.answers = {path, path};
+        wizard &w = form<wizard>();
+        // Question 3 has three answers, question 14 two marked right.
+        for (const auto &[first, last, passed, left] : {std::tuple(1, 11, u"Question 3, "_qs, u"13 more"_qs),
+                                                        std::tuple(12, 22, u"Question 14, "_qs, u"3 more"_qs)}) {
+            click(w.Label3[2]);
+            QCOMPARE(w.Text1->text(), u"Greek Heroes"_qs);
+            QCOMPARE(w.Text2[0]->text(), QStringLiteral("Who founded city %1?").arg(first));
+            QCOMPARE(w.Text2[9]->text(), QStringLiteral("Who founded city %1?").arg(last));
+            QCOMPARE(w.Text3[36 + last % 4]->text(), QStringLiteral("%1%2").arg(last).arg(QChar(u'A' + last % 4)));
+            QVERIFY(w.Check1[36 + last % 4]->isChecked());
+            QVERIFY(world.messages.shown.last().contains(passed));
+            QVERIFY(world.messages.shown.last().contains(left));
+            QVERIFY(w.hasUnsavedChanges());
+        }
+        QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")), QByteArray());
+        click(w.Label3[1]);
+        QCOMPARE(world.messages.shown.last(), kSaved);
+        QVERIFY(world.readFile(QStringLiteral("multiple/track.txt")).contains("Greek Heroes"));
+
+        const QString out = world.folder() + u"/heroes.xml"_qs;
+        world.files.answers = {out};
+        click(w.Label3[3]);
+        QCOMPARE(world.messages.shown.last(), u"Your worksheet has been exported."_qs);
+        const ImportResult back = importFile(out);
+        QCOMPARE(back.format, std::optional(ExchangeFormat::MoodleXml));
+        QCOMPARE(back.draft, w.draft());
+
+        // A name too long for the title box is cut only when the teacher
+        // agrees; every box and tick takes the new file's questions.
+        world.writeFile(u"A name far too long for the title box.txt"_qs,
+                        "Who won at Marathon?\nA) Athens\nB) Persia\nC) Sparta\nD) Thebes\nANSWER: A\n");
+        world.files.answers = {world.folder() + u"/A name far too long for the title box.txt"_qs};
+        click(w.Label3[2]);
+        QCOMPARE(world.messages.asked.size(), 1);
+        QCOMPARE(w.Text1->text(), QString());
+        QCOMPARE(w.Text2[1]->text(), QString());
+        QCOMPARE(std::count_if(w.Check1.begin(), w.Check1.end(), [](QCheckBox *t) { return t->isChecked(); }), 1);
     }
 
     // The main menu's authoring entries
