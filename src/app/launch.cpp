@@ -69,7 +69,21 @@ LaunchOptions parseLaunchArguments(const QStringList &arguments) {
     const QCommandLineOption since(QStringLiteral("since"),
                                    QStringLiteral("With --export-results: only scores from that day on."),
                                    QStringLiteral("YYYY-MM-DD"));
-    parser.addOptions({help, version, worksheets, zoom, selfTest, results, exportResults, worksheet, since});
+    const QCommandLineOption importQuestions(
+        QStringLiteral("import"),
+        QStringLiteral("Save each ten usable questions of a GIFT, Aiken or Moodle XML <file> as a worksheet "
+                       "\"<title> 1\", \"<title> 2\", ..., and end."),
+        QStringLiteral("file"));
+    const QCommandLineOption exportTitle(
+        QStringLiteral("export"),
+        QStringLiteral("Write the worksheet <title> for a learning platform (with --format and --output), and end."),
+        QStringLiteral("title"));
+    const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("With --export: the file's format."),
+                                    QStringLiteral("gift|aiken|xml"));
+    const QCommandLineOption output(QStringLiteral("output"), QStringLiteral("With --export: the file to write."),
+                                    QStringLiteral("file"));
+    parser.addOptions({help, version, worksheets, zoom, selfTest, results, exportResults, worksheet, since,
+                       importQuestions, exportTitle, format, output});
 
     LaunchOptions options;
     if (!parser.parse(arguments)) {
@@ -102,6 +116,15 @@ LaunchOptions parseLaunchArguments(const QStringList &arguments) {
             ? QStringLiteral("--export-results needs the name of the file to write")
         : !parser.isSet(exportResults) && (parser.isSet(worksheet) || parser.isSet(since))
             ? QStringLiteral("--worksheet and --since go with --export-results")
+        : parser.isSet(importQuestions) && parser.value(importQuestions).isEmpty()
+            ? QStringLiteral("--import needs the name of the file to read")
+        : parser.isSet(exportTitle) && (parser.value(exportTitle).isEmpty() || parser.value(format).isEmpty() ||
+                                        parser.value(output).isEmpty())
+            ? QStringLiteral("--export needs a worksheet title, --format and --output")
+        : !parser.isSet(exportTitle) && (parser.isSet(format) || parser.isSet(output))
+            ? QStringLiteral("--format and --output go with --export")
+        : int(parser.isSet(exportResults)) + int(parser.isSet(importQuestions)) + int(parser.isSet(exportTitle)) > 1
+            ? QStringLiteral("--export-results, --import and --export go one at a time")
             : QString();
     if (!exportMistake.isEmpty()) {
         options.exit = true;
@@ -117,6 +140,10 @@ LaunchOptions parseLaunchArguments(const QStringList &arguments) {
     options.exportResults = parser.value(exportResults);
     options.exportWorksheet = parser.value(worksheet);
     options.exportSince = parser.value(since);
+    options.importQuestions = parser.value(importQuestions);
+    options.exportTitle = parser.value(exportTitle);
+    options.exportFormat = parser.value(format);
+    options.exportOutput = parser.value(output);
     return options;
 }
 

@@ -30,6 +30,14 @@ struct LaunchOptions {
     QString exportResults;
     QString exportWorksheet;
     QString exportSince;
+    // --import FILE: save each ten usable questions of a question file as a
+    // worksheet, and end, with no window.
+    QString importQuestions;
+    // --export TITLE --format gift|aiken|xml --output FILE: write a worksheet
+    // as a learning platform's question file, and end, with no window.
+    QString exportTitle;
+    QString exportFormat;
+    QString exportOutput;
 };
 
 // Reads the arguments, program name first.

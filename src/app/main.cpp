@@ -15,6 +15,8 @@
 #include "shell/titlefrm.h"
 #include "stage/fonts.h"
 #include "stage/stage.h"
+#include "worksheets/exchangecommand.h"
+#include "worksheets/store.h"
 
 #include <QApplication>
 #include <QDir>
@@ -59,12 +61,31 @@ int exportResults(const LaunchOptions &options, int argc, char *argv[]) {
     return answer.exitCode;
 }
 
+// --import and --export open no window either; the worksheet folder is found
+// as a start with a window finds it.
+int exchangeWorksheets(const LaunchOptions &options, int argc, char *argv[]) {
+    const QCoreApplication application(argc, argv);
+    const FolderChoice folders = chooseFolders(QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                                               QStringLiteral(HELLAS_DATA_FROM_PROGRAM), options.worksheets);
+    setProgramFolders(folders.folders);
+    const WorksheetStore store;
+    const ExchangeAnswer answer =
+        options.importQuestions.isEmpty()
+            ? exportWorksheetCommand(options.exportTitle, options.exportFormat, options.exportOutput, store)
+            : importWorksheetsCommand(options.importQuestions, store, Module1);
+    std::fputs(answer.output.toLocal8Bit().constData(), stdout);
+    std::fputs(answer.errors.toLocal8Bit().constData(), stderr);
+    return answer.exitCode;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     const LaunchOptions options = parseLaunchOptions(argc, argv);
     if (options.exit) return options.exitCode;
     if (!options.exportResults.isEmpty()) return exportResults(options, argc, argv);
+    if (!options.importQuestions.isEmpty() || !options.exportTitle.isEmpty())
+        return exchangeWorksheets(options, argc, argv);
     // Qt would end a start without a display with a crash and a misleading
     // word on reinstalling; the probe of the display scale is the first to try.
     if (const QString missing = missingDisplay(argc, argv); !missing.isEmpty()) {

@@ -54,6 +54,26 @@ TEST(LaunchOptionsParsing, TheResultsOptionsAreReadAndTheExportsNarrowingGoesOnl
                     .output.contains(u"mode=teacher in the user's own file cannot lift the system's."_qs));
 }
 
+TEST(LaunchOptionsParsing, ImportAndExportAreReadAndTheirMistakesEndTheStart) {
+    const QString lives = u"lives-of-hellas"_qs;
+    const LaunchOptions import = parseLaunchArguments({lives, u"--import"_qs, u"quiz.gift"_qs});
+    const LaunchOptions exported = parseLaunchArguments(
+        {lives, u"--export"_qs, u"Temples"_qs, u"--format"_qs, u"xml"_qs, u"--output"_qs, u"t.xml"_qs});
+    EXPECT_FALSE(import.exit || exported.exit);
+    EXPECT_EQ(QStringList({import.importQuestions, exported.exportTitle, exported.exportFormat,
+                           exported.exportOutput}),
+              QStringList({u"quiz.gift"_qs, u"Temples"_qs, u"xml"_qs, u"t.xml"_qs}));
+    for (const QStringList &mistake :
+         {QStringList{u"--import="_qs}, QStringList{u"--export"_qs, u"Temples"_qs, u"--format"_qs, u"gift"_qs},
+          QStringList{u"--output"_qs, u"t.xml"_qs},
+          QStringList{u"--import"_qs, u"quiz.gift"_qs, u"--export-results"_qs, u"marks.csv"_qs}}) {
+        const LaunchOptions options = parseLaunchArguments(QStringList{lives} + mistake);
+        EXPECT_TRUE(options.exit && options.exitCode == 2) << mistake.join(u' ').toStdString();
+    }
+    const QString help = parseLaunchArguments({lives, u"--help"_qs}).output;
+    EXPECT_TRUE(help.contains(u"--import <file>"_qs) && help.contains(u"--export <title>"_qs));
+}
+
 TEST(LaunchDisplay, AStartWithoutADisplayForItsPlatformIsToldHowToStartAndOthersGoAhead) {
     struct Case {
         QStringList arguments;

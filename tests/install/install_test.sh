@@ -58,6 +58,21 @@ row=$(tail -n +2 "$work/results.csv" | cut -d, -f2-6)
 if export_results "$work/no/such/folder.csv" 2>/dev/null; then fail "an export that wrote no file succeeded"; fi
 if export_results "$work/late.csv" --since 7.12.2026 2>/dev/null; then fail "--since took a date not YYYY-MM-DD"; fi
 
+# Questions come in from a learning platform's file ten to a worksheet and go
+# out again, with no display; nothing of a teacher's is replaced unasked.
+for n in $(seq 1 21); do printf '::Q%s:: Who founded city %s? {=Hero A ~Hero B ~Hero C ~Hero D}\n\n' "$n" "$n"; done \
+  >"$work/heroes.gift"
+exchange() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --worksheets "$work/sheets" "$@"; }
+summary=$(exchange --import "$work/heroes.gift") || fail "--import ended with $?"
+grep -q '^2 worksheets saved' <<<"$summary" || fail "--import said: $summary"
+grep -q '^heroes 2' "$work/sheets/track.txt" || fail "--import left the catalogue: $(cat "$work/sheets/track.txt")"
+if exchange --import "$work/heroes.gift" >/dev/null 2>&1; then fail "a second --import replaced the worksheets"; fi
+exchange --export 'heroes 2' --format aiken --output "$work/heroes.txt" >/dev/null || fail "--export ended with $?"
+[ "$(sed -n 1p "$work/heroes.txt")" = 'Who founded city 11?' ] || fail "--export wrote: $(cat "$work/heroes.txt")"
+if exchange --export 'Atlantis' --format gift --output "$work/none.gift" 2>/dev/null; then
+  fail "--export of a worksheet that does not exist succeeded"
+fi
+
 # Without a display the program says how to start it, and ends with 1 instead of Qt's crash.
 status=0
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" >"$work/out" 2>"$work/errors" || status=$?
