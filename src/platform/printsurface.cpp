@@ -18,6 +18,12 @@ void PrintSurface::print(const QString &text, bool lineBreak) {
     }
 }
 
+void PrintSurface::endPage() {
+    newPage();
+    x_ = 0;
+    y_ = 0;
+}
+
 bool printDocument(const PrinterFactory &open, Messages &messages,
                    const std::function<void(PrintSurface &)> &draw) {
     std::unique_ptr<PrintSurface> printer;

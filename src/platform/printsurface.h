@@ -61,6 +61,8 @@ class PrintSurface {
     // position moves on past the text. A line that would run past the foot of
     // the page goes to the top of a new page.
     void print(const QString &text, bool lineBreak = true);
+    // Ends the page: the next text goes at the top left of a new one.
+    void endPage();
 
     virtual double pageWidth() const = 0;
     virtual double pageHeight() const = 0;

@@ -23,6 +23,7 @@ void Welldone::Printpage() {
 }
 
 void multiple::Printpage() {
+    const bool withAnswerKey = worksheetprint::wantsAnswerKey(services().classroom.mode, *services().messages);
     worksheetprint::print(services().printer, *services().messages,
-                          worksheetprint::fromSet(Module1, Label5->text(), Label6->text()));
+                          worksheetprint::fromSet(Module1, Label5->text(), Label6->text()), withAnswerKey);
 }

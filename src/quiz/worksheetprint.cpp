@@ -18,7 +18,8 @@ void printCentred(PrintSurface &out, const QString &text) {
 } // namespace
 
 WorksheetText fromSet(const SharedState &set, const QString &heading, const QString &title) {
-    return {heading, title, set.Question, set.AnswerA, set.AnswerB, set.AnswerC, set.AnswerD};
+    return {heading,     title,       set.Question,     set.AnswerA, set.AnswerB,
+            set.AnswerC, set.AnswerD, set.CorrectAnswer};
 }
 
 QString headerLine() {
@@ -58,11 +59,43 @@ void draw(PrintSurface &out, const WorksheetText &text) {
     }
 }
 
-bool print(const PrinterFactory &open, Messages &messages, const WorksheetText &text) {
+void drawAnswerKey(PrintSurface &out, const WorksheetText &text) {
+    out.endPage();
+    out.setFontName(QStringLiteral("Times New Roman"));
+    out.setFontSize(32);
+    printCentred(out, text.title);
+    printCentred(out, QStringLiteral("Answers"));
+    out.print(kBlank);
+
+    out.setFontSize(12);
+    const std::array<const std::array<QString, 11> *, 4> answers = {&text.answerA, &text.answerB, &text.answerC,
+                                                                    &text.answerD};
+    for (int q = 1; q <= 10; ++q) {
+        QString line = QString::number(q) + u'.';
+        // A worksheet whose correct answer names none of the four has
+        // nothing to mark right: its line stays without a letter.
+        bool isNumber = false;
+        const int correct = text.correctAnswer[q].trimmed().toInt(&isNumber);
+        if (isNumber && correct >= 1 && correct <= 4)
+            line += u' ' + QString(QChar(u'A' + correct - 1)) + QStringLiteral("  ") + (*answers[correct - 1])[q];
+        out.setCurrentX(out.pageWidth() / 16);
+        out.print(line);
+    }
+}
+
+bool wantsAnswerKey(ClassroomMode mode, Messages &messages) {
+    return mode == ClassroomMode::Teacher && messages.confirm(kAskAnswerKey);
+}
+
+bool print(const PrinterFactory &open, Messages &messages, const WorksheetText &text, bool withAnswerKey) {
     // Nothing above the quiz screen reports a failure, so every failure of
     // the print is reported here.
     try {
-        if (!printDocument(open, messages, [&text](PrintSurface &out) { draw(out, text); })) return false;
+        const auto drawAll = [&text, withAnswerKey](PrintSurface &out) {
+            draw(out, text);
+            if (withAnswerKey) drawAnswerKey(out, text);
+        };
+        if (!printDocument(open, messages, drawAll)) return false;
     } catch (const std::exception &) {
         messages.info(kPrintProblem);
         return false;

@@ -2,6 +2,7 @@
 // The paper worksheet of a question set: a header line, the heading and title,
 // then the ten questions, each with its four answers in two columns.
 
+#include "classroom/mode.h"
 #include "platform/printsurface.h"
 
 #include <QString>
@@ -19,9 +20,12 @@ struct WorksheetText {
     std::array<QString, 11> answerB;
     std::array<QString, 11> answerC;
     std::array<QString, 11> answerD;
+    // The number of each question's correct answer as read, "1" to "4".
+    std::array<QString, 11> correctAnswer;
 };
 
 inline const QString kWorksheetPrinting = QStringLiteral("Your worksheet is now printing.");
+inline const QString kAskAnswerKey = QStringLiteral("Print an answer key after the worksheet?");
 
 namespace worksheetprint {
 
@@ -32,9 +36,17 @@ WorksheetText fromSet(const SharedState &set, const QString &heading, const QStr
 QString headerLine();
 
 void draw(PrintSurface &out, const WorksheetText &text);
+// A page of its own headed with the title and "Answers": "1. B  Athens" for
+// each question, the letter and text of its correct answer.
+void drawAnswerKey(PrintSurface &out, const WorksheetText &text);
 
-// Prints the worksheet and says so; a printer failure is reported with the
-// problem message instead and nothing is printed.
-bool print(const PrinterFactory &open, Messages &messages, const WorksheetText &text);
+// Whether the answer key follows the worksheet: a teacher is asked, a pupil
+// never offered it.
+bool wantsAnswerKey(ClassroomMode mode, Messages &messages);
+
+// Prints the worksheet, and the answer key after it when asked, and says so;
+// a printer failure is reported with the problem message instead and
+// nothing is printed.
+bool print(const PrinterFactory &open, Messages &messages, const WorksheetText &text, bool withAnswerKey = false);
 
 } // namespace worksheetprint

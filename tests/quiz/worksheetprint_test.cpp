@@ -1,6 +1,7 @@
 #include "quiz/worksheetprint.h"
 #include "support/recordingprinter.h"
 
+#include <QPointF>
 #include <gtest/gtest.h>
 
 namespace {
@@ -113,4 +114,43 @@ TEST(WorksheetPrint, EndsTheDocumentOrAbandonsItOnAnyFailureAndSaysWhatHappened)
         EXPECT_EQ(printers.jobs[0]->abandoned, !printed);
         EXPECT_EQ(printers.jobs[0]->log.last() == QStringLiteral("end"), printed);
     }
+}
+
+TEST(WorksheetAnswerKey, FollowsTheUnchangedWorksheetOnAPageOfItsOwnAndOnlyATeacherIsAsked) {
+    WorksheetText text = tenQuestions();
+    QStringList key = {text.title, QStringLiteral("Answers"), QStringLiteral(" ")};
+    for (int q = 1; q <= 9; ++q) {
+        const int a = (q - 1) % 4;
+        text.correctAnswer[q] = QString::number(a + 1);
+        const QString answer = QChar(u'a' + a) + QString::number(q);
+        key.append(QStringLiteral("%1. %2  %3").arg(q).arg(QChar(u'A' + a)).arg(answer));
+    }
+    text.correctAnswer[10] = QStringLiteral("7"); // names no answer: nothing to mark right
+    key.append(QStringLiteral("10."));
+    RecordingPrinters printers;
+    MessageLog messages;
+    ASSERT_TRUE(worksheetprint::print(printers.factory(), messages, text, true));
+    const PrintJob &job = *printers.jobs[0];
+    const QList<Step> steps = designedSteps(text);
+    ASSERT_EQ(job.texts.size(), steps.size() + key.size());
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "step " << i + 1);
+        EXPECT_EQ(job.texts[i].text, steps[i].text);
+        EXPECT_EQ(QPointF(job.texts[i].x, job.texts[i].y), QPointF(steps[i].x, steps[i].y));
+        EXPECT_EQ(job.texts[i].page, 1);
+    }
+    QStringList printedKey;
+    for (qsizetype i = steps.size(); i < job.texts.size(); ++i) {
+        EXPECT_EQ(job.texts[i].page, 2);
+        printedKey.append(job.texts[i].text);
+    }
+    EXPECT_EQ(printedKey, key);
+    EXPECT_EQ(job.texts[steps.size()].y, 0);
+    EXPECT_TRUE(job.ended);
+
+    MessageLog asked;
+    EXPECT_FALSE(worksheetprint::wantsAnswerKey(ClassroomMode::Pupil, asked));
+    EXPECT_TRUE(asked.shown.isEmpty());
+    EXPECT_FALSE(worksheetprint::wantsAnswerKey(ClassroomMode::Teacher, asked)); // Cancel
+    EXPECT_EQ(asked.shown, QStringList({kAskAnswerKey}));
 }
