@@ -2,10 +2,12 @@
 
 #include "stage/dragcontrols.h"
 #include "stage/labelbutton.h"
+#include "stage/picturebox.h"
 #include "stage/screen.h"
 #include "stage/stage.h"
 
 #include <QAccessibleWidget>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 
@@ -90,10 +92,27 @@ class PictureAccessible final : public QAccessibleWidget {
   public:
     explicit PictureAccessible(QWidget *picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
 
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return contentPictureName(static_cast<const PictureBox *>(widget())->source());
+        return QAccessibleWidget::text(t);
+    }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
-        if (widget()->accessibleName().isEmpty()) state.invisible = true;
+        if (text(QAccessible::Name).isEmpty()) state.invisible = true;
         return state;
+    }
+
+  private:
+    // What the content's own pictures show, by file; a screen names the
+    // others (the paintings) itself.
+    static QString contentPictureName(const QString &source) {
+        const QString file = QFileInfo(QString(source).replace(u'\\', u'/')).completeBaseName().toLower();
+        if (file == u"homersm") return QStringLiteral("Homer");
+        if (file == u"phidiassm") return QStringLiteral("The Parthenon");
+        if (file == u"logo2" || source.startsWith(u"logo", Qt::CaseInsensitive))
+            return QStringLiteral("Larkspur Publishing");
+        return {};
     }
 };
 
