@@ -80,6 +80,13 @@ void clearDeadLock(const QString &lockPath) {
     if (lock.remove()) qCWarning(lcWorksheets) << "removed the dead lock" << lockPath;
 }
 
+// A title a worksheet may be saved under, or why not.
+StoreResult usableTitle(const QString &title) {
+    if (title.isEmpty()) return StoreResult::failed(QStringLiteral("a worksheet needs a title"));
+    if (const QString problem = titleProblem(title); !problem.isEmpty()) return StoreResult::failed(problem);
+    return StoreResult::done();
+}
+
 } // namespace
 
 QString titleProblem(const QString &title) {
@@ -167,12 +174,12 @@ StoreResult WorksheetStore::writeWhole(const QString &path, const QByteArray &by
     return StoreResult::done();
 }
 
-StoreResult WorksheetStore::writeCatalogue(const QByteArray &bytes) const {
+StoreResult WorksheetStore::writeCatalogue(const QString &catalogue, const QByteArray &bytes) const {
     // Under the lock no other copy is writing the catalogue; temporary files
     // of writers that died are cleared here, beside it.
-    for (const QString &name : removeLeftoverTemporaries(QFileInfo(cataloguePath()).absolutePath()))
+    for (const QString &name : removeLeftoverTemporaries(QFileInfo(catalogue).absolutePath()))
         qCInfo(lcWorksheets) << "removed the leftover" << name;
-    return writeWhole(cataloguePath(), bytes);
+    return writeWhole(catalogue, bytes);
 }
 
 StoreResult WorksheetStore::lockCatalogue(QLockFile &lock) const {
@@ -188,21 +195,21 @@ StoreResult WorksheetStore::lockCatalogue(QLockFile &lock) const {
 }
 
 StoreResult WorksheetStore::writeWorksheet(const QString &title, const QByteArray &worksheet) const {
-    if (title.isEmpty()) return StoreResult::failed(QStringLiteral("a worksheet needs a title"));
-    if (const QString problem = titleProblem(title); !problem.isEmpty()) return StoreResult::failed(problem);
+    if (StoreResult usable = usableTitle(title); !usable) return usable;
     return writeWhole(worksheetPath(title), worksheet);
 }
 
 StoreResult WorksheetStore::saveWorksheet(const QString &title, const QByteArray &worksheet,
                                           SharedState &state) const {
+    if (StoreResult usable = usableTitle(title); !usable) return usable;
+    const QString stored = storedTitle(title);
     // What the file held before, so that a catalogue that cannot take the
     // title leaves the folder as it was rather than with an unlisted file.
-    const QString file = worksheetPath(title);
+    const QString file = path(stored + QStringLiteral(".txt"));
     std::optional<QByteArray> before;
     if (QFile old(file); old.open(QIODevice::ReadOnly)) before = old.readAll();
-    StoreResult written = writeWorksheet(title, worksheet);
-    if (!written) return written;
-    StoreResult tracked = trackWorksheet(title, state);
+    if (StoreResult written = writeWhole(file, worksheet); !written) return written;
+    StoreResult tracked = trackStored(stored, state);
     if (tracked) return tracked;
     const bool restored = before ? !writeFileWhole(file, *before).has_value() : QFile::remove(file);
     if (!restored) qCWarning(lcWorksheets) << file << "could not be put back as it was";
@@ -210,14 +217,19 @@ StoreResult WorksheetStore::saveWorksheet(const QString &title, const QByteArray
 }
 
 StoreResult WorksheetStore::trackWorksheet(const QString &title, SharedState &state) const {
-    QLockFile lock(cataloguePath() + QStringLiteral(".lock"));
+    return trackStored(storedTitle(title), state);
+}
+
+StoreResult WorksheetStore::trackStored(const QString &stored, SharedState &state) const {
+    const QString catalogueFile = cataloguePath();
+    QLockFile lock(catalogueFile + QStringLiteral(".lock"));
     if (StoreResult locked = lockCatalogue(lock); !locked) return locked;
     QString reason;
-    const auto before = readCatalogueBytes(cataloguePath(), &reason);
+    const auto before = readCatalogueBytes(catalogueFile, &reason);
     if (!before) return StoreResult::failed(reason);
     CatalogueLines catalogue(*before);
     readInto(*before, catalogue, state);
-    switch (catalogue.add(storedTitle(title))) {
+    switch (catalogue.add(stored)) {
     case CatalogueChange::AlreadyListed:
         return StoreResult::done();
     case CatalogueChange::Added:
@@ -229,19 +241,23 @@ StoreResult WorksheetStore::trackWorksheet(const QString &title, SharedState &st
     default:
         return StoreResult::failed(QStringLiteral("the title cannot stand on a catalogue line"));
     }
-    const QByteArray after = catalogue.bytes();
-    StoreResult written = writeCatalogue(after);
-    if (written) readInto(after, catalogue, state);
+    StoreResult written = writeCatalogue(catalogueFile, catalogue.bytes());
+    // The state holds the catalogue read before; the title joins it last.
+    if (written) {
+        const int count = static_cast<int>(catalogue.titles().size());
+        state.WorksheetCount = count;
+        state.WorksheetTitles[count] = stored;
+    }
     return written;
 }
 
 StoreResult WorksheetStore::deleteWorksheet(const QString &title, SharedState &state) const {
-    QLockFile lock(cataloguePath() + QStringLiteral(".lock"));
+    const QString catalogueFile = cataloguePath();
+    QLockFile lock(catalogueFile + QStringLiteral(".lock"));
     if (StoreResult locked = lockCatalogue(lock); !locked) return locked;
-    QFile file(cataloguePath());
     QString reason;
-    if (!file.exists()) return StoreResult::failed(cataloguePath() + QStringLiteral(": missing"));
-    const auto before = readCatalogueBytes(cataloguePath(), &reason);
+    if (!QFile::exists(catalogueFile)) return StoreResult::failed(catalogueFile + QStringLiteral(": missing"));
+    const auto before = readCatalogueBytes(catalogueFile, &reason);
     if (!before) return StoreResult::failed(reason);
     CatalogueLines catalogue(*before);
     readInto(*before, catalogue, state);
@@ -254,7 +270,7 @@ StoreResult WorksheetStore::deleteWorksheet(const QString &title, SharedState &s
         return StoreResult::failed(QStringLiteral("the catalogue was left as it is: ") + catalogue.problem());
     }
     const QByteArray after = catalogue.bytes();
-    StoreResult written = writeCatalogue(after);
+    StoreResult written = writeCatalogue(catalogueFile, after);
     if (written) readInto(after, catalogue, state);
     return written;
 }

@@ -80,7 +80,9 @@ class WorksheetStore {
   private:
     QString path(const QString &name) const;
     StoreResult writeWhole(const QString &path, const QByteArray &bytes) const;
-    StoreResult writeCatalogue(const QByteArray &bytes) const;
+    StoreResult writeCatalogue(const QString &catalogue, const QByteArray &bytes) const;
+    // The catalogue change of a save: the title as the catalogue lists it.
+    StoreResult trackStored(const QString &stored, SharedState &state) const;
     // Takes the catalogue's lock, first clearing one a dead copy left.
     StoreResult lockCatalogue(QLockFile &lock) const;
 
