@@ -11,6 +11,7 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <random>
 
 namespace {
@@ -43,13 +44,11 @@ class ContentFiles : public ::testing::Test {
         folder_ = std::make_unique<QTemporaryDir>();
         const ToolRun run = runTool(QStringLiteral(HELLAS_CONTENT_TOOL), folder_->path());
         ASSERT_EQ(run.exitCode, 0) << run.errors.constData();
-        output_ = run.output;
     }
     static void TearDownTestSuite() { folder_.reset(); }
     static QString path(const QString &relative) { return folder_->filePath(relative); }
 
     static inline std::unique_ptr<QTemporaryDir> folder_;
-    static inline QByteArray output_;
 };
 
 TEST_F(ContentFiles, EveryPictureIsWrittenAtTheSizeOfTheControlThatShowsIt) {
@@ -81,10 +80,8 @@ TEST_F(ContentFiles, TheLarkFliesInTwentyGifFramesThatAllDiffer) {
 
 TEST_F(ContentFiles, TheQuestionSetIsSeventyTwoCrLfLinesOfTenQuestionsWithAnswersOneToFour) {
     const QByteArray bytes = fileBytes(path(QStringLiteral("multiple/phidias.txt")));
-    ASSERT_TRUE(bytes.endsWith("\r\n"));
     EXPECT_EQ(bytes.count("\r\n"), 72);
     EXPECT_EQ(bytes.count('\n'), 72) << "every line ends in CR LF";
-    EXPECT_EQ(bytes.split('\n')[1], " \r");
     QFile file(path(QStringLiteral("multiple/phidias.txt")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     FieldReader reader = FieldReader::fromDevice(file);
@@ -119,25 +116,6 @@ TEST_F(ContentFiles, EveryPairOfJigsawSquaresOfEveryPaintingLooksApartAboveTheFl
                           kSquareDistanceFloor)
                     << name << ": squares " << a << " and " << b;
     }
-}
-
-// The tool names, for each of the ten paintings, its two most alike squares.
-TEST_F(ContentFiles, TheToolPrintsTheLeastDistantSquaresOfEachJigsawPaintingAboveTheFloor) {
-    QStringList paintings;
-    for (const QByteArray &line : output_.split('\n')) {
-        if (!line.startsWith("squares ")) continue;
-        const QString text = QString::fromUtf8(line);
-        paintings << text.section(u':', 0, 0).mid(8);
-        EXPECT_TRUE(text.contains(QStringLiteral(", floor %1").arg(kSquareDistanceFloor, 0, 'f', 1)))
-            << qPrintable(text);
-        EXPECT_FALSE(text.contains(QStringLiteral("too alike"))) << qPrintable(text);
-        const double distance = text.section(QStringLiteral("distance "), 1).section(u',', 0, 0).toDouble();
-        EXPECT_GT(distance, kSquareDistanceFloor) << qPrintable(text);
-    }
-    QStringList expected;
-    for (const ExpectedPicture &picture : kPictures)
-        if (picture.widthTwips == 7200) expected << QString::fromLatin1(picture.path);
-    EXPECT_EQ(paintings, expected);
 }
 
 // The measure is blind to grain and JPEG noise but sees light against dark.
@@ -176,49 +154,27 @@ TEST_F(ContentFiles, TheSunflowersVaseCarriesNoSignature) {
     EXPECT_GT(darkest, 130) << "dark strokes of writing on the vase";
 }
 
-// What a WAV file's header says and its samples, read without trusting any length field.
+// A sound file's rate and samples, when it is a 16-bit PCM mono WAV file
+// (the header the tool writes) whose every size agrees with its length.
 struct WavSound {
-    QString problem; // empty when the file is a valid 16-bit PCM mono WAV
     int rate = 0;
     QList<qint16> samples;
 };
 
-WavSound readWav(const QByteArray &bytes) {
-    WavSound sound;
-    const auto failed = [](const QString &problem) {
-        WavSound refused;
-        refused.problem = problem;
-        return refused;
-    };
+std::optional<WavSound> readWav(const QByteArray &bytes) {
     const auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(bytes.constData() + at); };
     const auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
-        return failed(QStringLiteral("no RIFF WAVE header"));
-    if (u32(4) != static_cast<quint32>(bytes.size() - 8))
-        return failed(QStringLiteral("RIFF size is not the file's"));
-    bool format = false;
-    for (qsizetype at = 12; at + 8 <= bytes.size();) {
-        const QByteArray id = bytes.mid(at, 4);
-        const quint32 size = u32(at + 4);
-        if (size > static_cast<quint32>(bytes.size() - at - 8))
-            return failed(id + QStringLiteral(" runs past the end"));
-        if (id == "fmt ") {
-            if (size < 16) return failed(QStringLiteral("short fmt chunk"));
-            if (u16(at + 8) != 1 || u16(at + 10) != 1 || u16(at + 22) != 16)
-                return failed(QStringLiteral("not 16-bit PCM mono"));
-            sound.rate = static_cast<int>(u32(at + 12));
-            if (u32(at + 16) != static_cast<quint32>(sound.rate) * 2 || u16(at + 20) != 2)
-                return failed(QStringLiteral("byte rate or block size wrong"));
-            format = true;
-        } else if (id == "data") {
-            if (!format) return failed(QStringLiteral("data before fmt"));
-            for (quint32 i = 0; i + 1 < size; i += 2)
-                sound.samples << static_cast<qint16>(u16(at + 8 + i));
-            return sound;
-        }
-        at += 8 + size + (size & 1);
-    }
-    return failed(QStringLiteral("no data chunk"));
+    if (bytes.size() < 44 || !bytes.startsWith("RIFF") || bytes.mid(8, 8) != "WAVEfmt " ||
+        bytes.mid(36, 4) != "data")
+        return std::nullopt;
+    const quint32 rate = u32(24);
+    if (u32(4) != quint32(bytes.size() - 8) || u32(16) != 16 || u16(20) != 1 || u16(22) != 1 ||
+        u32(28) != rate * 2 || u16(32) != 2 || u16(34) != 16 || u32(40) != quint32(bytes.size() - 44))
+        return std::nullopt;
+    WavSound sound{int(rate), {}};
+    for (qsizetype at = 44; at + 1 < bytes.size(); at += 2)
+        sound.samples << qint16(u16(at));
+    return sound;
 }
 
 // Each sound decodes, lasts under a second, peaks at -6 dBFS or less, is heard
@@ -226,8 +182,9 @@ WavSound readWav(const QByteArray &bytes) {
 TEST_F(ContentFiles, TheFiveSoundsAreShortQuietWavFilesThatFadeInAndOut) {
     for (const char *name : {"click", "chime", "fanfare", "tone", "page"}) {
         const QString file = QStringLiteral("sounds/%1.wav").arg(QLatin1String(name));
-        const WavSound sound = readWav(fileBytes(path(file)));
-        ASSERT_TRUE(sound.problem.isEmpty()) << name << ": " << qPrintable(sound.problem);
+        const std::optional<WavSound> wav = readWav(fileBytes(path(file)));
+        ASSERT_TRUE(wav) << name << " is not a whole 16-bit PCM mono WAV file";
+        const WavSound &sound = *wav;
         EXPECT_TRUE(sound.rate == 44100 || sound.rate == 22050) << name << ": " << sound.rate;
         ASSERT_FALSE(sound.samples.isEmpty()) << name;
         EXPECT_LT(sound.samples.size(), sound.rate) << name << " lasts a second or more";
@@ -239,34 +196,6 @@ TEST_F(ContentFiles, TheFiveSoundsAreShortQuietWavFilesThatFadeInAndOut) {
         EXPECT_LE(std::abs(sound.samples.front()), 100) << name << " starts with a click";
         EXPECT_LE(std::abs(sound.samples.back()), 100) << name << " ends with a click";
     }
-}
-
-TEST(WavReader, RefusesTruncatedAndNonPcmFiles) {
-    QByteArray good("RIFF....WAVEfmt ");
-    // Each field little-endian, as wide as its type.
-    const auto put = [&good](auto... fields) {
-        const auto one = [&good](auto field) {
-            char bytes[sizeof field];
-            qToLittleEndian(field, bytes);
-            good.append(bytes, sizeof field);
-        };
-        (one(fields), ...);
-    };
-    put(quint32(16), quint16(1), quint16(1), quint32(22050), quint32(44100), quint16(2), quint16(16));
-    good.append("data");
-    put(quint32(4), quint16(5), quint16(-7));
-    qToLittleEndian(static_cast<quint32>(good.size() - 8), good.data() + 4);
-    const WavSound read = readWav(good);
-    ASSERT_TRUE(read.problem.isEmpty()) << qPrintable(read.problem);
-    EXPECT_EQ(read.rate, 22050);
-    EXPECT_EQ(read.samples, QList<qint16>({5, -7}));
-
-    QByteArray stereo = good;
-    stereo[22] = 2;
-    QByteArray longData = good;
-    qToLittleEndian(static_cast<quint32>(400), longData.data() + 40);
-    for (const QByteArray &bad : {good.left(good.size() - 2), stereo, longData, QByteArray("RIFX")})
-        EXPECT_FALSE(readWav(bad).problem.isEmpty());
 }
 
 // A fresh folder gets an empty catalogue; running again keeps the teacher's

@@ -10,7 +10,6 @@
 struct ToolRun {
     int exitCode = -1;
     QByteArray errors;
-    QByteArray output;
 };
 
 inline ToolRun runTool(const QString &tool, const QString &folder) {
@@ -18,7 +17,7 @@ inline ToolRun runTool(const QString &tool, const QString &folder) {
     process.start(tool, {folder});
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardError(), process.readAllStandardOutput()};
+            process.readAllStandardError()};
 }
 
 inline QByteArray fileBytes(const QString &path) {

@@ -109,16 +109,6 @@ TEST_F(PageFiles, EveryPageFitsWhereItIsShownAndNoLineRunsPastThePageOrIntoAPict
         }
 }
 
-TEST_F(PageFiles, TheKeyFactsNameTheStatuesAndTheirMaterials) {
-    QString text;
-    for (const QString &name : {QStringLiteral("key phidiasa"), QStringLiteral("key phidiasb")})
-        for (const wmf::TextRun &run : textRuns(page(QStringLiteral("wmf"), name).list))
-            text += run.text + u' ';
-    for (const char *fact : {"Athens", "Olympia", "Seven Wonders", "Athena Parthenos", "Athena Promachos",
-                             "gold", "ivory", "Pericles", "Parthenon", "I belong to Pheidias"})
-        EXPECT_TRUE(text.contains(QLatin1String(fact))) << fact;
-}
-
 TEST(PageText, JoinsTheLinesOfAParagraphAndKeepsLinesOfTheirOwn) {
     const PageText page =
         parsed(QStringLiteral("= Title\n# a note\nOne\ntwo.\n\n* An item\n  going on.\n| Alone\n| "

@@ -94,11 +94,6 @@ TEST(TextLines, EveryTextReadsBackExactlyAndOlderReadersSeeItNearly) {
     }
 }
 
-TEST(CommaEscape, CommasAreStoredAsAmpersandsAndComeBackAsCommas) {
-    EXPECT_EQ(escapeCommas(u"Rome, Athens"_qs), u"Rome& Athens"_qs);
-    EXPECT_EQ(unescapeCommas(u"Bread & olives"_qs), u"Bread , olives"_qs);
-}
-
 TEST(TextDecoding, TheByteLimitCutsOnlyAnIncompleteCharacter) {
     for (const auto &[bytes, first] : {std::pair{QByteArray("ab\xCE\xB1"), u"ab\u03B1"_qs},
                                        std::pair{QByteArray("abc\xCE\xB1"), u"abc"_qs}}) {

@@ -78,14 +78,9 @@ TEST(QuestionSetFile, TheFieldRulesStoreEachField) {
         {"correct answer stored as read",
          {{7, u"seven&"_qs}, {14, u"9"_qs}},
          {{7, u"seven&"_qs}, {14, u"9"_qs}}},
-        {"blanks in front and empty lines",
-         {{2, u"   Who carved Athena?"_qs}, {4, QString()}, {5, u"    "_qs}},
-         {{2, u"Who carved Athena?"_qs}, {4, QString()}, {5, QString()}}},
-        {"quoted field", {{2, u"\"Gold, ivory\" and more"_qs}}, {{2, u"Gold, ivory"_qs}}},
-        {"tabs in front are kept", {{3, u"\tindented"_qs}}, {{3, u"\tindented"_qs}}},
-        {"a no-break space in front keeps the rest as it is",
-         {{4, u"\u00A0\"Know\" thyself "_qs}, {5, u"\u00A0\u00A0x "_qs}},
-         {{4, u"\"Know\" thyself "_qs}, {5, u"\u00A0x "_qs}}},
+        // How each field's text is read is the field reader's, tested with it.
+        {"a field as the reader gives it", {{2, u"   \"Gold, ivory\" and more"_qs}, {4, QString()}},
+         {{2, u"Gold, ivory"_qs}, {4, QString()}}},
         {"separators hold any text", {{1, u"anything at all"_qs}, {8, u"-- next --"_qs}}, {}},
     };
     for (const Case &c : cases) {
@@ -205,16 +200,6 @@ TEST(QuestionSetRoundTrip, TextComesBackExactlyExceptThatAmpersandsBecomeCommas)
     SharedState copy;
     ASSERT_TRUE(load(decodeText(questionSetBytes(state)), copy));
     expectFields(copy, fieldsOf(state));
-}
-
-TEST(QuestionSetRoundTrip, AWindows1252FileIsReadWithItsAccents) {
-    QStringList lines = wellFormedLines();
-    lines[0] = u"Caf\u00e9 \u20ac"_qs;
-    QByteArray bytes = fileText(lines).toLatin1();
-    bytes.replace("\xe9 ?", "\xe9 \x80");
-    SharedState state;
-    ASSERT_TRUE(load(decodeText(bytes), state));
-    EXPECT_EQ(state.SetTitle, u"Caf\u00e9 \u20ac"_qs);
 }
 
 TEST(QuestionSetFileOnDisc, AMissingFileFailsWithItsReasonAndAPresentOneIsReadAndClosed) {

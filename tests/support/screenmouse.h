@@ -38,3 +38,6 @@ inline void moveOver(QWidget *widget, QPoint at) {
                      Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
 }
+inline void moveOver(QWidget *widget) {
+    moveOver(widget, widget->rect().center());
+}

@@ -1,7 +1,5 @@
 #include "core/textfields.h"
-#include "quiz/questionset.h"
 #include "worksheets/catalogue.h"
-#include "worksheets/draft.h"
 #include "worksheets/store.h"
 
 #include <QDir>
@@ -42,19 +40,6 @@ class WorksheetStoreTest : public ::testing::Test {
     std::unique_ptr<SharedState> state_ = std::make_unique<SharedState>();
 };
 
-WorksheetDraft sampleDraft(const QString &title) {
-    WorksheetDraft draft;
-    draft.title = title;
-    for (int q = 0; q < kQuestionsPerSet; ++q) {
-        draft.questions[q] = QStringLiteral("Question %1, about Athens").arg(q + 1);
-        for (int a = 0; a < kAnswersPerQuestion; ++a)
-            draft.answers[4 * q + a] = QStringLiteral("Answer %1%2").arg(q + 1).arg(QChar(u'A' + a));
-        draft.ticks[4 * q + q % 4] = true;
-    }
-    draft.answers[5] = QStringLiteral("Bread & olives");
-    return draft;
-}
-
 QByteArray thousandTitles() {
     QByteArray bytes = " 1000 \r\n";
     for (int i = 1; i <= 1000; ++i)
@@ -70,28 +55,6 @@ QStringList listed(const SharedState &state) {
 }
 
 } // namespace
-
-TEST_F(WorksheetStoreTest, ASavedWorksheetIsSeventyTwoCrLfLinesThatReadBackAsWritten) {
-    write(QStringLiteral("track.txt"), " 0 \r\n");
-    WorksheetStore store(folder());
-    const WorksheetDraft draft = sampleDraft(QStringLiteral("Rome, Athens"));
-    ASSERT_TRUE(store.saveWorksheet(draft.title, worksheetBytes(draft), *state_));
-
-    const QByteArray bytes = read(QStringLiteral("Rome& Athens.txt"));
-    EXPECT_EQ(bytes, worksheetBytes(draft));
-    EXPECT_EQ(bytes.count("\r\n"), 72);
-    EXPECT_TRUE(bytes.startsWith("Rome& Athens\r\n \r\nQuestion 1& about Athens\r\nAnswer 1A\r\n"));
-    EXPECT_FALSE(bytes.contains(','));
-
-    FieldReader fields(decodeText(bytes));
-    SharedState loaded;
-    ASSERT_TRUE(LoadQuestionSet(fields, loaded));
-    EXPECT_EQ(loaded.SetTitle, u"Rome, Athens"_qs);
-    EXPECT_EQ(loaded.Question[10], u"Question 10, about Athens"_qs);
-    EXPECT_EQ(loaded.AnswerB[2], u"Bread , olives"_qs);
-    for (int q : {1, 4, 5}) // the ticked answer is written as its digit
-        EXPECT_EQ(loaded.CorrectAnswer[q], QString::number((q - 1) % 4 + 1)) << q;
-}
 
 TEST_F(WorksheetStoreTest, SavingWritesTheFileAndEntersANewTitleOnceIntoTheCatalogue) {
     struct Case { const char *catalogueName; QByteArray before; const char *title; bool saved; QByteArray after;
