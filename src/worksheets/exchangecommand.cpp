@@ -67,7 +67,9 @@ ExchangeAnswer importWorksheetsCommand(const QString &path, const WorksheetStore
         if (imported.nextSkip == 0) break;
         skip = imported.nextSkip;
     }
-    answer.output += QStringLiteral("%1 worksheets saved from %2\n").arg(saved).arg(path);
+    answer.output += (saved == 1 ? QStringLiteral("1 worksheet saved from %2\n")
+                                 : QStringLiteral("%1 worksheets saved from %2\n").arg(saved))
+                         .arg(path);
     if (saved == 0) answer.exitCode = 1;
     return answer;
 }
