@@ -106,13 +106,13 @@ void DragControls::showHeld() {
 }
 
 bool DragControls::tapTargetEvent(QWidget *target, QEvent *event) {
-    const auto *mouse = static_cast<QMouseEvent *>(event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        carry_->pressElsewhere(mouse->globalPosition());
+        carry_->pressElsewhere(static_cast<QMouseEvent *>(event)->globalPosition());
         break;
     case QEvent::MouseButtonRelease: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
         const Screen *screen = Screen::of(target);
         const QPointF at = screen ? target->mapTo(screen, mouse->position()) : mouse->position();
         carry_->releaseElsewhere(at * kTwipsPerPixel, mouse->globalPosition());

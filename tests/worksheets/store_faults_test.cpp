@@ -63,6 +63,11 @@ TracedRun underStrace(const QStringList &straceOptions, const QStringList &drive
 } // namespace
 
 TEST(WorksheetStoreFaults, EveryFailingCallLeavesEveryFileAsItWasAndIsReportedAsAFailure) {
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizers' runtime makes write() calls of its own (to probe memory)
+    // that a failing write would mislead; the ordinary build runs this test.
+    GTEST_SKIP() << "not under the address sanitizer";
+#endif
     if (QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty()) GTEST_SKIP() << "strace is missing";
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("multiple"));
