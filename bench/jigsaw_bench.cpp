@@ -129,10 +129,6 @@ void BM_Drop(benchmark::State &state) {
 }
 BENCHMARK(BM_Drop)->Unit(benchmark::kMicrosecond);
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
 double milliseconds(std::chrono::steady_clock::time_point since) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since).count();

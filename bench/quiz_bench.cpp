@@ -43,14 +43,7 @@ QByteArray sampleSet() {
     return questionSetBytes(QStringLiteral("Phidias, sculptor of Athens"), entries);
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
-double millisecondsSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
 
 void loadOnce() {
     SharedState state;

@@ -167,10 +167,6 @@ ChildRun spawnChild(std::vector<const char *> arguments, const std::string &mark
     return run;
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
 void BM_MenuToTopicAndBack(benchmark::State &state) {
     intro0 &menu = form<intro0>();
