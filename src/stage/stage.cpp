@@ -21,6 +21,7 @@ Stage *g_stage = nullptr;
 // a faint box, too weak to find against these screens.
 class FocusStyle final : public QProxyStyle {
   public:
+    using QProxyStyle::QProxyStyle;
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override {
         const bool framed = widget && Screen::of(widget) && (option->state & State_HasFocus);
@@ -49,7 +50,10 @@ Stage::Stage() {
     palette.setColor(QPalette::Window, QColor(48, 133, 214));
     setPalette(palette);
     installAccessibility();
-    if (!dynamic_cast<FocusStyle *>(QApplication::style())) QApplication::setStyle(new FocusStyle);
+    // Over the style the desktop already gave: a second one made from
+    // scratch would cost the start the style's making twice.
+    if (QStyle *current = QApplication::style(); !dynamic_cast<FocusStyle *>(current))
+        QApplication::setStyle(new FocusStyle(current));
     qApp->installEventFilter(this);
     // Each screen remembers its last focused control, so the focus comes
     // back to it when the screen is on view again.
