@@ -4,9 +4,9 @@
 
 #include <QString>
 
-// The names the program gives its own files, as the specification writes
-// them: the worksheet folder, its catalogue, and the topic's question set,
-// which lies in that folder but is content.
+// The names the program gives its own files, as it has always written them:
+// the worksheet folder, its catalogue, and the topic's question set, which
+// lies in that folder but is content.
 namespace programfile {
 inline const QString WorksheetFolder = QStringLiteral("multiple");
 inline const QString Catalogue = QStringLiteral("track.txt");
