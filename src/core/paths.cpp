@@ -1,5 +1,6 @@
 #include "core/paths.h"
 
+#include "core/language.h"
 #include "core/settings.h"
 
 #include <QDir>
@@ -112,12 +113,23 @@ QString ProgramFolders::filePath(const QString &programPath) const {
         const QString first = path.section(u'/', 0, 0, QString::SectionSkipEmpty);
         const QString rest = path.section(u'/', 1, -1, QString::SectionSkipEmpty);
         const bool inMultiple = first.compare(kWorksheetFolder, Qt::CaseInsensitive) == 0;
-        if (inMultiple && rest.compare(kQuestionSet, Qt::CaseInsensitive) != 0)
+        if (inMultiple && rest.compare(kQuestionSet, Qt::CaseInsensitive) != 0) {
             path = joined(worksheets_, rest);
-        else
+        } else {
+            const QString language = programLanguage();
+            if (language != SourceLanguage) {
+                const QString translated =
+                    existingIgnoringCase(joined(languageContentFolder(content_, language), path));
+                if (QFileInfo(translated).isFile()) return QDir::toNativeSeparators(translated);
+            }
             path = joined(content_, path);
+        }
     }
     return QDir::toNativeSeparators(existingIgnoringCase(path));
+}
+
+QString languageContentFolder(const QString &contentFolder, const QString &language) {
+    return joined(contentFolder, language);
 }
 
 FolderChoice chooseFolders(const QString &workingFolder, const QString &programFolder,

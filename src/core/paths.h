@@ -29,12 +29,22 @@ class ProgramFolders {
     QString worksheetFolder() const { return worksheets_; }
 
     // A program path uses "\" or "/" as separator; both name the same folder.
+    // In a run in another language than English, a content file that the
+    // language's content set holds (see languageContentFolder) is that
+    // file; every other content path is the English file. The worksheet
+    // folder's paths are never translated.
     QString filePath(const QString &programPath) const;
 
   private:
     QString content_;
     QString worksheets_;
 };
+
+// The folder of a language's own content, beside the English content it
+// stands in for: "<content>/el" holds "wmf/guide1.wmf" and
+// "multiple/phidias.txt" laid out as the English ones are. The content tools
+// write a language's set there and filePath looks for it there.
+QString languageContentFolder(const QString &contentFolder, const QString &language);
 
 // The folders of a start and why the worksheet folder cannot be used, if it cannot.
 struct FolderChoice {

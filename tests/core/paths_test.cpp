@@ -1,5 +1,7 @@
 #include "support/fakemachine.h"
 
+#include "core/language.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -48,6 +50,41 @@ TEST(ContentPaths, AnExistingFileIsFoundWhateverTheLetterCaseOfItsFolder) {
     setProgramFolders(folders);
     EXPECT_EQ(contentPath(u"images\\homersm.jpg"_qs),
               QDir::toNativeSeparators(dir.path() + u"/Images/homersm.jpg"_qs));
+}
+
+// A run in Greek reads a content file from the Greek set where the set has
+// it and the English file where not; the worksheet folder is never
+// translated, and an English run never reads the Greek set.
+TEST(ContentPaths, AGreekRunReadsTheGreekContentFileWhereThereIsOneAndTheEnglishOneElsewhere) {
+    QTemporaryDir dir;
+    for (const char *file : {"wmf/guide1.wmf", "wmf2/guide1.wmf", "multiple/phidias.txt", "multiple/track.txt",
+                             "multiple/Athens.txt", "Images/homersm.jpg", "el/wmf/guide1.wmf",
+                             "el/multiple/phidias.txt", "el/multiple/track.txt", "el/multiple/Athens.txt"})
+        writeFile(dir.filePath(QString::fromLatin1(file)));
+    struct Case {
+        const char *language, *programPath, *expected;
+    };
+    const Case cases[] = {
+        {"el", "wmf\\guide1.wmf", "el/wmf/guide1.wmf"},
+        {"el", "WMF/Guide1.wmf", "el/wmf/guide1.wmf"},
+        {"el", "multiple\\phidias.txt", "el/multiple/phidias.txt"},
+        {"el", "wmf2\\guide1.wmf", "wmf2/guide1.wmf"},
+        {"el", "Images\\homersm.jpg", "Images/homersm.jpg"},
+        {"el", "wmf\\guide9.wmf", "wmf/guide9.wmf"},
+        {"el", "multiple\\track.txt", "multiple/track.txt"},
+        {"el", "multiple\\Athens.txt", "multiple/Athens.txt"},
+        {"el", "multiple\\Sparta.txt", "multiple/Sparta.txt"},
+        {"en", "wmf\\guide1.wmf", "wmf/guide1.wmf"},
+        {"en", "multiple\\phidias.txt", "multiple/phidias.txt"},
+        {"fr", "wmf\\guide1.wmf", "wmf/guide1.wmf"},
+    };
+    const ProgramFolders folders = ProgramFolders::inOneFolder(dir.path());
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.language) + " " + c.programPath);
+        setProgramLanguage(QString::fromLatin1(c.language));
+        EXPECT_EQ(folders.filePath(QString::fromLatin1(c.programPath)),
+                  QDir::toNativeSeparators(dir.filePath(QString::fromLatin1(c.expected))));
+    }
 }
 
 TEST(ProgramFolderChoice, TheWorkingFolderTheInstalledContentAndTheWorksheetFolderAreChosenInOrder) {
