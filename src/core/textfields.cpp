@@ -1,6 +1,6 @@
 #include "core/textfields.h"
 
-#include "core/cp1252.h"
+#include "core/codepages.h"
 
 #include <QIODevice>
 #include <QStringDecoder>
