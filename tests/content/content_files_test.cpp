@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -102,6 +103,30 @@ TEST_F(ContentFiles, TheQuestionSetIsSeventyTwoCrLfLinesOfTenQuestionsWithAnswer
     // A pupil who always picks the same letter must not pass.
     EXPECT_EQ(used.size(), 4);
     EXPECT_TRUE(sawComma) << "commas survive the \"&\" escape of the file";
+}
+
+// The Greek set is read by the same loader and marks the same letters right;
+// it is content alone, with no catalogue of its own.
+TEST_F(ContentFiles, TheGreekQuestionSetLoadsWithTheSameRightLettersAsTheEnglish) {
+    SharedState english, greek;
+    const std::pair<const char *, SharedState *> sets[] = {{"multiple/phidias.txt", &english},
+                                                           {"el/multiple/phidias.txt", &greek}};
+    for (const auto &[relative, state] : sets) {
+        QFile file(path(QString::fromLatin1(relative)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << relative;
+        FieldReader reader = FieldReader::fromDevice(file);
+        ASSERT_TRUE(LoadQuestionSet(reader, *state)) << relative;
+    }
+    EXPECT_EQ(fileBytes(path(QStringLiteral("el/multiple/phidias.txt"))).count("\r\n"), 72);
+    EXPECT_EQ(greek.SetTitle, QStringLiteral("Φειδίας"));
+    for (int q = 1; q <= 10; ++q) {
+        SCOPED_TRACE(q);
+        EXPECT_EQ(greek.CorrectAnswer[q], english.CorrectAnswer[q]);
+        for (const QString &text : {greek.Question[q], greek.AnswerA[q], greek.AnswerB[q], greek.AnswerC[q],
+                                    greek.AnswerD[q]})
+            EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\\p{Greek}")))) << qPrintable(text);
+    }
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("el/multiple/track.txt"))));
 }
 
 TEST_F(ContentFiles, EveryPairOfJigsawSquaresOfEveryPaintingLooksApartAboveTheFloor) {

@@ -53,12 +53,7 @@ QStringList writeDefaultContent(const QString &folder, const QString &questionSo
         store(QStringLiteral("logo/lark%1.gif").arg(frame, 4, 10, QLatin1Char('0')),
               encodeGif(larkFrame(frame)));
 
-    const auto parsed = parseQuestionSource(questionSource);
-    if (const auto *problem = std::get_if<QString>(&parsed))
-        problems << QStringLiteral("question source, ") + *problem;
-    else if (const auto written = writeWhole(root.filePath(QStringLiteral("multiple/phidias.txt")),
-                                             questionSetFile(std::get<SourceQuestionSet>(parsed))))
-        problems << *written;
+    problems << writeTopicQuestionSet(folder, questionSource);
 
     // The catalogue belongs to the teacher once it exists: it is made only
     // where there is none, and never opened for writing otherwise.
@@ -68,4 +63,16 @@ QStringList writeDefaultContent(const QString &folder, const QString &questionSo
             problems << catalogue.fileName() + QStringLiteral(": ") + catalogue.errorString();
     }
     return problems;
+}
+
+QStringList writeTopicQuestionSet(const QString &folder, const QString &questionSource) {
+    const QDir root(folder);
+    if (!root.mkpath(QStringLiteral("multiple")))
+        return {root.filePath(QStringLiteral("multiple")) + QStringLiteral(": cannot make the folder")};
+    const auto parsed = parseQuestionSource(questionSource);
+    if (const auto *problem = std::get_if<QString>(&parsed)) return {QStringLiteral("question source, ") + *problem};
+    if (const auto written = writeWhole(root.filePath(QStringLiteral("multiple/phidias.txt")),
+                                        questionSetFile(std::get<SourceQuestionSet>(parsed))))
+        return {*written};
+    return {};
 }

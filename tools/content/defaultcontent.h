@@ -16,3 +16,7 @@ std::optional<QString> writeWhole(const QString &path, const QByteArray &bytes);
 // multiple/phidias.txt is (re)written. Returns the problems met, empty on
 // success.
 QStringList writeDefaultContent(const QString &folder, const QString &questionSource);
+
+// The topic's question set alone, as folder/multiple/phidias.txt: a language's
+// own set beside the English content, which has no catalogue of its own.
+QStringList writeTopicQuestionSet(const QString &folder, const QString &questionSource);

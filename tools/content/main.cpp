@@ -1,11 +1,13 @@
 // hellas_content OUTDIR: writes the default pictures, logo, animation,
-// sounds and question set into OUTDIR, and prints for each jigsaw painting
+// sounds and question set into OUTDIR, each language's own question set into
+// that language's content folder (OUTDIR/el/multiple/phidias.txt), and prints for each jigsaw painting
 // the two squares that look most alike.
 
 #include "defaultcontent.h"
 #include "pictures.h"
 #include "sounds.h"
 #include "squares.h"
+#include "core/paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,6 +45,15 @@ int main(int argc, char *argv[]) {
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QStringList problems = writeDefaultContent(folder, QString::fromUtf8(source.readAll()));
     problems << writeSounds(folder);
+    // A language's sources sit beside the English ones, in a folder named by its code.
+    const QDir sources(QStringLiteral(":/content"));
+    for (const QString &language : sources.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile translated(sources.filePath(language + QStringLiteral("/phidias.txt")));
+        if (!translated.open(QIODevice::ReadOnly)) continue;
+        for (const QString &problem :
+             writeTopicQuestionSet(languageContentFolder(folder, language), QString::fromUtf8(translated.readAll())))
+            problems << language + QStringLiteral(": ") + problem;
+    }
     for (const QString &problem : problems)
         std::fprintf(stderr, "hellas_content: %s\n", qPrintable(problem));
     if (problems.isEmpty()) printLeastDistantSquares(QDir(folder));
