@@ -1,6 +1,6 @@
 #include "wmf/reader.h"
 
-#include "core/cp1252.h"
+#include "core/codepages.h"
 #include "wmf/log.h"
 #include "wmf/records.h"
 
@@ -340,7 +340,10 @@ class Reader {
         const qint64 room = std::min<qint64>(p.bytes - 18, 32);
         const auto *face = reinterpret_cast<const char *>(p.data + 18);
         const auto *nul = static_cast<const char *>(std::memchr(face, 0, std::size_t(room)));
-        f.face = fromCp1252(face, nul ? nul - face : room);
+        // The name is in the code page of the font's own character set; a
+        // symbol font's name is plain text.
+        const int codePage = codePageOfCharset(f.charset);
+        f.face = fromCodePage(codePage == kSymbolCodePage ? 1252 : codePage, face, nul ? nul - face : room);
     }
 
     void createOther() {
@@ -434,15 +437,29 @@ class Reader {
         add({std::move(s), {}});
     }
 
+    // The bytes in the code page of the selected font's character set: a
+    // Greek font's bytes are Windows-1253, a symbol font's are its glyph codes.
     QString decode(const uchar *bytes, int length) const {
-        const auto *chars = reinterpret_cast<const char *>(bytes);
-        if (dc_.font.charset == 2) { // symbol fonts keep their own glyph codes
-            QString text(length, Qt::Uninitialized);
-            for (int i = 0; i < length; ++i)
-                text[i] = QChar(0xF000 | bytes[i]);
-            return text;
+        return fromCodePage(codePageOfCharset(dc_.font.charset), reinterpret_cast<const char *>(bytes), length);
+    }
+
+    // The advance of each character from the advance of each byte: a
+    // character of two bytes in a double-byte code page advances by both. When
+    // the bytes do not split into as many characters as the text has, the
+    // advances are dropped and the font decides.
+    std::vector<double> characterAdvances(const std::vector<double> &byteAdvances, const uchar *bytes, int length,
+                                          qsizetype characters) const {
+        if (qsizetype(byteAdvances.size()) == characters) return byteAdvances;
+        const int codePage = codePageOfCharset(dc_.font.charset);
+        std::vector<double> advances;
+        advances.reserve(std::size_t(characters));
+        for (int i = 0; i < length; ++i) {
+            double advance = byteAdvances[std::size_t(i)];
+            if (isLeadByte(codePage, bytes[i]) && i + 1 < length) advance += byteAdvances[std::size_t(++i)];
+            advances.push_back(advance);
         }
-        return fromCp1252(chars, length);
+        if (qsizetype(advances.size()) != characters) advances.clear();
+        return advances;
     }
 
     void text(int x, int y, const uchar *bytes, int length, const Params &p, qint64 dxWord, quint16 options,
@@ -474,6 +491,7 @@ class Reader {
                 run.dx.push_back(p.s(dxWord + i) * std::abs(dc_.scaleX));
                 advance += p.s(dxWord + i);
             }
+            run.dx = characterAdvances(run.dx, bytes, length, run.text.size());
             if (dc_.align & rec::TaUpdateCp)
                 dc_.currentX = int(std::clamp<qint64>(x + advance, -32768, 32767));
         }

@@ -1,8 +1,8 @@
 #include "wmf/writer.h"
 
-#include "core/cp1252.h"
-#include "wmf/records.h"
+#include "core/codepages.h"
 #include "core/wholefile.h"
+#include "wmf/records.h"
 
 #include <algorithm>
 #include <cmath>
@@ -87,7 +87,10 @@ void Writer::selectReplacing(int &current, int created) {
     current = created;
 }
 
-void Writer::setFont(const WriterFont &font) {
+namespace {
+// CREATEFONTINDIRECT's parameters: a LOGFONT with the face name in the code
+// page of its character set.
+QByteArray logFont(const WriterFont &font, int charset) {
     QByteArray p;
     putWord(p, static_cast<quint16>(clampCoordinate(-static_cast<int>(std::lround(font.points * 20.0)))));
     putWord(p, 0); // width: the face's own
@@ -97,15 +100,48 @@ void Writer::setFont(const WriterFont &font) {
     p.append(static_cast<char>(font.italic ? 1 : 0));
     p.append(static_cast<char>(font.underline ? 1 : 0));
     p.append('\0'); // strike-out
-    p.append('\0'); // ANSI_CHARSET
+    p.append(static_cast<char>(charset));
     p.append('\0'); // output precision
     p.append('\0'); // clip precision
     p.append('\0'); // quality
     p.append('\0'); // pitch and family
-    QByteArray face = toCp1252(font.face).left(31);
+    QByteArray face = toCodePage(codePageOfCharset(charset), font.face).left(31);
     face.resize(32, '\0');
     p.append(face);
-    selectReplacing(font_, createObject(rec::CreateFontIndirect, p));
+    return p;
+}
+} // namespace
+
+void Writer::setFont(const WriterFont &font) {
+    writeFont(font, 0);
+}
+
+void Writer::writeFont(const WriterFont &font, int charset) {
+    font_ = font;
+    fontCharset_ = charset;
+    fontUsed_ = false;
+    // The parameters start after the record's size and function.
+    fontParameters_ = records_.size() + 6;
+    selectReplacing(fontSlot_, createObject(rec::CreateFontIndirect, logFont(font, charset)));
+}
+
+bool Writer::canWrite(const QString &text) {
+    return charsetForText(text) >= 0;
+}
+
+QByteArray Writer::encode(const QString &text) {
+    if (!codePageHolds(codePageOfCharset(fontCharset_), text)) {
+        const int charset = charsetForText(text);
+        if (charset >= 0 && !fontUsed_) {
+            // No text has used the font yet: it takes the character set itself.
+            fontCharset_ = charset;
+            records_.replace(fontParameters_, kLogFontBytes, logFont(font_, charset));
+        } else if (charset >= 0) {
+            writeFont(font_, charset);
+        }
+    }
+    fontUsed_ = true;
+    return toCodePage(codePageOfCharset(fontCharset_), text);
 }
 
 void Writer::setTextColour(Rgb colour) {
@@ -124,7 +160,7 @@ void Writer::setTextAlign(HAlign horizontal, VAlign vertical) {
 }
 
 void Writer::textOut(int x, int y, const QString &text) {
-    const QByteArray bytes = toCp1252(text.left(32000));
+    const QByteArray bytes = encode(text.left(32000));
     QByteArray p;
     putWord(p, static_cast<quint16>(bytes.size()));
     putString(p, bytes);
@@ -134,7 +170,7 @@ void Writer::textOut(int x, int y, const QString &text) {
 }
 
 void Writer::extTextOut(int x, int y, const QString &text, const std::vector<int> &dx) {
-    const QByteArray bytes = toCp1252(text.left(16000));
+    const QByteArray bytes = encode(text.left(16000));
     QByteArray p;
     putWord(p, static_cast<quint16>(clampCoordinate(y)));
     putWord(p, static_cast<quint16>(clampCoordinate(x)));

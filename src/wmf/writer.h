@@ -23,8 +23,16 @@ struct WriterFont {
 // Lays out one picture in twips: the logical unit of the metafile is the twip
 // (placeable header Inch = 1440) and (0,0) is the top-left corner of the page,
 // y growing downwards. Coordinates must lie within 0..32767 (a page of up to
-// 22 inches); larger values are clamped. Text is written in Windows-1252; a
-// character outside it is written as "?".
+// 22 inches); larger values are clamped.
+//
+// A text record holds 8-bit text in the code page of its font's character
+// set, so text is written as Windows programs write it: in Windows-1252 with
+// the ANSI character set where that holds it, else in the first code page that
+// does (Greek text in Windows-1253, its font given the Greek character set,
+// 161). The writer chooses: when the font in use cannot hold a run, the font
+// takes the character set that can, or when text has used it already, a font
+// of the same face with that set is made. A character no single code page
+// holds together with the rest of its run is written as "?".
 //
 // Typical use:
 //   wmf::Writer page(10485, 7800);
@@ -43,6 +51,8 @@ class Writer {
     // Text state: every following text run uses the font, colour and alignment
     // last set. Defaults: Arial 12 pt regular, black, left on the baseline.
     void setFont(const WriterFont &font);
+    // True when the run of text can be written whole, some one code page holding all of it.
+    static bool canWrite(const QString &text);
     void setTextColour(Rgb colour);
     void setTextAlign(HAlign horizontal, VAlign vertical = VAlign::Baseline);
 
@@ -83,6 +93,12 @@ class Writer {
     void record(quint16 function, const QByteArray &parameters);
     int createObject(quint16 function, const QByteArray &parameters);
     void selectReplacing(int &current, int created);
+    void writeFont(const WriterFont &font, int charset);
+    // The run's bytes in the code page of the font in use, which changes
+    // character set first when it cannot hold them.
+    QByteArray encode(const QString &text);
+
+    static constexpr qsizetype kLogFontBytes = 50;
 
     int width_;
     int height_;
@@ -92,7 +108,11 @@ class Writer {
     std::vector<bool> slotUsed_;
     int pen_ = -1;
     int brush_ = -1;
-    int font_ = -1;
+    int fontSlot_ = -1;
+    WriterFont font_;
+    int fontCharset_ = 0;
+    qsizetype fontParameters_ = 0; // where the font's LOGFONT stands in records_
+    bool fontUsed_ = false;        // a text run has been written with it
 };
 
 } // namespace wmf

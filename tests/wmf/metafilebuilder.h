@@ -62,9 +62,10 @@ class MetafileBuilder {
     }
     // A LOGFONT cut after the face name's NUL when `full` is false, as Inkscape writes it.
     static QByteArray font(int height, int weight, bool italic, bool underline, const QByteArray &face,
-                           bool full = true, int escapement = 0) {
+                           bool full = true, int escapement = 0, int charset = 0) {
         QByteArray p = words({height, 0, escapement, escapement, weight});
-        p += QByteArray(1, char(italic)) + QByteArray(1, char(underline)) + QByteArray(6, '\0');
+        p += QByteArray(1, char(italic)) + QByteArray(1, char(underline)) + '\0' + char(charset) +
+             QByteArray(4, '\0');
         QByteArray name = face + '\0';
         if (full) name.resize(32, '\0');
         return p + name;

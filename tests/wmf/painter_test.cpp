@@ -480,3 +480,34 @@ TEST_P(WmfSampleRendering, LooksLikeTheReferenceInCoarseBlocks) {
 INSTANTIATE_TEST_SUITE_P(Producers, WmfSampleRendering,
                          testing::Values("lo_reading_page", "lo_photo_page", "inkscape_photo_page",
                                          "lo_from_svg", "lo_from_fodg", "inkscape_from_svg"));
+
+// A page LibreOffice 7.4.7 exported from an SVG of two Greek lines
+// ("soffice --headless --convert-to wmf"): fonts with the Greek character
+// set, 161, text in Windows-1253. It reads and draws in Greek letters, not as
+// the Latin letters of the same bytes ("Ï Ðáñèåíþíáò").
+TEST(WmfPainter, AGreekPageFromLibreOfficeIsReadAndDrawnInGreek) {
+    const ReadResult read = readMetafileFile(QStringLiteral(WMF_SEEDS_DIR "/lo_greek_charset.wmf"));
+    ASSERT_TRUE(read.ok()) << problemName(read.problem);
+    QStringList texts;
+    for (const Item &item : read.list.items)
+        if (const auto *run = std::get_if<TextRun>(&item.what)) {
+            texts << run->text;
+            EXPECT_EQ(run->font.charset, 161);
+        }
+    EXPECT_EQ(texts, (QStringList{u"Ο Παρθενώνας"_qs, u"Ο Φειδίας έφτιαξε το άγαλμα."_qs}));
+
+    // The title, bold 28 pixels on the baseline 39 pixels down from 9 across
+    // (LibreOffice cut the page to the drawing), is dark red ink of about its
+    // own width where it stands.
+    const QImage image = renderDisplayList(read.list, {}, Qt::white);
+    const QRect title = inkOf(image, QColor(128, 0, 0), 90);
+    ASSERT_FALSE(title.isEmpty());
+    EXPECT_NEAR(title.left(), 10, 3);
+    EXPECT_NEAR(title.top(), 39 - 20, 3); // the capitals' height above the baseline
+    EXPECT_NEAR(title.bottom(), 39 + 5, 3); // the ρ's tail below it
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(28);
+    font.setBold(true);
+    EXPECT_NEAR(title.width(), QFontMetricsF(font).horizontalAdvance(texts.value(0)), 12);
+    EXPECT_FALSE(inkOf(image.copy(0, 70, image.width(), 40), Qt::black).isEmpty()) << "the second line";
+}

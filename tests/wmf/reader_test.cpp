@@ -205,6 +205,47 @@ TEST(WmfText, TextRecordsCarryFontColourAlignmentPositionAdvancesAndClipRectangl
     EXPECT_TRUE(run.dx.empty());
 }
 
+// Text and face names are bytes in the code page of the selected font's
+// character set, a font of two-byte characters advancing by both bytes.
+TEST(WmfText, TextIsReadInTheCodePageOfTheSelectedFontsCharacterSet) {
+    struct Case {
+        int charset;
+        QByteArray face, bytes;
+        std::vector<int> dx;
+        QString text, faceText;
+        std::vector<double> advances; // twips
+    };
+    const Case cases[] = {
+        {161, "Liberation Sans", "\xCF \xD0\xE1\xF1\xE8\xE5\xED\xFE\xED\xE1\xF2", {}, u"Ο Παρθενώνας"_qs,
+         u"Liberation Sans"_qs, {}},
+        {161, "\xC3\xF1\xDC\xEC\xEC\xE1", "\xD6\xE5\xE9\xE4\xDF\xE1\xF2", {}, u"Φειδίας"_qs, u"Γράμμα"_qs, {}},
+        {0, "Arial", "caf\xE9", {}, u"café"_qs, u"Arial"_qs, {}},
+        {204, "Arial", "\xCF\xB8\xF2\xF0", {}, u"Пётр"_qs, u"Arial"_qs, {}},
+        {238, "Arial", "\x8A\xE8\xF8", {}, u"Ščř"_qs, u"Arial"_qs, {}},
+        {2, "Symbol", "A\xB7", {}, u"\uF041\uF0B7"_qs, u"Symbol"_qs, {}},
+        {128, "MS Gothic", "a\x93\xFA\x96\x7B", {10, 60, 40, 70, 50}, u"a日本"_qs, u"MS Gothic"_qs,
+         {14.4, 144, 172.8}},
+    };
+    MetafileBuilder b = page();
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const Case &c = cases[i];
+        b.raw(0x02FB, B::font(-50, 400, false, false, c.face, true, 0, c.charset)).record(0x012D, {int(i)});
+        b.raw(0x0A32, B::extText(10, 20 + 40 * int(i), c.bytes, c.dx));
+    }
+    const ReadResult r = readMetafile(finish(b, 16));
+    ASSERT_TRUE(r.ok()) << problemName(r.problem);
+    ASSERT_EQ(r.list.items.size(), std::size(cases));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const TextRun &run = nth<TextRun>(r, i);
+        EXPECT_EQ(run.text, cases[i].text) << i;
+        EXPECT_EQ(run.font.face, cases[i].faceText) << i;
+        EXPECT_EQ(run.font.charset, cases[i].charset) << i;
+        ASSERT_EQ(run.dx.size(), cases[i].advances.size()) << i;
+        for (std::size_t k = 0; k < run.dx.size(); ++k)
+            EXPECT_NEAR(run.dx[k], cases[i].advances[k], 1e-9) << i;
+    }
+}
+
 TEST(WmfShapes, EveryShapeRecordBecomesItsShape) {
     MetafileBuilder b = page();
     b.record(0x0418, {50, 100, 0, 0});

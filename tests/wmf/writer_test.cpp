@@ -1,3 +1,4 @@
+#include "wmf/pagetext.h"
 #include "wmf/reader.h"
 #include "wmf/writer.h"
 
@@ -133,13 +134,56 @@ TEST(WmfWriterFile, PictureBytesThatDoNotMatchTheSizeAreRefused) {
 TEST(WmfWriterFile, SaveWritesTheWholeFileInTheCodePageOrReportsWhy) {
     QTemporaryDir dir;
     Writer w(100, 100);
-    w.textOut(10, 10, QStringLiteral("Φειδίας"));
+    w.textOut(10, 10, QStringLiteral("Φειδίας Фидий"));
     const QString path = dir.filePath(QStringLiteral("page.wmf"));
     EXPECT_FALSE(w.save(path).has_value());
     const ReadResult read = readMetafileFile(path);
     EXPECT_TRUE(read.ok());
     ASSERT_EQ(read.list.items.size(), 1u);
-    // Characters outside the code page become question marks.
-    EXPECT_EQ(std::get<TextRun>(read.list.items[0].what).text, QStringLiteral("???????"));
+    // Characters no one code page holds with the rest become question marks.
+    EXPECT_EQ(std::get<TextRun>(read.list.items[0].what).text, QStringLiteral("??????? ?????"));
     EXPECT_TRUE(w.save(dir.filePath(QStringLiteral("missing/folder/page.wmf"))).has_value());
+}
+
+// Text Windows-1252 cannot hold is written as Windows programs write it: its
+// font takes the character set whose code page holds the text, and the reader
+// and the page's words give back what went in. A font no text has used yet
+// takes the set itself; one already used is followed by a new font of the set.
+TEST(WmfWriterFile, TextOfOtherScriptsIsWrittenInTheCodePageOfItsFontAndReadBackTheSame) {
+    struct Line {
+        QString text;
+        bool newFont; // setFont first, as a page layout does for every line
+        int charset;
+    };
+    const Line lines[] = {{u"Ο Παρθενώνας"_qs, true, 161}, {u"Φειδίας, ο γλύπτης"_qs, false, 161},
+                          {u"Phidias"_qs, false, 161},      {u"Phidias – “Zeus” é"_qs, false, 0},
+                          {u"Žluťoučký kůň"_qs, true, 238}, {u"Фидий и Парфенон"_qs, true, 204},
+                          {u"The Parthenon"_qs, true, 0},   {u"Ο Δίας της Ολυμπίας"_qs, false, 161}};
+    Writer w(6000, 4000);
+    QString expected;
+    int y = 400;
+    for (const Line &line : lines) {
+        if (line.newFont) w.setFont({QStringLiteral("Times New Roman"), 14});
+        w.extTextOut(300, y, line.text, std::vector<int>(std::size_t(line.text.size()), 100));
+        expected += line.text + u'\n';
+        y += 400;
+    }
+    const QByteArray bytes = w.bytes();
+    const ReadResult read = readMetafile(bytes);
+    ASSERT_TRUE(read.ok()) << problemName(read.problem);
+    EXPECT_EQ(pageText(read.list), expected);
+    ASSERT_EQ(read.list.items.size(), std::size(lines));
+    for (std::size_t i = 0; i < std::size(lines); ++i) {
+        const TextRun &run = std::get<TextRun>(read.list.items[i].what);
+        EXPECT_EQ(run.font.charset, lines[i].charset) << i;
+        EXPECT_EQ(run.font.face, QStringLiteral("Times New Roman")) << i;
+        EXPECT_EQ(run.dx.size(), std::size_t(lines[i].text.size())) << i;
+    }
+    // The first font, one for each setFont, and one for each change of set
+    // after use (the run with "é" after Greek, the Greek run after English):
+    // each font not yet used took its set itself.
+    int fonts = 0;
+    for (int at = 22 + 18; at + 6 <= bytes.size(); at += 2 * int(longAt(bytes, at)))
+        fonts += wordAt(bytes, at + 4) == 0x02FB;
+    EXPECT_EQ(fonts, 1 + 4 + 2);
 }
