@@ -1,7 +1,8 @@
 #include "quiz/certificate.h"
 
 #include "platform/messages.h"
-#include "quiz/marking.h"
+
+#include <QCoreApplication>
 
 namespace certificate {
 
@@ -52,12 +53,16 @@ void drawFrame(PrintSurface &out) {
 } // namespace
 
 QString scoreSentence(int score, int maxScore) {
-    return QStringLiteral("You have scored") + quizmarks::number(score) + QStringLiteral(" out of") +
-           quizmarks::number(maxScore) + QStringLiteral(".");
+    return QCoreApplication::translate("certificate", "You have scored %1 out of %2.")
+        .arg(score)
+        .arg(maxScore);
 }
 
 QString wellDoneBand() {
-    const QString once = QStringLiteral("   Well Done      Well Done     Well Done     Well Done    ");
+    //: Printed twice in a row across the top and the foot of the certificate, in Times New Roman 25:
+    //: keep the blanks between the words.
+    const QString once = QCoreApplication::translate(
+        "certificate", "   Well Done      Well Done     Well Done     Well Done    ");
     return once + once;
 }
 
@@ -74,7 +79,7 @@ void draw(PrintSurface &out, const CertificateText &text) {
     out.print(kBlank);
 
     setText(out, kRed, 36);
-    printCentred(out, QStringLiteral("Lives of Hellas"));
+    printCentred(out, QCoreApplication::translate("certificate", "Lives of Hellas"));
     out.print(kBlank);
 
     setText(out, kBlue, text.headingWidthOnScreen > w / 4 ? 28 : 36);
@@ -85,7 +90,7 @@ void draw(PrintSurface &out, const CertificateText &text) {
         out.print(kBlank);
 
     setText(out, kNavy, 28);
-    printCentred(out, QStringLiteral("Excellent Work"));
+    printCentred(out, QCoreApplication::translate("certificate", "Excellent Work"));
     out.print(kBlank);
     printCentred(out, text.pupilName);
     printCentred(out, QString());

@@ -2,6 +2,7 @@
 // The certificate of full marks: a running text page with a "Well Done" band,
 // the heading, the pupil's name and score, and a frame of nested rectangles.
 
+#include "core/translatedtext.h"
 #include "platform/printsurface.h"
 
 #include <QString>
@@ -18,8 +19,10 @@ struct CertificateText {
     double headingWidthOnScreen = 0;
 };
 
-inline const QString kCertificatePrinting = QStringLiteral("Your certificate is now printing.");
-inline const QString kPrintingCancelled = QStringLiteral("Printing has been cancelled.");
+inline constexpr TranslatedText kCertificatePrinting{
+    "certificate", QT_TRANSLATE_NOOP("certificate", "Your certificate is now printing.")};
+inline constexpr TranslatedText kPrintingCancelled{
+    "certificate", QT_TRANSLATE_NOOP("certificate", "Printing has been cancelled.")};
 
 namespace certificate {
 

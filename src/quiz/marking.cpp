@@ -1,5 +1,7 @@
 #include "quiz/marking.h"
 
+#include <QCoreApplication>
+
 namespace quizmarks {
 
 std::optional<int> correctOption(const QString &correctAnswer) {
@@ -20,6 +22,14 @@ int mark(const QString &correctAnswer, int selected) {
     return correct && *correct == selected ? 1 : 0;
 }
 
+QString answerLetter(int option) {
+    static constexpr const char *kLetters[4] = {
+        QT_TRANSLATE_NOOP("quizmarks", "A"), QT_TRANSLATE_NOOP("quizmarks", "B"),
+        QT_TRANSLATE_NOOP("quizmarks", "C"), QT_TRANSLATE_NOOP("quizmarks", "D")};
+    Q_ASSERT(option >= 1 && option <= 4);
+    return QCoreApplication::translate("quizmarks", kLetters[option - 1]);
+}
+
 QString number(int value) {
     return value < 0 ? QString::number(value) : u' ' + QString::number(value);
 }
@@ -30,7 +40,10 @@ QuizResult scoreQuiz(const std::array<int, 11> &questionScore, const std::array<
         result.score += questionScore[i];
         if (questionScore[i] == 0) {
             const int row = static_cast<int>(result.wrongRows.size());
-            result.wrongRows.push_back({row, i, number(i) + u". " + question[i]});
+            //: A row of the wrong answers: the question's number after a blank, then its text.
+            const QString caption =
+                QCoreApplication::translate("quizmarks", " %1. %2").arg(QString::number(i), question[i]);
+            result.wrongRows.push_back({row, i, caption});
         }
     }
     return result;
@@ -44,21 +57,21 @@ Band band(int score, int maxScore) {
 }
 
 QString scoreSentence(int score, int maxScore) {
-    QString opening;
+    const char *sentence = nullptr;
     switch (band(score, maxScore)) {
     case Band::FullMarks:
-        opening = QStringLiteral("Excellent work. You have scored");
+        sentence = QT_TRANSLATE_NOOP("quizmarks", "Excellent work. You have scored %1 out of %2.");
         break;
     case Band::Good:
-        opening = QStringLiteral("Good work. You have scored");
+        sentence = QT_TRANSLATE_NOOP("quizmarks", "Good work. You have scored %1 out of %2.");
         break;
     case Band::Low:
-        opening = QStringLiteral("You have scored");
+        sentence = QT_TRANSLATE_NOOP("quizmarks", "You have scored %1 out of %2.");
         break;
     case Band::AboveMaximum:
         return {};
     }
-    return opening + number(score) + u" out of" + number(maxScore) + u'.';
+    return QCoreApplication::translate("quizmarks", sentence).arg(score).arg(maxScore);
 }
 
 } // namespace quizmarks

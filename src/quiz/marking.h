@@ -19,6 +19,9 @@ std::optional<int> correctOption(const QString &correctAnswer);
 // the question wrong whatever was chosen.
 int mark(const QString &correctAnswer, int selected);
 
+// The letter of answer 1 to 4 as the pupil reads it: A to D in English.
+QString answerLetter(int option);
+
 // A number as it stands in a caption: one leading blank before a positive
 // number or zero, the minus sign in its place before a negative one.
 QString number(int value);

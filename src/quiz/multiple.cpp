@@ -23,11 +23,13 @@ namespace {
 enum Button { Previous = 0, Next = 1, Exit = 2, PrintWorksheet = 3 };
 constexpr int kNoAnswer = 5;
 
+// Captions in Tahoma 15.75 bold: the two question buttons have 251 pixels,
+// "Exit" 83 and "Print Worksheet" 203.
 constexpr ButtonLayout kButtons[4] = {
-    {"<< Previous Question", {2040, 7920, 3765, 495}},
-    {"Next Question >>", {6000, 7920, 3765, 495}},
-    {"Exit", {10560, 7920, 1245, 495}},
-    {"Print Worksheet", {7920, 1920, 3045, 495}},
+    {QT_TRANSLATE_NOOP("multiple", "<< Previous Question"), {2040, 7920, 3765, 495}},
+    {QT_TRANSLATE_NOOP("multiple", "Next Question >>"), {6000, 7920, 3765, 495}},
+    {QT_TRANSLATE_NOOP("multiple", "Exit"), {10560, 7920, 1245, 495}},
+    {QT_TRANSLATE_NOOP("multiple", "Print Worksheet"), {7920, 1920, 3045, 495}},
 };
 
 const QColor kTitleBlue{128, 128, 255};
@@ -47,14 +49,15 @@ multiple::multiple(QWidget *parent) : Screen(parent) {
     Option1[kNoAnswer]->setObjectName(QStringLiteral("Option1_5"));
     Option1[kNoAnswer]->resize(toPixels(495), toPixels(375));
     Option1[kNoAnswer]->setFocusPolicy(Qt::NoFocus);
-    Option1[kNoAnswer]->setAccessibleName(QStringLiteral("No answer chosen"));
+    Option1[kNoAnswer]->setAccessibleName(tr("No answer chosen"));
     announcer_ = addAnnouncer(this);
     options_->addButton(Option1[kNoAnswer], kNoAnswer);
 
-    Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Multiple Choice"), {120, 120, 6240, 900},
+    //: The quiz screen's heading: 416 by 60 pixels in Tahoma 36 bold.
+    Label1 = addLabel(QStringLiteral("Label1"), tr("Multiple Choice"), {120, 120, 6240, 900},
                       designFont(QStringLiteral("Tahoma"), 36, true), LabelButton::Yellow);
     Picture1 = addPicture(QStringLiteral("Picture1"), {6840, 240, 855, 615});
-    Label5 = addLabel(QStringLiteral("Label5"), StandardCaption, {120, 1200, 6465, 585},
+    Label5 = addLabel(QStringLiteral("Label5"), standardCaption(), {120, 1200, 6465, 585},
                       designFont(times, 24), kGreen);
     Label6 = addLabel(QStringLiteral("Label6"), QString(), {120, 1920, 6465, 705}, designFont(times, 24),
                       kTitleBlue);
@@ -116,28 +119,29 @@ void multiple::load() {
 void multiple::showquest() {
     Option1[kNoAnswer]->setChecked(true);
     Label3[Previous]->show();
-    Label3[Next]->setCaption(QStringLiteral("Next Question >>"));
+    Label3[Next]->setCaption(tr("Next Question >>"));
     const int q = Module1.CurrentQuestion;
-    Label4->setText(u"Question" + quizmarks::number(q));
+    Label4->setText(tr("Question %1").arg(q));
     Label2->setText(Module1.Question[q]);
     Option1[1]->setText(Module1.AnswerA[q]);
     Option1[2]->setText(Module1.AnswerB[q]);
     Option1[3]->setText(Module1.AnswerC[q]);
     Option1[4]->setText(Module1.AnswerD[q]);
     if (q == 1) Label3[Previous]->hide();
-    if (q == 10) Label3[Next]->setCaption(QStringLiteral("Check Score >>"));
+    if (q == 10) Label3[Next]->setCaption(tr("Check Score >>"));
     // A reader hears the question first, then the answer the focus is on;
     // each answer carries its question, for a reader that lands on it later.
-    const QString heading = QStringLiteral("Question %1 of 10").arg(q);
+    const QString heading = tr("Question %1 of 10").arg(q);
     setAccessibleName(heading);
     for (int n = 1; n <= 4; ++n) {
-        Option1[n]->setAccessibleDescription(heading + QStringLiteral(": ") + Module1.Question[q]);
+        //: A screen reader's description of an answer: the question's number, then its text.
+        Option1[n]->setAccessibleDescription(tr("%1: %2").arg(heading, Module1.Question[q]));
         // An empty answer still says which it is.
-        Option1[n]->setAccessibleName(Option1[n]->text().isEmpty()
-                                          ? QStringLiteral("Answer %1").arg(QChar(u'A' + n - 1))
-                                          : QString());
+        Option1[n]->setAccessibleName(
+            Option1[n]->text().isEmpty() ? tr("Answer %1").arg(quizmarks::answerLetter(n)) : QString());
     }
-    announce(announcer_, heading + QStringLiteral(". ") + Module1.Question[q]);
+    //: What a screen reader says as a question comes: its number, then its text.
+    announce(announcer_, tr("%1. %2").arg(heading, Module1.Question[q]));
     if (Option1[1]->isVisible()) Option1[1]->setFocus(Qt::OtherFocusReason);
 }
 

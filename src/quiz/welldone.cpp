@@ -31,10 +31,10 @@ QTimer *makeTimer(const QString &name, int interval, QObject *parent) {
 } // namespace
 
 Welldone::Welldone(QWidget *parent) : Screen(parent) {
-    setAccessibleName(QStringLiteral("Results"));
+    setAccessibleName(tr("Results"));
     const QString times = QStringLiteral("Times New Roman");
     const QFont sentenceFont = designFont(times, 24);
-    Label4 = addLabel(QStringLiteral("Label4"), QStringLiteral("Well Done!"), {0, 120, 12000, 900},
+    Label4 = addLabel(QStringLiteral("Label4"), tr("Well Done!"), {0, 120, 12000, 900},
                       designFont(QStringLiteral("Tahoma"), 36, true), LabelButton::Yellow);
     Picture1 = addPicture(QStringLiteral("Picture1"), {5880, 1440, 4800, 3600});
     Label1 = addLabel(QStringLiteral("Label1"), QString(), {0, 5400, 12000, 855}, sentenceFont,
@@ -42,29 +42,31 @@ Welldone::Welldone(QWidget *parent) : Screen(parent) {
     Label5 = addLabel(QStringLiteral("Label5"), QString(), {1680, 6000, 8640, 1335}, sentenceFont,
                       LabelButton::Yellow);
     Label5->hide();
-    Label6 = addLabel(QStringLiteral("Label6"), QStringLiteral("Read the Key Facts and try again."),
+    //: One line of 800 pixels in Times New Roman 24.
+    Label6 = addLabel(QStringLiteral("Label6"), tr("Read the Key Facts and try again."),
                       {0, 6240, 12000, 855}, sentenceFont, LabelButton::Yellow);
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFont(sentenceFont);
     Text1->setMaxLength(NameLength);
-    Text1->setAccessibleName(QStringLiteral("Your name"));
+    Text1->setAccessibleName(tr("Your name"));
     Text1->setAttribute(Qt::WA_NoMousePropagation);
     place(Text1, {3120, 6600, 5760, 615});
     Text1->hide();
-    nameCaption = addLabel(QStringLiteral("nameCaption"), QStringLiteral("Your name"), {240, 6600, 2760, 615},
+    //: Beside the name box: 184 by 41 pixels in Times New Roman 24.
+    nameCaption = addLabel(QStringLiteral("nameCaption"), tr("Your name"), {240, 6600, 2760, 615},
                            sentenceFont, LabelButton::Yellow, Qt::AlignRight | Qt::AlignVCenter);
     nameCaption->hide();
     Label2 = addLabel(QStringLiteral("Label2"),
-                      QStringLiteral("Enter your name in the box above before printing your certificate"),
+                      //: Two lines of 385 pixels in Times New Roman 18.
+                      tr("Enter your name in the box above before printing your certificate"),
                       {3120, 7440, 5775, 855}, designFont(times, 18), LabelButton::Yellow);
     Label2->hide();
 
     const QFont buttonFont = designFont(QStringLiteral("Tahoma"), 15.75, true);
     Label3[0] = addLabelButton(QStringLiteral("Label3_0"), QString(), {240, 1800, 3765, 495}, buttonFont);
     Label3[0]->hide();
-    Label3[1] = addLabelButton(QStringLiteral("Label3_1"), QStringLiteral("Exit"), {10560, 7920, 1245, 495},
-                               buttonFont);
+    Label3[1] = addLabelButton(QStringLiteral("Label3_1"), tr("Exit"), {10560, 7920, 1245, 495}, buttonFont);
     for (int i = 0; i < 2; ++i)
         connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
     setHoverButtons({Label3[0], Label3[1]}, true, true);
@@ -86,16 +88,18 @@ void Welldone::load() {
     case quizmarks::Band::FullMarks:
         Label6->hide();
         Label3[0]->show();
-        Label3[0]->setCaption(QStringLiteral("Print Certificate"));
+        //: A button of 251 by 33 pixels in Tahoma 15.75 bold.
+        Label3[0]->setCaption(tr("Print Certificate"));
         setHarmful({Label3[0], Label3[1]});
         Text1->show();
         Label2->show();
         break;
     case quizmarks::Band::Good:
     case quizmarks::Band::Low:
-        Label5->setText(
-            QStringLiteral("Click the button above to check which questions you answered incorrectly."));
-        Label3[0]->setCaption(QStringLiteral("Check Wrong Answers"));
+        //: Two lines of 576 pixels in Times New Roman 24.
+        Label5->setText(tr("Click the button above to check which questions you answered incorrectly."));
+        //: A button of 251 by 33 pixels in Tahoma 15.75 bold.
+        Label3[0]->setCaption(tr("Check Wrong Answers"));
         break;
     case quizmarks::Band::AboveMaximum:
         break;

@@ -4,6 +4,8 @@
 #include "platform/messages.h"
 #include "quiz/marking.h"
 
+#include <QCoreApplication>
+
 namespace worksheetprint {
 
 namespace {
@@ -15,6 +17,12 @@ void printCentred(PrintSurface &out, const QString &text) {
     out.print(text);
 }
 
+// "B. Athens": an answer of the worksheet after its letter.
+QString answerLine(int option, const QString &answer) {
+    return QCoreApplication::translate("worksheetprint", "%1. %2")
+        .arg(quizmarks::answerLetter(option), answer);
+}
+
 } // namespace
 
 WorksheetText fromSet(const SharedState &set, const QString &heading, const QString &title) {
@@ -23,7 +31,9 @@ WorksheetText fromSet(const SharedState &set, const QString &heading, const QStr
 }
 
 QString headerLine() {
-    return QStringLiteral("Lives of Hellas") + QString(57, u' ') + QStringLiteral("Larkspur Publishing Ltd");
+    // The publisher's name is a name, the same in every language.
+    return QCoreApplication::translate("worksheetprint", "Lives of Hellas") + QString(57, u' ') +
+           QStringLiteral("Larkspur Publishing Ltd");
 }
 
 void draw(PrintSurface &out, const WorksheetText &text) {
@@ -45,16 +55,17 @@ void draw(PrintSurface &out, const WorksheetText &text) {
     out.setFontSize(12);
     for (int q = 1; q <= 10; ++q) {
         out.setCurrentX(w / 16);
-        out.print(QStringLiteral("Question") + quizmarks::number(q) + QStringLiteral("    ") +
-                  text.question[q]);
+        //: A question of the printed worksheet: its number, then its text.
+        out.print(QCoreApplication::translate("worksheetprint", "Question %1    %2")
+                      .arg(QString::number(q), text.question[q]));
         out.setCurrentX(2 * w / 6);
-        out.print(QStringLiteral("A. ") + text.answerA[q], false);
+        out.print(answerLine(1, text.answerA[q]), false);
         out.setCurrentX(4 * w / 6);
-        out.print(QStringLiteral("B. ") + text.answerB[q]);
+        out.print(answerLine(2, text.answerB[q]));
         out.setCurrentX(2 * w / 6);
-        out.print(QStringLiteral("C. ") + text.answerC[q], false);
+        out.print(answerLine(3, text.answerC[q]), false);
         out.setCurrentX(4 * w / 6);
-        out.print(QStringLiteral("D. ") + text.answerD[q]);
+        out.print(answerLine(4, text.answerD[q]));
         out.print(kBlank);
     }
 }
@@ -64,20 +75,24 @@ void drawAnswerKey(PrintSurface &out, const WorksheetText &text) {
     out.setFontName(QStringLiteral("Times New Roman"));
     out.setFontSize(32);
     printCentred(out, text.title);
-    printCentred(out, QStringLiteral("Answers"));
+    //: The heading of the answer key's page, under the worksheet's title.
+    printCentred(out, QCoreApplication::translate("worksheetprint", "Answers"));
     out.print(kBlank);
 
     out.setFontSize(12);
     const std::array<const std::array<QString, 11> *, 4> answers = {&text.answerA, &text.answerB, &text.answerC,
                                                                     &text.answerD};
     for (int q = 1; q <= 10; ++q) {
-        QString line = QString::number(q) + u'.';
+        //: A line of the answer key for a question without a correct answer: its number alone.
+        QString line = QCoreApplication::translate("worksheetprint", "%1.").arg(q);
         // A worksheet whose correct answer names none of the four has
         // nothing to mark right: its line stays without a letter.
         bool isNumber = false;
         const int correct = text.correctAnswer[q].trimmed().toInt(&isNumber);
         if (isNumber && correct >= 1 && correct <= 4)
-            line += u' ' + QString(QChar(u'A' + correct - 1)) + QStringLiteral("  ") + (*answers[correct - 1])[q];
+            //: A line of the answer key: the question's number, the letter of its correct answer, the answer.
+            line = QCoreApplication::translate("worksheetprint", "%1. %2  %3")
+                       .arg(QString::number(q), quizmarks::answerLetter(correct), (*answers[correct - 1])[q]);
         out.setCurrentX(out.pageWidth() / 16);
         out.print(line);
     }

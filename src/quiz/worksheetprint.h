@@ -3,6 +3,7 @@
 // then the ten questions, each with its four answers in two columns.
 
 #include "classroom/mode.h"
+#include "core/translatedtext.h"
 #include "platform/printsurface.h"
 
 #include <QString>
@@ -24,8 +25,10 @@ struct WorksheetText {
     std::array<QString, 11> correctAnswer;
 };
 
-inline const QString kWorksheetPrinting = QStringLiteral("Your worksheet is now printing.");
-inline const QString kAskAnswerKey = QStringLiteral("Print an answer key after the worksheet?");
+inline constexpr TranslatedText kWorksheetPrinting{
+    "worksheetprint", QT_TRANSLATE_NOOP("worksheetprint", "Your worksheet is now printing.")};
+inline constexpr TranslatedText kAskAnswerKey{
+    "worksheetprint", QT_TRANSLATE_NOOP("worksheetprint", "Print an answer key after the worksheet?")};
 
 namespace worksheetprint {
 

@@ -8,15 +8,14 @@
 #include <QLabel>
 
 Wrong::Wrong(QWidget *parent) : Screen(parent) {
-    setAccessibleName(QStringLiteral("Wrong answers"));
+    setAccessibleName(tr("Wrong answers"));
     const QString tahoma = QStringLiteral("Tahoma");
     const QFont large = designFont(tahoma, 20.25, true);
     const QFont small = designFont(tahoma, 15.75, true);
     Label6 = addLabel(QStringLiteral("Label6"), QString(), {0, 120, 12000, 540}, large, LabelButton::Yellow);
     // The set title and the questions are the teacher's own text, never markup.
     Label6->setTextFormat(Qt::PlainText);
-    Label4 = addLabel(QStringLiteral("Label4"),
-                      QStringLiteral("You answered the following questions incorrectly."),
+    Label4 = addLabel(QStringLiteral("Label4"), tr("You answered the following questions incorrectly."),
                       {240, 960, 12000, 540}, small, LabelButton::Yellow, Qt::AlignLeft | Qt::AlignVCenter);
     for (int r = 0; r < Rows; ++r) {
         Label2[r] = addLabel(QStringLiteral("Label2_%1").arg(r), QString(), {120, 1680 + 600 * r, 12000, 540},
@@ -25,10 +24,9 @@ Wrong::Wrong(QWidget *parent) : Screen(parent) {
         Label2[r]->setTextFormat(Qt::PlainText);
         Label2[r]->hide();
     }
-    Label5 = addLabel(QStringLiteral("Label5"), QStringLiteral("Read the Key Facts and try again."),
+    Label5 = addLabel(QStringLiteral("Label5"), tr("Read the Key Facts and try again."),
                       {0, 7920, 12000, 540}, large, LabelButton::Yellow);
-    Label3[1] =
-        addLabelButton(QStringLiteral("Label3_1"), QStringLiteral("Exit"), {10560, 7920, 1245, 495}, small);
+    Label3[1] = addLabelButton(QStringLiteral("Label3_1"), tr("Exit"), {10560, 7920, 1245, 495}, small);
     connect(Label3[1], &LabelButton::clicked, this, &Wrong::Label3_Click);
     setHarmful({Label3[1]});
 }

@@ -12,6 +12,10 @@
 #include <QPainter>
 #include <algorithm>
 
+QString Screen::standardCaption() {
+    return tr("Lives of Hellas");
+}
+
 Screen::Screen(QWidget *parent) : QWidget(parent) {
     setMouseTracking(true);
     hide();
@@ -132,13 +136,13 @@ void Screen::moveFocusFrom(QWidget *lost) {
 }
 
 void Screen::closeRequested() {
-    if (services().messages->confirm(QStringLiteral("Do you want to leave Lives of Hellas?")))
+    if (services().messages->confirm(tr("Do you want to leave Lives of Hellas?")))
         Stage::current().endProgram();
 }
 
 void Screen::fitScreen() {
     setBackColour(StandardBack);
-    setCaption(StandardCaption);
+    setCaption(standardCaption());
     // From here on a step that cannot be done is skipped.
     // Wherever it sits: the title screen's picture box is inside its frame.
     if (auto *picture = findChild<PictureBox *>(QStringLiteral("Picture1")))
@@ -171,11 +175,14 @@ LabelButton *Screen::addLabelButton(const QString &name, const QString &caption,
 }
 
 QList<LabelButton *> Screen::addLabelButtons(const QString &name, std::span<const ButtonLayout> layout,
-                                             const QFont &font, const std::function<void(int)> &onClick) {
+                                             const QFont &font, const std::function<void(int)> &onClick,
+                                             const char *context) {
+    if (!context) context = metaObject()->className();
     QList<LabelButton *> buttons;
     for (int i = 0; i < static_cast<int>(layout.size()); ++i) {
-        LabelButton *button = addLabelButton(name + QStringLiteral("_%1").arg(i),
-                                             QString::fromLatin1(layout[i].caption), layout[i].place, font);
+        LabelButton *button =
+            addLabelButton(name + QStringLiteral("_%1").arg(i),
+                           QCoreApplication::translate(context, layout[i].caption), layout[i].place, font);
         connect(button, &LabelButton::clicked, this, [onClick, i] { onClick(i); });
         buttons.append(button);
     }

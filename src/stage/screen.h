@@ -18,7 +18,10 @@ class QLabel;
 class QPainter;
 class Stage;
 
-// One entry of a control array of label buttons: its caption and place.
+// One entry of a control array of label buttons: its caption and place. The
+// caption is the English text, marked QT_TRANSLATE_NOOP in the context of the
+// screen's class (or of the context handed to addLabelButtons); the button
+// shows its translation.
 struct ButtonLayout {
     const char *caption;
     TwipRect place;
@@ -28,7 +31,8 @@ class Screen : public QWidget {
     Q_OBJECT
   public:
     static inline const QColor StandardBack{39, 63, 137};
-    static inline const QString StandardCaption = QStringLiteral("Lives of Hellas");
+    // The window's caption: the product's name.
+    static QString standardCaption();
 
     explicit Screen(QWidget *parent);
 
@@ -93,9 +97,11 @@ class Screen : public QWidget {
     LabelButton *addLabelButton(const QString &name, const QString &caption, const TwipRect &place,
                                 const QFont &font, QWidget *parent = nullptr);
     // A control array of label buttons named "<name>_<index>" from a layout
-    // table; a click reports the button's index.
+    // table, the captions translated in the given context (none: the screen's
+    // class); a click reports the button's index.
     QList<LabelButton *> addLabelButtons(const QString &name, std::span<const ButtonLayout> layout,
-                                         const QFont &font, const std::function<void(int)> &onClick);
+                                         const QFont &font, const std::function<void(int)> &onClick,
+                                         const char *context = nullptr);
     QLabel *addLabel(const QString &name, const QString &text, const TwipRect &place, const QFont &font,
                      const QColor &colour, Qt::Alignment alignment = Qt::AlignCenter,
                      QWidget *parent = nullptr);

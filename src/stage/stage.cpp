@@ -44,7 +44,7 @@ class FocusStyle final : public QProxyStyle {
 Stage::Stage() {
     Q_ASSERT(!g_stage);
     g_stage = this;
-    setWindowTitle(Screen::StandardCaption);
+    setWindowTitle(Screen::standardCaption());
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(48, 133, 214));
@@ -209,5 +209,5 @@ bool Stage::eventFilter(QObject *watched, QEvent *event) {
 void Stage::updateTitle() {
     const Screen *front = frontScreen();
     const QString caption = front ? front->caption() : QString();
-    setWindowTitle(caption.isEmpty() ? Screen::StandardCaption : caption);
+    setWindowTitle(caption.isEmpty() ? Screen::standardCaption() : caption);
 }
