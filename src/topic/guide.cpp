@@ -13,7 +13,7 @@
 using namespace pageviewer;
 
 guide::guide(QWidget *parent) : Screen(parent) {
-    setAccessibleName(QStringLiteral("Teachers' Guide"));
+    setAccessibleName(tr("Teachers' Guide"));
     Image2 = addPicture(QStringLiteral("Image2"), {120, -240, 10485, 11955});
     Image2->hide();
     Image1 = addPicture(QStringLiteral("Image1"), {120, 0, 10485, 11955});
@@ -24,8 +24,8 @@ guide::guide(QWidget *parent) : Screen(parent) {
     Label1 =
         addLabel(QStringLiteral("Label1"), pages::label(1, Pages), {4200, 7920, 2295, 495}, font, Qt::black);
     pageviewer::styleAsPageLabel(Label1);
-    const QList<LabelButton *> buttons =
-        addLabelButtons(QStringLiteral("Label3"), kButtons, font, [this](int i) { Label3_Click(i); });
+    const QList<LabelButton *> buttons = addLabelButtons(
+        QStringLiteral("Label3"), kButtons, font, [this](int i) { Label3_Click(i); }, kContext);
     std::copy(buttons.begin(), buttons.end(), Label3.begin());
     Label3[PreviousPage]->setEnabled(false);
     setHarmful({Label3[Print], Label3[Exit]});

@@ -1,9 +1,12 @@
 #include "topic/pages.h"
 
+#include <QCoreApplication>
+
 namespace pages {
 
 QString label(int page, int count) {
-    return QStringLiteral("Page %1 of %2").arg(page).arg(count);
+    //: The page label of the page viewers: 153 by 33 pixels in Tahoma 15.75 bold.
+    return QCoreApplication::translate("pages", "Page %1 of %2").arg(page).arg(count);
 }
 
 std::optional<QString> notesFile(const QString &folder, const QString &baseName, int page) {

@@ -15,13 +15,14 @@
 #include "wmf/painter.h"
 #include "wmf/reader.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace {
 
 constexpr double kPageMargin = 1000;
 // The printer is not to blame when the page itself is missing.
-const QString kPageMissing = QStringLiteral("This page could not be found.");
+const char *const kPageMissing = QT_TRANSLATE_NOOP("pageviewer", "This page could not be found.");
 
 class MetafilePrintPicture final : public PrintPicture {
   public:
@@ -61,7 +62,8 @@ void styleAsPageLabel(QLabel *label) {
 
 void describePage(PictureBox *page, const QLabel *pageLabel) {
     const bool numbered = pageLabel->isVisibleTo(pageLabel->parentWidget());
-    page->setAccessibleName(numbered ? pageLabel->text() : QStringLiteral("Page"));
+    //: A screen reader's name for a page shown without a page number.
+    page->setAccessibleName(numbered ? pageLabel->text() : QCoreApplication::translate("pageviewer", "Page"));
     QString words;
     if (page->source().endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive))
         words = wmf::pageText(wmf::readMetafileFile(contentPath(page->source())).list);
@@ -95,7 +97,7 @@ void printPage(const PictureBox &printed) {
     std::shared_ptr<const PrintPicture> picture = paperCopy(printed);
     if (!picture) {
         qCWarning(lcTopic) << "page" << printed.source() << "not printed: it cannot be found or read";
-        messages.info(kPageMissing);
+        messages.info(QCoreApplication::translate("pageviewer", kPageMissing));
         return;
     }
     try {

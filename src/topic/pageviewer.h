@@ -15,11 +15,16 @@ namespace pageviewer {
 // Both viewers have the same four buttons in the same places.
 enum Button { Print = 0, Exit = 1, NextPage = 2, PreviousPage = 3 };
 
+// The context the viewers' texts are translated in.
+inline constexpr char kContext[] = "pageviewer";
+
+// Captions in Tahoma 15.75 bold: 75 pixels for "Print" and "Exit", 179 for the other two.
 inline constexpr ButtonLayout kButtons[4] = {
-    {"Print", {10680, 120, 1125, 495}},
-    {"Exit", {10680, 7920, 1125, 495}},
-    {"Next Page", {6720, 7920, 2685, 495}},
-    {"Previous Page", {1320, 7920, 2685, 495}},
+    //: A button of 75 by 33 pixels in Tahoma 15.75 bold: a short word.
+    {QT_TRANSLATE_NOOP("pageviewer", "Print"), {10680, 120, 1125, 495}},
+    {QT_TRANSLATE_NOOP("pageviewer", "Exit"), {10680, 7920, 1125, 495}},
+    {QT_TRANSLATE_NOOP("pageviewer", "Next Page"), {6720, 7920, 2685, 495}},
+    {QT_TRANSLATE_NOOP("pageviewer", "Previous Page"), {1320, 7920, 2685, 495}},
 };
 
 // Black text on white with a single border, as the page label is designed.

@@ -22,10 +22,16 @@
 namespace {
 enum Entry { MultipleChoice = 0, FamousPaintings = 1, Exit = 2, Jigsaw = 3, KeyFacts = 4, TeachersNotes = 5 };
 
+// Captions in Tahoma 15.75 bold: 213 pixels for the three activities and
+// "Teacher's Notes", 133 for "Key Facts", 83 for "Exit".
 constexpr ButtonLayout kEntries[6] = {
-    {"Multiple Choice", {120, 7920, 3195, 495}}, {"Famous Paintings", {3600, 7920, 3195, 495}},
-    {"Exit", {10560, 7920, 1245, 495}},          {"Jigsaw", {7080, 7920, 3195, 495}},
-    {"Key Facts", {6360, 120, 1995, 495}},       {"Teacher's Notes", {8640, 120, 3195, 495}},
+    {QT_TRANSLATE_NOOP("phidias", "Multiple Choice"), {120, 7920, 3195, 495}},
+    {QT_TRANSLATE_NOOP("phidias", "Famous Paintings"), {3600, 7920, 3195, 495}},
+    {QT_TRANSLATE_NOOP("phidias", "Exit"), {10560, 7920, 1245, 495}},
+    {QT_TRANSLATE_NOOP("phidias", "Jigsaw"), {7080, 7920, 3195, 495}},
+    //: A button of 133 by 33 pixels in Tahoma 15.75 bold.
+    {QT_TRANSLATE_NOOP("phidias", "Key Facts"), {6360, 120, 1995, 495}},
+    {QT_TRANSLATE_NOOP("phidias", "Teacher's Notes"), {8640, 120, 3195, 495}},
 };
 
 // The viewer's load step reads the page count, so the run is set up before
@@ -40,11 +46,11 @@ void openNotes(int pageCount, const QString &baseName) {
 } // namespace
 
 phidias::phidias(QWidget *parent) : Screen(parent) {
-    setAccessibleName(QStringLiteral("Phidias"));
+    setAccessibleName(tr("Phidias"));
     // The empty image lies beneath everything and takes the mouse over the
     // picture, so moving there changes nothing.
     Image1 = addPicture(QStringLiteral("Image1"), {0, 0, 12000, 7965});
-    Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Phidias"), {120, 0, 4920, 900},
+    Label1 = addLabel(QStringLiteral("Label1"), tr("Phidias"), {120, 0, 4920, 900},
                       designFont(QStringLiteral("Times New Roman"), 27.75, true), LabelButton::Yellow,
                       Qt::AlignLeft | Qt::AlignVCenter);
     const QFont font = designFont(QStringLiteral("Tahoma"), 15.75, true);
@@ -70,11 +76,11 @@ void phidias::label3_Click(int index) {
         // starts the quiz on it. A missing or short file starts no quiz.
         const QString topicSet = programfile::inWorksheetFolder(programfile::TopicQuestionSet);
         if (!loadQuestionSetFile(topicSet, Module1).isEmpty()) {
-            services().messages->info(QStringLiteral("This question set could not be read."));
+            services().messages->info(tr("This question set could not be read."));
             break;
         }
         form<multiple>().Picture1->load(QStringLiteral("Images\\phidiassm.jpg"));
-        form<multiple>().Label5->setText(QStringLiteral("Lives of Hellas"));
+        form<multiple>().Label5->setText(standardCaption());
         form<multiple>().showScreen();
         break;
     }

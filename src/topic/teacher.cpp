@@ -35,8 +35,8 @@ teacher::teacher(QWidget *parent) : Screen(parent) {
     const QFont font = designFont(QStringLiteral("Tahoma"), 15.75, true);
     Label1 = addLabel(QStringLiteral("Label1"), QString(), {4200, 7920, 2295, 495}, font, Qt::black);
     pageviewer::styleAsPageLabel(Label1);
-    const QList<LabelButton *> buttons =
-        addLabelButtons(QStringLiteral("Label3"), kButtons, font, [this](int i) { Label3_Click(i); });
+    const QList<LabelButton *> buttons = addLabelButtons(
+        QStringLiteral("Label3"), kButtons, font, [this](int i) { Label3_Click(i); }, kContext);
     std::copy(buttons.begin(), buttons.end(), Label3.begin());
     Label3[PreviousPage]->setEnabled(false);
     setHarmful({Label3[Print], Label3[Exit]});
