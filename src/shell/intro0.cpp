@@ -32,8 +32,14 @@ struct MenuEntry {
     TwipRect place;
 };
 
-constexpr const char *kGreeks[12] = {"Homer",    "Solon",       "Aeschylus",  "Pericles", "Phidias",   "Herodotus",
-                                     "Socrates", "Hippocrates", "Alcibiades", "Plato",    "Aristotle", "Alexander"};
+// Each name has a button of 149 by 25 pixels in Tahoma 12 bold.
+constexpr const char *kGreeks[12] = {
+    QT_TRANSLATE_NOOP("intro0", "Homer"),      QT_TRANSLATE_NOOP("intro0", "Solon"),
+    QT_TRANSLATE_NOOP("intro0", "Aeschylus"),  QT_TRANSLATE_NOOP("intro0", "Pericles"),
+    QT_TRANSLATE_NOOP("intro0", "Phidias"),    QT_TRANSLATE_NOOP("intro0", "Herodotus"),
+    QT_TRANSLATE_NOOP("intro0", "Socrates"),   QT_TRANSLATE_NOOP("intro0", "Hippocrates"),
+    QT_TRANSLATE_NOOP("intro0", "Alcibiades"), QT_TRANSLATE_NOOP("intro0", "Plato"),
+    QT_TRANSLATE_NOOP("intro0", "Aristotle"),  QT_TRANSLATE_NOOP("intro0", "Alexander")};
 constexpr int kPhidias = 4;
 constexpr int kWebSite = 12;
 constexpr int kExit = 16;
@@ -65,30 +71,36 @@ QRadioButton *makeOption(const QString &name, const QString &caption, const Twip
 } // namespace
 
 intro0::intro0(QWidget *parent) : Screen(parent) {
-    setAccessibleName(QStringLiteral("Main menu"));
-    Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Lives of Hellas"), {0, 0, 12000, 900},
+    setAccessibleName(tr("Main menu"));
+    Label1 = addLabel(QStringLiteral("Label1"), standardCaption(), {0, 0, 12000, 900},
                       designFont(QStringLiteral("Tahoma"), 32.25, true), LabelButton::Yellow);
-    Option1 = makeOption(QStringLiteral("Option1"), QStringLiteral("Sound On"), {10440, 120, 1455, 255}, this);
-    Option2 = makeOption(QStringLiteral("Option2"), QStringLiteral("Sound Off"), {10440, 480, 1455, 255}, this);
+    //: A radio button of 97 by 17 pixels in Tahoma 9.75 bold, its circle included.
+    Option1 = makeOption(QStringLiteral("Option1"), tr("Sound On"), {10440, 120, 1455, 255}, this);
+    //: A radio button of 97 by 17 pixels in Tahoma 9.75 bold, its circle included.
+    Option2 = makeOption(QStringLiteral("Option2"), tr("Sound Off"), {10440, 480, 1455, 255}, this);
 
     const QFont greekFont = designFont(QStringLiteral("Tahoma"), 12, true);
     for (int i = 0; i < 12; ++i) {
         const TwipRect where = i < 6 ? TwipRect{480, 2040 + 720 * i, 2235, 375}
                                      : TwipRect{3120, 2040 + 720 * (i - 6), 2235, 375};
-        Label2[i] = addLabelButton(QStringLiteral("Label2_%1").arg(i), QString::fromLatin1(kGreeks[i]), where,
-                                   greekFont);
+        Label2[i] = addLabelButton(QStringLiteral("Label2_%1").arg(i), tr(kGreeks[i]), where, greekFont);
         // Only Phidias has a topic in this edition; the others are reserved.
         Label2[i]->setEnabled(i == kPhidias);
     }
-    Label2[20] = addLabelButton(QStringLiteral("Label2_20"), QStringLiteral("Teachers' Guide"),
-                                {480, 1080, 3075, 495}, designFont(QStringLiteral("Tahoma"), 14.25, true));
-    Label2[19] = addLabelButton(QStringLiteral("Label2_19"), QStringLiteral("Acknowledgments"),
-                                {480, 7560, 3075, 495}, designFont(QStringLiteral("Tahoma"), 14.25, true));
-    Label2[17] = addLabelButton(QStringLiteral("Label2_17"), QStringLiteral("Multiple Choice Wizard"),
+    //: A button of 205 by 33 pixels in Tahoma 14.25 bold.
+    Label2[20] = addLabelButton(QStringLiteral("Label2_20"), tr("Teachers' Guide"), {480, 1080, 3075, 495},
+                                designFont(QStringLiteral("Tahoma"), 14.25, true));
+    //: A button of 205 by 33 pixels in Tahoma 14.25 bold.
+    Label2[19] = addLabelButton(QStringLiteral("Label2_19"), tr("Acknowledgments"), {480, 7560, 3075, 495},
+                                designFont(QStringLiteral("Tahoma"), 14.25, true));
+    //: A button of 309 by 33 pixels in Tahoma 18 bold.
+    Label2[17] = addLabelButton(QStringLiteral("Label2_17"), tr("Multiple Choice Wizard"),
                                 {6840, 5760, 4635, 495}, designFont(QStringLiteral("Tahoma"), 18, true));
-    Label2[18] = addLabelButton(QStringLiteral("Label2_18"), QStringLiteral("Worksheet Catalogue"),
+    //: A button of 309 by 33 pixels in Tahoma 18 bold.
+    Label2[18] = addLabelButton(QStringLiteral("Label2_18"), tr("Worksheet Catalogue"),
                                 {6840, 6600, 4635, 495}, designFont(QStringLiteral("Tahoma"), 18, true));
-    Label2[16] = addLabelButton(QStringLiteral("Label2_16"), QStringLiteral("Exit"), {10560, 7920, 1245, 495},
+    //: A button of 83 by 33 pixels in Tahoma 18 bold.
+    Label2[16] = addLabelButton(QStringLiteral("Label2_16"), tr("Exit"), {10560, 7920, 1245, 495},
                                 designFont(QStringLiteral("Tahoma"), 18, true));
     Label2[12] = addLabelButton(QStringLiteral("Label2_12"), QString::fromLatin1(kPublisherAddress),
                                 {7080, 8040, 3315, 375}, designFont(QStringLiteral("Arial"), 12, true));
@@ -105,8 +117,10 @@ intro0::intro0(QWidget *parent) : Screen(parent) {
     Image2 = addPicture(QStringLiteral("Image2"), {5040, 6240, 1500, 2085});
     Image2->setStretch(true);
     Image2->setCursor(Qt::PointingHandCursor);
-    Label3 = addLabel(QStringLiteral("Label3"), QStringLiteral("Copyright \u00A9 2026 Larkspur Publishing Ltd."),
-                      {480, 8220, 4320, 375}, designFont(QStringLiteral("Tahoma"), 9.75), LabelButton::Yellow);
+    //: One line of 288 pixels in Tahoma 9.75.
+    Label3 =
+        addLabel(QStringLiteral("Label3"), tr("Copyright © 2026 Larkspur Publishing Ltd."),
+                 {480, 8220, 4320, 375}, designFont(QStringLiteral("Tahoma"), 9.75), LabelButton::Yellow);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

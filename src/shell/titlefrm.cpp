@@ -34,20 +34,25 @@ Titlefrm::Titlefrm(QWidget *parent) : Screen(parent) {
     Frame1->setObjectName(QStringLiteral("Frame1"));
     place(Frame1, {0, -90, 5480, 6660});
 
-    Label4 = addLabel(QStringLiteral("Label4"), QStringLiteral("Lives of Hellas"), {60, 360, 5355, 1065},
-                      designFont(QStringLiteral("Times New Roman"), 26.25, true), kBlue, Qt::AlignCenter, Frame1);
+    Label4 =
+        addLabel(QStringLiteral("Label4"), standardCaption(), {60, 360, 5355, 1065},
+                 designFont(QStringLiteral("Times New Roman"), 26.25, true), kBlue, Qt::AlignCenter, Frame1);
     Picture1 = addPicture(QStringLiteral("Picture1"), {300, 1200, 4800, 3600}, Frame1);
-    Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Written by Helen Marsh"), {360, 4980, 4695, 375},
+    //: One line of 313 pixels in Times New Roman 14.25.
+    Label1 = addLabel(QStringLiteral("Label1"), tr("Written by Helen Marsh"), {360, 4980, 4695, 375},
                       designFont(QStringLiteral("Times New Roman"), 14.25), kBlue, Qt::AlignCenter, Frame1);
-    Label5 = addLabel(QStringLiteral("Label5"), QStringLiteral("Programmed by Thomas Reed"),
-                      {480, 5310, 4455, 375}, designFont(QStringLiteral("Times New Roman"), 12), kBlue,
-                      Qt::AlignCenter, Frame1);
-    Label2 = addLabel(QStringLiteral("Label2"),
-                      QStringLiteral("Copyright \u00A9 2026 Larkspur Publishing Ltd. All rights reserved."),
-                      {0, 6420, 5415, 255}, designFont(QStringLiteral("Arial"), 8.25), QColor(0, 128, 0),
-                      Qt::AlignCenter, Frame1);
-    Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("OK"), {1320, 6000, 1335, 375}, Frame1);
-    Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Exit"), {2760, 6000, 1335, 375}, Frame1);
+    //: One line of 297 pixels in Times New Roman 12.
+    Label5 = addLabel(QStringLiteral("Label5"), tr("Programmed by Thomas Reed"), {480, 5310, 4455, 375},
+                      designFont(QStringLiteral("Times New Roman"), 12), kBlue, Qt::AlignCenter, Frame1);
+    Label2 =
+        addLabel(QStringLiteral("Label2"),
+                 //: One line of 361 pixels in Arial 8.25.
+                 tr("Copyright © 2026 Larkspur Publishing Ltd. All rights reserved."), {0, 6420, 5415, 255},
+                 designFont(QStringLiteral("Arial"), 8.25), QColor(0, 128, 0), Qt::AlignCenter, Frame1);
+    //: A push button of 89 by 25 pixels in Tahoma 8.25.
+    Command1 = makeButton(QStringLiteral("Command1"), tr("OK"), {1320, 6000, 1335, 375}, Frame1);
+    //: A push button of 89 by 25 pixels in Tahoma 8.25.
+    Command2 = makeButton(QStringLiteral("Command2"), tr("Exit"), {2760, 6000, 1335, 375}, Frame1);
 
     connect(Command1, &QPushButton::clicked, this, [this] {
         form<intro0>().showScreen();
@@ -58,7 +63,8 @@ Titlefrm::Titlefrm(QWidget *parent) : Screen(parent) {
 }
 
 void Titlefrm::askToLeave() {
-    form<Titlefrm>().Command1->setText(QStringLiteral("Cancel"));
+    //: A push button of 89 by 25 pixels in Tahoma 8.25.
+    form<Titlefrm>().Command1->setText(tr("Cancel"));
     form<Titlefrm>().showScreen();
 }
 
