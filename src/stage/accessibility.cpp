@@ -7,6 +7,7 @@
 #include "stage/stage.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -48,7 +49,9 @@ class CarriedAccessible final : public QAccessibleWidget {
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty())
-            return QStringLiteral("Enter to pick up, arrow keys to move, Enter to put down, Escape to put back");
+            return QCoreApplication::translate(
+                "accessibility",
+                "Enter to pick up, arrow keys to move, Enter to put down, Escape to put back");
         return QAccessibleWidget::text(t);
     }
     QStringList actionNames() const override {
@@ -108,10 +111,10 @@ class PictureAccessible final : public QAccessibleWidget {
     // others (the paintings) itself.
     static QString contentPictureName(const QString &source) {
         const QString file = QFileInfo(QString(source).replace(u'\\', u'/')).completeBaseName().toLower();
-        if (file == u"homersm") return QStringLiteral("Homer");
-        if (file == u"phidiassm") return QStringLiteral("The Parthenon");
+        if (file == u"homersm") return QCoreApplication::translate("accessibility", "Homer");
+        if (file == u"phidiassm") return QCoreApplication::translate("accessibility", "The Parthenon");
         if (file == u"logo2" || source.startsWith(u"logo", Qt::CaseInsensitive))
-            return QStringLiteral("Larkspur Publishing");
+            return QCoreApplication::translate("accessibility", "Larkspur Publishing");
         return {};
     }
 };
