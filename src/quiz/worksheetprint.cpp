@@ -31,9 +31,8 @@ WorksheetText fromSet(const SharedState &set, const QString &heading, const QStr
 }
 
 QString headerLine() {
-    // The publisher's name is a name, the same in every language.
     return QCoreApplication::translate("worksheetprint", "Lives of Hellas") + QString(57, u' ') +
-           QStringLiteral("Larkspur Publishing Ltd");
+           QCoreApplication::translate("worksheetprint", "Larkspur Publishing Ltd");
 }
 
 void draw(PrintSurface &out, const WorksheetText &text) {
