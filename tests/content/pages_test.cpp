@@ -4,6 +4,7 @@
 #include "pagelayout.h"
 #include "pagesout.h"
 #include "pagetext.h"
+#include "wmf/pagetext.h"
 #include "wmf/painter.h"
 #include "wmf/reader.h"
 #include "wmf/writer.h"
@@ -125,18 +126,25 @@ TEST(PageText, JoinsTheLinesOfAParagraphAndKeepsLinesOfTheirOwn) {
     EXPECT_EQ(page.blocks[5].kind, PageBlock::Kind::Heading);
 }
 
-// No title first, a picture it does not know, text a metafile cannot hold,
-// text that cannot fit at the smallest size: each is refused.
+// No title first, a picture it does not know, text no one code page of a
+// metafile holds, text that cannot fit at the smallest size: each is refused.
 TEST(PageLayout, RefusesAPageItCannotMake) {
     for (const char *source : {"Words first.\n= Title\n", "= One\n= Two\n", "# only a note\n"})
         EXPECT_TRUE(std::holds_alternative<QString>(parsePageText(QString::fromUtf8(source)))) << source;
     EXPECT_TRUE(std::holds_alternative<QString>(layout(QStringLiteral("[picture nothing]\n"), paperStyle(),
                                                        [](const QString &) { return QImage(); })));
-    EXPECT_TRUE(std::holds_alternative<QString>(
-        layout(QStringLiteral("The name \u03A6\u03B5\u03B9\u03B4\u03AF\u03B1\u03C2.\n"))));
+    EXPECT_TRUE(std::holds_alternative<QString>(layout(u"The name Φειδίας (Фидий).\n"_qs)));
     const auto tooLong = layout(kWords.repeated(200), screenStyle(kScreenPageWidth));
     ASSERT_TRUE(std::holds_alternative<QString>(tooLong));
     EXPECT_TRUE(std::get<QString>(tooLong).contains(QStringLiteral("does not fit")));
+}
+
+// Greek is written in its own code page and read back as the same words, a
+// vowel typed with a separate accent as the accented vowel.
+TEST(PageLayout, AGreekPageReadsBackInTheSameGreekWords) {
+    const auto page = layoutPage(parsed(u"= Ο Παρθενώνας\n== Ο Φειδι\u0301ας\nΈφτιαξε το άγαλμα.\n"_qs),
+                                 screenStyle(kScreenPageWidth), solidPicture);
+    EXPECT_EQ(wmf::pageText(displayList(page)), u"Ο Παρθενώνας\nΟ Φειδίας\nΈφτιαξε το άγαλμα.\n"_qs);
 }
 
 TEST(PageLayout, SetsALongerTextSmallerSoThePageStillFits) {

@@ -1,6 +1,5 @@
 #include "pagelayout.h"
 
-#include "core/cp1252.h"
 #include "wmf/writer.h"
 
 #include <QFont>
@@ -127,9 +126,11 @@ class Layout {
     }
 
     void textLine(const wmf::WriterFont &font, const wmf::Rgb &colour, int x, int baseline,
-                  const QString &text) {
-        const QByteArray encoded = toCp1252(text);
-        if (fromCp1252(encoded.constData(), encoded.size()) != text) {
+                  const QString &typed) {
+        // Composed, so an accented letter typed as letter and accent (or a
+        // Greek vowel with the polytonic oxia) is the one character its code page holds.
+        const QString text = typed.normalized(QString::NormalizationForm_C);
+        if (!wmf::Writer::canWrite(text)) {
             problem_ = QStringLiteral("\"%1\" has characters a metafile cannot hold").arg(text);
             return;
         }
