@@ -20,10 +20,6 @@ int drawBelow(RandomSource &random, int count) {
     return std::clamp(drawn, 0, count - 1);
 }
 
-QString numberText(int value) {
-    return value < 0 ? QString::number(value) : u' ' + QString::number(value);
-}
-
 } // namespace
 
 JigsawBoard::JigsawBoard(SharedState &shared, RandomSource &random) : shared_(shared), random_(random) {
@@ -170,13 +166,13 @@ int JigsawBoard::placeTakenFrom(int other) const {
 QString JigsawBoard::whereIs(int piece) const {
     const int place = placeOf(piece);
     if (place >= 0 && place < FirstTraySlot)
-        return QStringLiteral("in row %1, column %2").arg(place / Columns + 1).arg(place % Columns + 1);
+        return tr("in row %1, column %2").arg(place / Columns + 1).arg(place % Columns + 1);
     const QPoint centre = pieces_[piece] + QPoint(PieceSize / 2, PieceSize / 2);
     if (place >= FirstTraySlot ||
         (centre.x() >= kTrayArea.left && centre.x() < kTrayArea.left + kTrayArea.width &&
          centre.y() >= kTrayArea.top && centre.y() < kTrayArea.top + kTrayArea.height))
-        return QStringLiteral("in the tray");
-    return QStringLiteral("not in a cell");
+        return tr("in the tray");
+    return tr("not in a cell");
 }
 
 void JigsawBoard::exit() {
@@ -198,7 +194,9 @@ void JigsawBoard::checkScore() {
     for (int i = 0; i < Pieces; ++i) {
         if (liesOn(i, i)) ++shared_.Score;
     }
-    scoreLine_ = numberText(shared_.Score) + u" out of" + numberText(shared_.MaxScore) + u" scored ";
+    // The count is never below zero, so each number has its blank before it.
+    //: The blanks at both ends are kept.
+    scoreLine_ = tr(" %1 out of %2 scored ").arg(shared_.Score).arg(shared_.MaxScore);
     scoreLineShown_ = true;
     if (shared_.Score < shared_.MaxScore) {
         newPictureShown_ = false;

@@ -6,6 +6,7 @@
 #include "core/module1.h"
 #include "core/twips.h"
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <QString>
 #include <array>
@@ -26,6 +27,8 @@ struct JigsawDrop {
 };
 
 class JigsawBoard final : public ActivityBoard {
+    Q_DECLARE_TR_FUNCTIONS(JigsawBoard)
+
   public:
     static constexpr int Pieces = 12;
     static constexpr int Columns = 4;
@@ -34,17 +37,31 @@ class JigsawBoard final : public ActivityBoard {
     static constexpr int PieceSize = 1800;
     static constexpr int Pictures = 10;
     static constexpr std::array<JigsawPicture, Pictures> Catalogue{{
-        {"Images\\ulysses.jpg", "Ulysses deriding Polyphemus by J.M.W. Turner"},
-        {"Images\\schoolmd.jpg", "The School of Athens by Raphael"},
-        {"Images\\bacchus.jpg", "Bacchus and Ariadne by Titian"},
-        {"Images\\venusbirth.jpg", "The Birth of Venus by Sandro Botticelli"},
-        {"Images\\socratesmd.jpg", "The Death of Socrates by Jacques-Louis David"},
-        {"Images\\phidiasmd.jpg", "Phidias Showing the Frieze of the Parthenon by Lawrence Alma Tadema"},
-        {"Images\\solonmd.jpg", "Solon before Croesus by Gerard van Honthorst"},
-        {"Images\\alcibiadesmd.jpg", "Socrates finding Alcibiades at Aspasia's house by J.L. Gerome"},
-        {"Images\\trojan.jpg", "The Procession of the Trojan Horse in Troy by Giovanni Tiepolo"},
-        {"Images\\penelope.jpg", "Penelope and Suitors by John William Waterhouse"},
+        //: A painting's caption: two lines of 537 pixels, Times New Roman 24.
+        {"Images\\ulysses.jpg",
+         QT_TRANSLATE_NOOP("JigsawBoard", "Ulysses deriding Polyphemus by J.M.W. Turner")},
+        {"Images\\schoolmd.jpg", QT_TRANSLATE_NOOP("JigsawBoard", "The School of Athens by Raphael")},
+        {"Images\\bacchus.jpg", QT_TRANSLATE_NOOP("JigsawBoard", "Bacchus and Ariadne by Titian")},
+        {"Images\\venusbirth.jpg",
+         QT_TRANSLATE_NOOP("JigsawBoard", "The Birth of Venus by Sandro Botticelli")},
+        {"Images\\socratesmd.jpg",
+         QT_TRANSLATE_NOOP("JigsawBoard", "The Death of Socrates by Jacques-Louis David")},
+        {"Images\\phidiasmd.jpg",
+         QT_TRANSLATE_NOOP("JigsawBoard",
+                           "Phidias Showing the Frieze of the Parthenon by Lawrence Alma Tadema")},
+        {"Images\\solonmd.jpg",
+         QT_TRANSLATE_NOOP("JigsawBoard", "Solon before Croesus by Gerard van Honthorst")},
+        {"Images\\alcibiadesmd.jpg",
+         QT_TRANSLATE_NOOP("JigsawBoard", "Socrates finding Alcibiades at Aspasia's house by J.L. Gerome")},
+        {"Images\\trojan.jpg",
+         QT_TRANSLATE_NOOP("JigsawBoard", "The Procession of the Trojan Horse in Troy by Giovanni Tiepolo")},
+        {"Images\\penelope.jpg",
+         QT_TRANSLATE_NOOP("JigsawBoard", "Penelope and Suitors by John William Waterhouse")},
     }};
+
+    // A painting's caption in the program's language; the record of a score
+    // keeps the caption as the catalogue writes it.
+    static QString caption(int picture) { return tr(Catalogue[picture].caption); }
 
     // Every piece at its home; the board cells are made around them and
     // the shared maximum becomes the number of pieces.

@@ -24,9 +24,16 @@ namespace {
 enum Button { Exit = 0, StartAgain = 1, CheckScore = 2, NewPicture = 3, Answer = 4 };
 
 constexpr ButtonLayout kButtons[5] = {
-    {"Exit", {10560, 7920, 1245, 495}},       {"Start Again", {3960, 7920, 2565, 495}},
-    {"Check Score", {6600, 7920, 2565, 495}}, {"New Picture", {120, 7920, 2325, 495}},
-    {"Answer", {120, 7920, 2205, 495}},
+    //: A button of 83 pixels, Tahoma 15.75 bold.
+    {QT_TRANSLATE_NOOP("jigsaw", "Exit"), {10560, 7920, 1245, 495}},
+    //: A button of 171 pixels, Tahoma 15.75 bold.
+    {QT_TRANSLATE_NOOP("jigsaw", "Start Again"), {3960, 7920, 2565, 495}},
+    //: A button of 171 pixels, Tahoma 15.75 bold.
+    {QT_TRANSLATE_NOOP("jigsaw", "Check Score"), {6600, 7920, 2565, 495}},
+    //: A button of 155 pixels, Tahoma 15.75 bold.
+    {QT_TRANSLATE_NOOP("jigsaw", "New Picture"), {120, 7920, 2325, 495}},
+    //: A button of 147 pixels, Tahoma 15.75 bold.
+    {QT_TRANSLATE_NOOP("jigsaw", "Answer"), {120, 7920, 2205, 495}},
 };
 
 const QColor kBorder(20, 32, 80);
@@ -65,17 +72,17 @@ QPoint pixelPlace(QPoint twips) {
 } // namespace
 
 jigsaw::jigsaw(QWidget *parent) : Screen(parent) {
-    setAccessibleName(QStringLiteral("Jigsaw"));
+    setAccessibleName(tr("Jigsaw"));
     const QColor yellow = LabelButton::Yellow;
     announcer_ = addAnnouncer(this);
     // Labels and buttons are made first: every frame lies above them, so a
     // piece dragged over a label hides it.
     Label1 = addLabel(QStringLiteral("Label1"), {}, {3480, 0, 8055, 1095},
                       designFont(QStringLiteral("Times New Roman"), 24), yellow);
-    Label6 =
-        addLabel(QStringLiteral("Label6"),
-                 QStringLiteral("Complete the picture by dragging its parts into the correct positions."),
-                 {120, 120, 3240, 1020}, designFont(QStringLiteral("Arial"), 12, true), yellow);
+    //: Three lines of 216 pixels, Arial 12 bold.
+    Label6 = addLabel(QStringLiteral("Label6"),
+                      tr("Complete the picture by dragging its parts into the correct positions."),
+                      {120, 120, 3240, 1020}, designFont(QStringLiteral("Arial"), 12, true), yellow);
     Label7 = addLabel(QStringLiteral("Label7"), {}, {3600, 7200, 7785, 675},
                       designFont(QStringLiteral("Tahoma"), 21.75, true), yellow);
     Label7->setWordWrap(false);
@@ -84,6 +91,8 @@ jigsaw::jigsaw(QWidget *parent) : Screen(parent) {
     const QList<LabelButton *> buttons =
         addLabelButtons(QStringLiteral("Label3"), kButtons, buttonFont, [this](int i) { Label3_Click(i); });
     std::copy(buttons.begin(), buttons.end(), Label3.begin());
+    for (int i = 0; i < static_cast<int>(Label3.size()); ++i)
+        Label3[i]->setCaption(tr(kButtons[i].caption));
     Label3[CheckScore]->hide();
     Label3[Answer]->hide();
     setHoverButtons(buttons, true, true);
@@ -140,7 +149,7 @@ void jigsaw::showPicture() {
     const JigsawPicture &entry = JigsawBoard::Catalogue[Module1.JigsawPicture];
     const QString file = QString::fromLatin1(entry.file);
     picture_ = loadPicture(file);
-    Label1->setText(QString::fromLatin1(entry.caption));
+    Label1->setText(JigsawBoard::caption(Module1.JigsawPicture));
     // Each piece holds a shallow copy: twelve views of one decoded picture.
     for (PictureBox *image : Image1) {
         image->setPicture(picture_, file);
@@ -170,10 +179,8 @@ void jigsaw::showBoard() {
 }
 
 QString jigsaw::pieceName(int piece) const {
-    return QStringLiteral("Piece %1 of %2, %3")
-        .arg(piece + 1)
-        .arg(JigsawBoard::Pieces)
-        .arg(board_->whereIs(piece));
+    //: %3 is where the piece lies: "in row 2, column 3", "in the tray" or "not in a cell".
+    return tr("Piece %1 of %2, %3").arg(piece + 1).arg(JigsawBoard::Pieces).arg(board_->whereIs(piece));
 }
 
 QList<QWidget *> jigsaw::focusOrder() const {
@@ -204,14 +211,15 @@ void jigsaw::Frame1_MouseUp(int index) {
     const JigsawDrop drop = board_->drop(index);
     playDropSound(*board_, index);
     showBoard();
-    QString said = QStringLiteral("Piece %1 of %2 put down %3")
-                       .arg(index + 1)
-                       .arg(JigsawBoard::Pieces)
-                       .arg(board_->whereIs(index));
-    if (drop.displaced >= 0)
-        said += QStringLiteral(". Piece %1 of %2 moved to the tray")
-                    .arg(drop.displaced + 1)
-                    .arg(JigsawBoard::Pieces);
+    const QString where = board_->whereIs(index);
+    const QString said =
+        drop.displaced < 0
+            ? tr("Piece %1 of %2 put down %3").arg(index + 1).arg(JigsawBoard::Pieces).arg(where)
+            : tr("Piece %1 of %2 put down %3. Piece %4 of %2 moved to the tray")
+                  .arg(index + 1)
+                  .arg(JigsawBoard::Pieces)
+                  .arg(where)
+                  .arg(drop.displaced + 1);
     announce(announcer_, said);
 }
 
@@ -223,7 +231,9 @@ void jigsaw::dragged(int item, int buttons, QPointF at) {
 void jigsaw::pickedUp(int item) {
     board_->pickUp(item);
     showBoard();
-    announce(announcer_, QStringLiteral("Picked up ") + pieceName(item).replace(0, 1, u'p'));
+    announce(
+        announcer_,
+        tr("Picked up piece %1 of %2, %3").arg(item + 1).arg(JigsawBoard::Pieces).arg(board_->whereIs(item)));
 }
 
 void jigsaw::stepped(int item, int across, int down) {
@@ -241,7 +251,9 @@ bool jigsaw::carryTo(int item, int place) {
 void jigsaw::putBack(int item, QPointF origin) {
     board_->putBack(item, origin.toPoint());
     showBoard();
-    announce(announcer_, pieceName(item) + QStringLiteral(", put back"));
+    announce(
+        announcer_,
+        tr("Piece %1 of %2, %3, put back").arg(item + 1).arg(JigsawBoard::Pieces).arg(board_->whereIs(item)));
 }
 
 void jigsaw::Label3_Click(int index) {
@@ -253,6 +265,8 @@ void jigsaw::Label3_Click(int index) {
         showBoard();
         if (index == CheckScore) {
             announce(announcer_, board_->scoreLine().trimmed());
+            // The record keeps the caption in English, whatever the language
+            // shown, so that results of one painting stay together.
             keepRecord(scoreRecord(::Activity::Jigsaw,
                                    QString::fromLatin1(JigsawBoard::Catalogue[Module1.JigsawPicture].caption),
                                    Module1, QDateTime::currentDateTime()),
