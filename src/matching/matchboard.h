@@ -6,6 +6,7 @@
 #include "core/module1.h"
 #include "core/twips.h"
 
+#include <QCoreApplication>
 #include <QPointF>
 #include <QSizeF>
 #include <array>
@@ -18,6 +19,8 @@ struct MatchingDrop {
 };
 
 class MatchingBoard final : public ActivityBoard {
+    Q_DECLARE_TR_FUNCTIONS(MatchingBoard)
+
   public:
     static constexpr int Pairs = 4;
     // Name label i belongs in drop box i.
@@ -29,7 +32,12 @@ class MatchingBoard final : public ActivityBoard {
     }};
     // The painting above each drop box.
     static constexpr std::array<const char *, Pairs> Paintings{
-        {"Girl with a Pearl Earring", "The Mona Lisa", "Sunflowers", "The Haywain"}};
+        {QT_TRANSLATE_NOOP("MatchingBoard", "Girl with a Pearl Earring"),
+         QT_TRANSLATE_NOOP("MatchingBoard", "The Mona Lisa"),
+         QT_TRANSLATE_NOOP("MatchingBoard", "Sunflowers"),
+         QT_TRANSLATE_NOOP("MatchingBoard", "The Haywain")}};
+    // The title of the painting above a drop box, in the program's language.
+    static QString painting(int index) { return tr(Paintings[index]); }
     static constexpr std::array<TwipRect, Pairs> NamePlaces{{
         {6240, 7320, 2325, 375},
         {9000, 7320, 2325, 375},

@@ -27,15 +27,23 @@ struct Text {
     double points;
 };
 constexpr Text kTexts[6] = {
-    {"Phidias was the greatest artist in classical Greece. Unfortunately, none of his paintings have "
-     "survived.",
+    //: Two lines of 768 by 79 pixels, Times New Roman 24.
+    {QT_TRANSLATE_NOOP("phidiaslab", "Phidias was the greatest artist in classical Greece. Unfortunately, "
+                                     "none of his paintings have survived."),
      {120, 120, 11520, 1185},
      24},
-    {"Girl with a Pearl Earring", {210, 2160, 2730, 885}, 18},
-    {"The Haywain", {3225, 3240, 3090, 525}, 18},
-    {"The Mona Lisa", {6345, 2520, 2730, 525}, 18},
-    {"Sunflowers", {9000, 2520, 2730, 525}, 18},
-    {"Match the famous paintings below to the artists who painted them.", {120, 1320, 11520, 585}, 18},
+    //: Two lines of 182 by 59 pixels, Times New Roman 18.
+    {QT_TRANSLATE_NOOP("phidiaslab", "Girl with a Pearl Earring"), {210, 2160, 2730, 885}, 18},
+    //: One line of 206 pixels, Times New Roman 18.
+    {QT_TRANSLATE_NOOP("phidiaslab", "The Haywain"), {3225, 3240, 3090, 525}, 18},
+    //: One line of 182 pixels, Times New Roman 18.
+    {QT_TRANSLATE_NOOP("phidiaslab", "The Mona Lisa"), {6345, 2520, 2730, 525}, 18},
+    //: One line of 182 pixels, Times New Roman 18.
+    {QT_TRANSLATE_NOOP("phidiaslab", "Sunflowers"), {9000, 2520, 2730, 525}, 18},
+    //: One line of 768 pixels, Times New Roman 18.
+    {QT_TRANSLATE_NOOP("phidiaslab", "Match the famous paintings below to the artists who painted them."),
+     {120, 1320, 11520, 585},
+     18},
 };
 
 struct Painting {
@@ -44,22 +52,33 @@ struct Painting {
     const char *title;
 };
 constexpr Painting kPaintings[4] = {
-    {"Images\\haywain.jpg", {3240, 3720, 3060, 2310}, "The Haywain"},
-    {"Images\\monalisa.jpg", {6720, 3000, 1995, 3060}, "The Mona Lisa"},
-    {"Images\\sunflowers.jpg", {9240, 3000, 2310, 3060}, "Sunflowers"},
-    {"Images\\pearl.jpg", {240, 3000, 2670, 3060}, "Girl with a Pearl Earring"},
+    {"Images\\haywain.jpg", {3240, 3720, 3060, 2310}, QT_TRANSLATE_NOOP("phidiaslab", "The Haywain")},
+    {"Images\\monalisa.jpg", {6720, 3000, 1995, 3060}, QT_TRANSLATE_NOOP("phidiaslab", "The Mona Lisa")},
+    {"Images\\sunflowers.jpg", {9240, 3000, 2310, 3060}, QT_TRANSLATE_NOOP("phidiaslab", "Sunflowers")},
+    {"Images\\pearl.jpg",
+     {240, 3000, 2670, 3060},
+     QT_TRANSLATE_NOOP("phidiaslab", "Girl with a Pearl Earring")},
 };
 
 // The painter whose painting stands above drop box i, as the box carries it
 // when the screen is made.
-constexpr const char *kPainters[4] = {"Jan Vermeer", "Leonardo da Vinci", "Vincent Van Gogh",
-                                      "John Constable"};
+//: A painter's name on one line of 155 pixels, Arial 12 bold.
+constexpr const char *kPainters[4] = {
+    QT_TRANSLATE_NOOP("phidiaslab", "Jan Vermeer"), QT_TRANSLATE_NOOP("phidiaslab", "Leonardo da Vinci"),
+    QT_TRANSLATE_NOOP("phidiaslab", "Vincent Van Gogh"), QT_TRANSLATE_NOOP("phidiaslab", "John Constable")};
 
 constexpr ButtonLayout kButtons[3] = {
-    {"Exit", {10560, 7920, 1245, 495}},
-    {"Start Again", {3360, 7920, 2565, 495}},
-    {"Check Score", {6000, 7920, 2565, 495}},
+    //: A button of 83 pixels, Tahoma 15.75 bold.
+    {QT_TRANSLATE_NOOP("phidiaslab", "Exit"), {10560, 7920, 1245, 495}},
+    //: A button of 171 pixels, Tahoma 15.75 bold.
+    {QT_TRANSLATE_NOOP("phidiaslab", "Start Again"), {3360, 7920, 2565, 495}},
+    //: A button of 171 pixels, Tahoma 15.75 bold.
+    {QT_TRANSLATE_NOOP("phidiaslab", "Check Score"), {6000, 7920, 2565, 495}},
 };
+
+// The screen's caption; the record of a score keeps it in English, whatever
+// the language shown, so that results of the activity stay together.
+constexpr const char *kCaption = QT_TRANSLATE_NOOP("phidiaslab", "Famous Paintings");
 
 // The borders are drawn by addDeviceBorder, which shows them at any scale
 // factor; the style sheets keep a transparent one of the same width, so the
@@ -87,9 +106,8 @@ phidiaslab::phidiaslab(QWidget *parent) : Screen(parent) {
         Image1[i]->setStretch(true);
     }
     for (int i = 0; i < 6; ++i) {
-        Label7[i] = addLabel(QStringLiteral("Label7_%1").arg(i), QString::fromLatin1(kTexts[i].caption),
-                             kTexts[i].place, designFont(QStringLiteral("Times New Roman"), kTexts[i].points),
-                             yellow);
+        Label7[i] = addLabel(QStringLiteral("Label7_%1").arg(i), tr(kTexts[i].caption), kTexts[i].place,
+                             designFont(QStringLiteral("Times New Roman"), kTexts[i].points), yellow);
     }
     const QFont boxFont = designFont(QStringLiteral("Arial"), 12, true);
     for (int i = 0; i < MatchingBoard::Pairs; ++i) {
@@ -99,7 +117,7 @@ phidiaslab::phidiaslab(QWidget *parent) : Screen(parent) {
         addDeviceBorder(Label4[i], kBoxBorder);
     }
     for (int i = 0; i < MatchingBoard::Pairs; ++i) {
-        Label1[i] = addLabel(QStringLiteral("Label1_%1").arg(i), QString::fromLatin1(kPainters[i]),
+        Label1[i] = addLabel(QStringLiteral("Label1_%1").arg(i), tr(kPainters[i]),
                              MatchingBoard::DropBoxes[i], boxFont, yellow);
         Label1[i]->setStyleSheet(kBoxStyle);
         addDeviceBorder(Label1[i], kBoxBorder);
@@ -108,6 +126,8 @@ phidiaslab::phidiaslab(QWidget *parent) : Screen(parent) {
     const QList<LabelButton *> buttons =
         addLabelButtons(QStringLiteral("Label3"), kButtons, buttonFont, [this](int i) { Label3_Click(i); });
     std::copy(buttons.begin(), buttons.end(), Label3.begin());
+    for (int i = 0; i < static_cast<int>(Label3.size()); ++i)
+        Label3[i]->setCaption(tr(kButtons[i].caption));
     Label3[CheckScore]->hide();
     setHoverButtons(buttons, true, true);
     // The names lie above everything else, so a name dragged anywhere stays in sight.
@@ -124,7 +144,7 @@ phidiaslab::phidiaslab(QWidget *parent) : Screen(parent) {
     tapTargets.append({Label4.begin(), Label4.end()});
     drag_->addTapTargets(tapTargets);
     for (int i = 0; i < 4; ++i)
-        Image1[i]->setAccessibleName(QString::fromLatin1(kPaintings[i].title));
+        Image1[i]->setAccessibleName(tr(kPaintings[i].title));
     setHarmful({Label3[Exit]});
 }
 
@@ -135,7 +155,7 @@ phidiaslab::~phidiaslab() {
 
 void phidiaslab::load() {
     fitScreen();
-    setCaption(QStringLiteral("Famous Paintings"));
+    setCaption(tr(kCaption));
     for (int i = 0; i < 4; ++i)
         Image1[i]->load(QString::fromLatin1(kPaintings[i].file));
     board_ = std::make_unique<MatchingBoard>(Module1);
@@ -170,19 +190,19 @@ void phidiaslab::Label2_MouseUp(int index) {
     board_->drop(index);
     if (board_->boxOf(index) >= 0) playSound(Sound::Click);
     showNames();
-    announce(announcer_, Label2[index]->text() + QStringLiteral(" put down, ") + whereIs(index));
+    //: %1 is a painter's name, %2 where it lies: "not placed" or "under The Mona Lisa".
+    announce(announcer_, tr("%1 put down, %2").arg(Label2[index]->text(), whereIs(index)));
 }
 
 QString phidiaslab::whereIs(int index) const {
     const int box = board_->boxOf(index);
-    return box < 0 ? QStringLiteral("not placed")
-                   : QStringLiteral("under ") + QString::fromLatin1(MatchingBoard::Paintings[box]);
+    return box < 0 ? tr("not placed") : tr("under %1").arg(MatchingBoard::painting(box));
 }
 
 void phidiaslab::pickedUp(int item) {
     board_->pickUp(item);
     showNames();
-    announce(announcer_, QStringLiteral("Picked up ") + Label2[item]->accessibleName());
+    announce(announcer_, tr("Picked up %1").arg(Label2[item]->accessibleName()));
 }
 
 void phidiaslab::stepped(int item, int across, int) {
@@ -203,7 +223,7 @@ bool phidiaslab::tappedAt(int item, QPointF at) {
 void phidiaslab::putBack(int item, QPointF origin) {
     board_->carryTo(item, origin);
     showNames();
-    announce(announcer_, Label2[item]->accessibleName() + QStringLiteral(", put back"));
+    announce(announcer_, tr("%1, put back").arg(Label2[item]->accessibleName()));
 }
 
 QList<QWidget *> phidiaslab::focusOrder() const {
@@ -220,17 +240,20 @@ void phidiaslab::showNames() {
     for (int i = 0; i < MatchingBoard::Pairs; ++i) {
         const QPoint at(toPixels(board_->name(i).x()), toPixels(board_->name(i).y()));
         if (Label2[i]->pos() != at) Label2[i]->move(at);
-        const QString name = Label2[i]->text() + QStringLiteral(", ") + whereIs(i);
+        //: %1 is a painter's name, %2 where it lies: "not placed" or "under The Mona Lisa".
+        const QString name = tr("%1, %2").arg(Label2[i]->text(), whereIs(i));
         if (Label2[i]->accessibleName() != name) Label2[i]->setAccessibleName(name);
     }
     for (int b = 0; b < MatchingBoard::Pairs; ++b) {
-        QStringList held;
+        QString held;
         for (int i = 0; i < MatchingBoard::Pairs; ++i) {
-            if (board_->boxOf(i) == b) held.append(Label2[i]->text());
+            if (board_->boxOf(i) != b) continue;
+            //: Two or more painters' names in one box: "Jan Vermeer and John Constable".
+            held = held.isEmpty() ? Label2[i]->text() : tr("%1 and %2").arg(held, Label2[i]->text());
         }
-        const QString name =
-            QStringLiteral("Box under ") + QString::fromLatin1(MatchingBoard::Paintings[b]) +
-            (held.isEmpty() ? QStringLiteral(", empty") : QStringLiteral(", holding ") + held.join(u" and "));
+        const QString painting = MatchingBoard::painting(b);
+        const QString name = held.isEmpty() ? tr("Box under %1, empty").arg(painting)
+                                            : tr("Box under %1, holding %2").arg(painting, held);
         if (Label1[b]->accessibleName() != name) Label1[b]->setAccessibleName(name);
     }
     Label3[CheckScore]->setVisible(board_->checkScoreShown());
@@ -249,8 +272,8 @@ void phidiaslab::Label3_Click(int index) {
         // The results screen words the score out of the four set at load;
         // this screen stays beneath it with the names where they are.
         form<Welldone>().showScreen();
-        form<Welldone>().takeRecord(
-            scoreRecord(::Activity::Matching, caption(), Module1, QDateTime::currentDateTime()));
+        form<Welldone>().takeRecord(scoreRecord(::Activity::Matching, QString::fromLatin1(kCaption), Module1,
+                                                QDateTime::currentDateTime()));
         return;
     default:
         return;
