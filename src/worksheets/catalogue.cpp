@@ -83,7 +83,7 @@ CatalogueLines::CatalogueLines(const QByteArray &bytes) : file_(bytes) {
         start = next;
     }
     if (lines_.empty()) {
-        problem_ = QStringLiteral("the catalogue has no count line");
+        problem_ = tr("the catalogue has no count line");
         return;
     }
     // The mark is the file's own only where the line reads as UTF-8, as the
@@ -96,20 +96,19 @@ CatalogueLines::CatalogueLines(const QByteArray &bytes) : file_(bytes) {
     }
     const auto count = countOf(countLine);
     if (!count) {
-        problem_ = QStringLiteral("the first line is not a count from 0 to 1000");
+        problem_ = tr("the first line is not a count from 0 to 1000");
         return;
     }
     const int titleLines = static_cast<int>(lines_.size()) - 1;
     if (titleLines != *count) {
-        problem_ =
-            QStringLiteral("the count says %1 titles but %2 lines follow it").arg(*count).arg(titleLines);
+        problem_ = tr("the count says %1 titles but %2 lines follow it").arg(*count).arg(titleLines);
         return;
     }
     titles_.reserve(titleLines);
     for (int i = 1; i <= titleLines; ++i) {
         auto title = titleOf(decoded(lines_[i].text));
         if (!title) {
-            problem_ = QStringLiteral("line %1 does not hold one title").arg(i + 1);
+            problem_ = tr("line %1 does not hold one title").arg(i + 1);
             titles_.clear();
             return;
         }
@@ -157,7 +156,7 @@ CatalogueChange CatalogueLines::remove(const QString &title) {
     const std::size_t line = static_cast<std::size_t>(found) + 1;
     if (lines_[line - 1].end == "\r" && line + 1 < lines_.size() && lines_[line + 1].text.isEmpty() &&
         lines_[line + 1].end == "\n") {
-        problem_ = QStringLiteral("taking out line %1 would join the lines around it").arg(line + 1);
+        problem_ = tr("taking out line %1 would join the lines around it").arg(line + 1);
         return CatalogueChange::NotOneTitleALine;
     }
     lines_.erase(lines_.begin() + found + 1);
@@ -188,6 +187,7 @@ CataloguePageView cataloguePage(const SharedState &state, int page) {
     view.last = std::min(count, TitlesPerPage * page + TitlesPerPage);
     view.previous = page > 0;
     view.next = page < LastCataloguePage && count > TitlesPerPage * page + TitlesPerPage;
-    view.indicator = QStringLiteral("Page ") + QString::number(page + 1);
+    //: One line of 133 pixels, Tahoma 15.75 bold.
+    view.indicator = CatalogueLines::tr("Page %1").arg(page + 1);
     return view;
 }

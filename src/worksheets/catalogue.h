@@ -4,9 +4,10 @@
 #include "core/module1.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
-#include <QByteArrayView>
 #include <deque>
 #include <vector>
 
@@ -34,6 +35,8 @@ enum class CatalogueChange { Added, AlreadyListed, Full, Removed, NotListed, Not
 // touches only the count line and the one line it adds or takes out, and
 // every other line is written back byte for byte.
 class CatalogueLines {
+    Q_DECLARE_TR_FUNCTIONS(CatalogueLines)
+
   public:
     explicit CatalogueLines(const QByteArray &bytes);
     // The lines are views into the bytes it holds.
@@ -43,7 +46,8 @@ class CatalogueLines {
     // Empty when the file is a count line that is a whole number from 0 to
     // 1000, followed by exactly that many lines that each hold one title (no
     // comma, no leading double quote); otherwise what is wrong. A change to
-    // such a file could drop or split a title, so it is refused.
+    // such a file could drop or split a title, so it is refused. The problem
+    // is worded in the program's language.
     const QString &problem() const { return problem_; }
     // The titles as the catalogue read gives them.
     const QStringList &titles() const { return titles_; }

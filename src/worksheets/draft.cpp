@@ -3,49 +3,75 @@
 #include "quiz/marking.h"
 #include "worksheets/store.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-QString withNumber(const char *text, int number) {
-    return QString::fromLatin1(text) + u' ' + QString::number(number);
-}
-
 // What a question set file cannot keep of a box's text, as the teacher is
-// told it; empty when it keeps all of it. `box` names the box: "Question 3"
-// or "Answer B of Question 3".
-QString textProblem(const QString &text, const QString &box) {
+// told it; empty when it keeps all of it. The box is question `question`
+// (from 1), or its answer `letter` when one is given.
+QString textProblem(const QString &text, int question, std::optional<QChar> letter = std::nullopt) {
     // Every "&" is read back as a comma, the format's stand-in for one, and
     // older copies read it so too: no other form of it would come back.
-    if (text.contains(u'&'))
-        return box + QStringLiteral(" cannot contain \"&\": please write \"and\" instead");
+    if (text.contains(u'&')) {
+        if (!letter)
+            return QCoreApplication::translate(
+                       "WorksheetDraft", "Question %1 cannot contain \"&\": please write \"and\" instead")
+                .arg(question);
+        return QCoreApplication::translate(
+                   "WorksheetDraft",
+                   "Answer %1 of Question %2 cannot contain \"&\": please write \"and\" instead")
+            .arg(*letter)
+            .arg(question);
+    }
     // A box shows a pasted line break as a blank, but the file cannot keep it.
-    if (text.contains(u'\n') || text.contains(u'\r'))
-        return box +
-               QStringLiteral(" holds a line break pasted from elsewhere: please replace it with a blank");
+    if (text.contains(u'\n') || text.contains(u'\r')) {
+        if (!letter)
+            return QCoreApplication::translate("WorksheetDraft",
+                                               "Question %1 holds a line break pasted from elsewhere: "
+                                               "please replace it with a blank")
+                .arg(question);
+        return QCoreApplication::translate(
+                   "WorksheetDraft", "Answer %1 of Question %2 holds a line break pasted from elsewhere: "
+                                     "please replace it with a blank")
+            .arg(*letter)
+            .arg(question);
+    }
     return {};
+}
+
+QString notCompleted(int question) {
+    return QCoreApplication::translate("WorksheetDraft", "You have not completed Question %1").arg(question);
 }
 
 } // namespace
 
 QString checkDraft(const WorksheetDraft &draft) {
-    if (draft.title.isEmpty()) return QStringLiteral("You have not chosen a title for your worksheet");
+    if (draft.title.isEmpty())
+        return QCoreApplication::translate("WorksheetDraft",
+                                           "You have not chosen a title for your worksheet");
     // The title names the file, so it is judged before anything else.
     if (QString problem = titleProblem(draft.title); !problem.isEmpty()) return problem;
     for (int q = 0; q < kQuestionsPerSet; ++q) {
         const int n = q + 1;
-        const QString question = withNumber("Question", n);
-        if (draft.questions[q].isEmpty()) return withNumber("You have not completed Question", n);
-        if (QString problem = textProblem(draft.questions[q], question); !problem.isEmpty()) return problem;
+        if (draft.questions[q].isEmpty()) return notCompleted(n);
+        if (QString problem = textProblem(draft.questions[q], n); !problem.isEmpty()) return problem;
         int ticks = 0;
         for (int a = 0; a < kAnswersPerQuestion; ++a) {
             const int i = kAnswersPerQuestion * q + a;
-            if (draft.answers[i].isEmpty()) return withNumber("You have not completed Question", n);
-            const QString answer =
-                QStringLiteral("Answer ") + QChar(u'A' + a) + QStringLiteral(" of ") + question;
-            if (QString problem = textProblem(draft.answers[i], answer); !problem.isEmpty()) return problem;
+            if (draft.answers[i].isEmpty()) return notCompleted(n);
+            if (QString problem = textProblem(draft.answers[i], n, QChar(u'A' + a)); !problem.isEmpty())
+                return problem;
             if (draft.ticks[i]) ++ticks;
         }
-        if (ticks == 0) return withNumber("You have not ticked the correct answer for Question", n);
-        if (ticks > 1) return withNumber("You have ticked more than one correct answer for Question", n);
+        if (ticks == 0)
+            return QCoreApplication::translate("WorksheetDraft",
+                                               "You have not ticked the correct answer for Question %1")
+                .arg(n);
+        if (ticks > 1)
+            return QCoreApplication::translate("WorksheetDraft",
+                                               "You have ticked more than one correct answer for Question %1")
+                .arg(n);
     }
     return {};
 }

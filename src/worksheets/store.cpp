@@ -41,7 +41,7 @@ std::optional<QByteArray> readCatalogueBytes(const QString &path, QString *reaso
     }
     QByteArray bytes = readLimited(file, FieldReader::DefaultByteLimit);
     if (!file.atEnd()) {
-        *reason = path + QStringLiteral(": too large to be a catalogue");
+        *reason = WorksheetStore::tr("%1: too large to be a catalogue").arg(path);
         return std::nullopt;
     }
     return bytes;
@@ -82,7 +82,7 @@ void clearDeadLock(const QString &lockPath) {
 
 // A title a worksheet may be saved under, or why not.
 StoreResult usableTitle(const QString &title) {
-    if (title.isEmpty()) return StoreResult::failed(QStringLiteral("a worksheet needs a title"));
+    if (title.isEmpty()) return StoreResult::failed(WorksheetStore::tr("a worksheet needs a title"));
     if (const QString problem = titleProblem(title); !problem.isEmpty()) return StoreResult::failed(problem);
     return StoreResult::done();
 }
@@ -91,30 +91,32 @@ StoreResult usableTitle(const QString &title) {
 
 QString titleProblem(const QString &title) {
     if (title.size() > MaxTitleLength)
-        return QStringLiteral("Your worksheet title cannot be longer than %1 characters").arg(MaxTitleLength);
+        return WorksheetStore::tr("Your worksheet title cannot be longer than %1 characters")
+            .arg(MaxTitleLength);
     for (QChar c : title) {
         if (kForbidden.contains(c))
-            return QStringLiteral(
+            return WorksheetStore::tr(
                 "Your worksheet title cannot contain any of these characters: / \\ : * ? \" < > |");
         if (c.category() == QChar::Other_Control)
-            return QStringLiteral("Your worksheet title cannot contain tabs or other control characters");
+            return WorksheetStore::tr("Your worksheet title cannot contain tabs or other control characters");
     }
     // A comma is kept as "&" in the catalogue and the file name, and every
     // "&" is read back as a comma: an "&" typed would come back as a comma.
     if (title.contains(u'&'))
-        return QStringLiteral("Your worksheet title cannot contain \"&\": please write \"and\" instead");
+        return WorksheetStore::tr("Your worksheet title cannot contain \"&\": please write \"and\" instead");
     bool onlyDotsAndBlanks = true;
     for (QChar c : title)
         onlyDotsAndBlanks = onlyDotsAndBlanks && (c == u'.' || c == u' ');
     if (!title.isEmpty() && onlyDotsAndBlanks)
-        return QStringLiteral("Your worksheet title cannot be made only of dots and blanks");
+        return WorksheetStore::tr("Your worksheet title cannot be made only of dots and blanks");
     // The catalogue drops blanks around a title when it is read, and then
     // would not find the file.
     if (!title.isEmpty() && (title.front() == u' ' || title.back() == u' '))
-        return QStringLiteral("Your worksheet title cannot begin or end with a blank");
+        return WorksheetStore::tr("Your worksheet title cannot begin or end with a blank");
     if (isReservedName(title))
-        return QStringLiteral("The title ") + title +
-               QStringLiteral(" is kept for the program's own use: please choose another title");
+        return WorksheetStore::tr(
+                   "The title %1 is kept for the program's own use: please choose another title")
+            .arg(title);
     return {};
 }
 
@@ -165,7 +167,7 @@ StoreResult WorksheetStore::writeWhole(const QString &path, const QByteArray &by
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder)) {
         qCWarning(lcWorksheets) << folder << "cannot be made";
-        return StoreResult::failed(folder + QStringLiteral(": the folder cannot be made"));
+        return StoreResult::failed(tr("%1: the folder cannot be made").arg(folder));
     }
     if (const auto problem = writeFileWhole(path, bytes)) {
         qCWarning(lcWorksheets).noquote() << *problem;
@@ -188,8 +190,8 @@ StoreResult WorksheetStore::lockCatalogue(QLockFile &lock) const {
     // A lock that cannot even be made (a full disc, a folder this account may
     // not write) is no other copy at work.
     const QString reason = lock.error() == QLockFile::LockFailedError
-                               ? QStringLiteral("the catalogue is locked by another copy")
-                               : QStringLiteral("the catalogue's lock cannot be made");
+                               ? tr("the catalogue is locked by another copy")
+                               : tr("the catalogue's lock cannot be made");
     qCWarning(lcWorksheets).noquote() << lock.fileName() + QStringLiteral(": ") + reason;
     return StoreResult::failed(reason);
 }
@@ -235,11 +237,11 @@ StoreResult WorksheetStore::trackStored(const QString &stored, SharedState &stat
     case CatalogueChange::Added:
         break;
     case CatalogueChange::Full:
-        return StoreResult::failed(QStringLiteral("the catalogue holds a thousand titles already"));
+        return StoreResult::failed(tr("the catalogue holds a thousand titles already"));
     case CatalogueChange::NotOneTitleALine:
-        return StoreResult::failed(QStringLiteral("the catalogue was left as it is: ") + catalogue.problem());
+        return StoreResult::failed(tr("the catalogue was left as it is: %1").arg(catalogue.problem()));
     default:
-        return StoreResult::failed(QStringLiteral("the title cannot stand on a catalogue line"));
+        return StoreResult::failed(tr("the title cannot stand on a catalogue line"));
     }
     StoreResult written = writeCatalogue(catalogueFile, catalogue.bytes());
     // The state holds the catalogue read before; the title joins it last.
@@ -256,7 +258,7 @@ StoreResult WorksheetStore::deleteWorksheet(const QString &title, SharedState &s
     QLockFile lock(catalogueFile + QStringLiteral(".lock"));
     if (StoreResult locked = lockCatalogue(lock); !locked) return locked;
     QString reason;
-    if (!QFile::exists(catalogueFile)) return StoreResult::failed(catalogueFile + QStringLiteral(": missing"));
+    if (!QFile::exists(catalogueFile)) return StoreResult::failed(tr("%1: missing").arg(catalogueFile));
     const auto before = readCatalogueBytes(catalogueFile, &reason);
     if (!before) return StoreResult::failed(reason);
     CatalogueLines catalogue(*before);
@@ -265,9 +267,9 @@ StoreResult WorksheetStore::deleteWorksheet(const QString &title, SharedState &s
     case CatalogueChange::Removed:
         break;
     case CatalogueChange::NotListed:
-        return StoreResult::failed(QStringLiteral("the catalogue does not list ") + title);
+        return StoreResult::failed(tr("the catalogue does not list %1").arg(title));
     default:
-        return StoreResult::failed(QStringLiteral("the catalogue was left as it is: ") + catalogue.problem());
+        return StoreResult::failed(tr("the catalogue was left as it is: %1").arg(catalogue.problem()));
     }
     const QByteArray after = catalogue.bytes();
     StoreResult written = writeCatalogue(catalogueFile, after);

@@ -5,6 +5,7 @@
 #include "core/module1.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QString>
 #include <optional>
@@ -23,13 +24,15 @@ QString titleProblem(const QString &title);
 // the catalogue line, so it is kept as "&", the question set files' escape.
 QString storedTitle(const QString &typedTitle);
 
-// What became of a store operation: done, or why not (for the log; the
-// teacher sees the screen's one fixed message).
+// What became of a store operation: done, or why not, in the program's
+// language (for the log and the command line; the teacher at a screen sees
+// the screen's one fixed message).
 class [[nodiscard]] StoreResult {
   public:
     static StoreResult done() { return StoreResult(QString()); }
     static StoreResult failed(const QString &reason) {
-        return StoreResult(reason.isEmpty() ? QStringLiteral("failed") : reason);
+        return StoreResult(reason.isEmpty() ? QCoreApplication::translate("WorksheetStore", "failed")
+                                            : reason);
     }
     bool ok() const { return reason_.isEmpty(); }
     explicit operator bool() const { return ok(); }
@@ -41,6 +44,8 @@ class [[nodiscard]] StoreResult {
 };
 
 class WorksheetStore {
+    Q_DECLARE_TR_FUNCTIONS(WorksheetStore)
+
   public:
     // The store of the program's "multiple" folder.
     WorksheetStore();
