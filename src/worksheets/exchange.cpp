@@ -19,6 +19,8 @@ using exchange::RawQuestion;
 namespace {
 
 // Every sentence the teacher reads, together, so that they can be translated.
+// A sentence whose English varies with its number has one form for one and a
+// plural form (%n) that is never used for one.
 namespace say {
 
 QString tooLarge() {
@@ -75,9 +77,9 @@ QString tookOne() {
 }
 QString tookSome(int taken) {
     return QCoreApplication::translate("Exchange",
-                                       "Only %1 questions could be taken from this file: they fill "
-                                       "Questions 1 to %1, and the boxes after them are left empty.")
-        .arg(taken);
+                                       "Only %n questions could be taken from this file: they fill "
+                                       "Questions 1 to %n, and the boxes after them are left empty.",
+                                       nullptr, taken);
 }
 QString passedOverOne() {
     return QCoreApplication::translate("Exchange", "This question was passed over:");
@@ -90,14 +92,16 @@ QString remainsOne() {
                                                    "again to take it.");
 }
 QString remainFew(int remaining) {
-    return QCoreApplication::translate("Exchange", "%1 more questions can be taken from this file: import it "
-                                                   "again to take them.")
-        .arg(remaining);
+    return QCoreApplication::translate("Exchange",
+                                       "%n more questions can be taken from this file: import it "
+                                       "again to take them.",
+                                       nullptr, remaining);
 }
 QString remainMany(int remaining) {
-    return QCoreApplication::translate("Exchange", "%1 more questions can be taken from this file: import it "
-                                                   "again to take the next ten.")
-        .arg(remaining);
+    return QCoreApplication::translate("Exchange",
+                                       "%n more questions can be taken from this file: import it "
+                                       "again to take the next ten.",
+                                       nullptr, remaining);
 }
 QString questionLine(int number, const QString &reason) {
     return QCoreApplication::translate("Exchange", "Question %1: %2").arg(QString::number(number), reason);
@@ -150,7 +154,8 @@ QString kindReason(const RawQuestion &question) {
 QString answersReason(size_t count) {
     if (count == 0) return QCoreApplication::translate("Exchange", "no answers");
     if (count == 1) return QCoreApplication::translate("Exchange", "only one answer");
-    return QCoreApplication::translate("Exchange", "%1 answers").arg(count);
+    const int answers = static_cast<int>(count);
+    return QCoreApplication::translate("Exchange", "%n answers", nullptr, answers);
 }
 
 QString rightReason(int right) {

@@ -7,9 +7,16 @@
 #include "worksheets/exchange.h"
 #include "worksheets/store.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
+
+// What the commands print for the user, in the program's language; the
+// options and format names they quote are not translated.
+class ExchangeCommand {
+    Q_DECLARE_TR_FUNCTIONS(ExchangeCommand)
+};
 
 // "<title> n" within the title box: the title gives way, never the number,
 // and a character is never split.
@@ -21,10 +28,6 @@ QString numberedTitle(const QString &title, int number) {
     while (!kept.isEmpty() && kept.back().isSpace())
         kept.chop(1);
     return kept + suffix;
-}
-
-QString quoted(const QString &text) {
-    return u'"' + text + u'"';
 }
 
 } // namespace
@@ -41,35 +44,40 @@ ExchangeAnswer importWorksheetsCommand(const QString &path, const WorksheetStore
             break;
         }
         for (const PassedOver &question : imported.passedOver)
-            answer.output += QStringLiteral("passed over: ") + question.line() + u'\n';
+            answer.output += ExchangeCommand::tr("passed over: %1").arg(question.line()) + u'\n';
         if (imported.taken < kQuestionsPerSet) {
-            answer.output += QStringLiteral("%1 usable questions left over: a worksheet needs ten\n")
-                                 .arg(imported.taken);
+            answer.output += ExchangeCommand::tr("%n usable questions left over: a worksheet needs ten",
+                                                 nullptr, imported.taken) +
+                             u'\n';
             break;
         }
         WorksheetDraft draft = imported.draft;
         draft.title = numberedTitle(draft.title, number);
         if (const QString problem = checkDraft(draft); !problem.isEmpty()) {
-            answer.errors += quoted(draft.title) + QStringLiteral(" not saved: ") + problem + u'\n';
+            answer.errors += ExchangeCommand::tr("\"%1\" not saved: %2").arg(draft.title, problem) + u'\n';
             answer.exitCode = 1;
         } else if (const auto existing = store.existingWorksheet(draft.title)) {
-            answer.errors += quoted(draft.title) + QStringLiteral(" not saved: a worksheet called ") + *existing +
-                             QStringLiteral(" already exists\n");
+            answer.errors += ExchangeCommand::tr("\"%1\" not saved: a worksheet called %2 already exists")
+                                 .arg(draft.title, *existing) +
+                             u'\n';
             answer.exitCode = 1;
         } else if (const StoreResult result = store.saveWorksheet(draft.title, worksheetBytes(draft), state);
                    !result) {
-            answer.errors += quoted(draft.title) + QStringLiteral(" not saved: ") + result.reason() + u'\n';
+            answer.errors +=
+                ExchangeCommand::tr("\"%1\" not saved: %2").arg(draft.title, result.reason()) + u'\n';
             answer.exitCode = 1;
         } else {
-            answer.output += QStringLiteral("saved ") + quoted(draft.title) + u'\n';
+            answer.output += ExchangeCommand::tr("saved \"%1\"").arg(draft.title) + u'\n';
             ++saved;
         }
         if (imported.nextSkip == 0) break;
         skip = imported.nextSkip;
     }
-    answer.output += (saved == 1 ? QStringLiteral("1 worksheet saved from %2\n")
-                                 : QStringLiteral("%1 worksheets saved from %2\n").arg(saved))
-                         .arg(path);
+    // The plural sentence is never used for one, which has its own.
+    answer.output +=
+        (saved == 1 ? ExchangeCommand::tr("1 worksheet saved from %1").arg(path)
+                    : ExchangeCommand::tr("%n worksheets saved from %1", nullptr, saved).arg(path)) +
+        u'\n';
     if (saved == 0) answer.exitCode = 1;
     return answer;
 }
@@ -80,14 +88,15 @@ ExchangeAnswer exportWorksheetCommand(const QString &title, const QString &forma
     const auto exchangeFormat = formatFromName(format);
     if (!exchangeFormat) {
         answer.exitCode = 2;
-        answer.errors = QStringLiteral("--format is gift, aiken or xml, not ") + quoted(format) + u'\n';
+        //: The option and the three format names are typed as they stand.
+        answer.errors = ExchangeCommand::tr("--format is gift, aiken or xml, not \"%1\"").arg(format) + u'\n';
         return answer;
     }
     const auto listed = store.existingWorksheet(title);
     QFile file(listed ? store.worksheetPath(*listed) : QString());
     if (!listed || !file.open(QIODevice::ReadOnly)) {
         answer.exitCode = 1;
-        answer.errors = QStringLiteral("there is no worksheet called ") + quoted(title) + u'\n';
+        answer.errors = ExchangeCommand::tr("there is no worksheet called \"%1\"").arg(title) + u'\n';
         return answer;
     }
     FieldReader fields = FieldReader::fromDevice(file);
@@ -98,8 +107,10 @@ ExchangeAnswer exportWorksheetCommand(const QString &title, const QString &forma
     const QByteArray bytes = draft ? exportWorksheet(*draft, *exchangeFormat) : QByteArray();
     if (bytes.isEmpty()) {
         answer.exitCode = 1;
-        answer.errors = QStringLiteral("the worksheet ") + quoted(title) + QStringLiteral(" cannot be read") +
-                        (draft ? QStringLiteral(": ") + checkDraft(*draft) : QString()) + u'\n';
+        answer.errors = (draft ? ExchangeCommand::tr("the worksheet \"%1\" cannot be read: %2")
+                                     .arg(title, checkDraft(*draft))
+                               : ExchangeCommand::tr("the worksheet \"%1\" cannot be read").arg(title)) +
+                        u'\n';
         return answer;
     }
     if (const auto failed = writeFileWhole(outputPath, bytes)) {
@@ -107,7 +118,9 @@ ExchangeAnswer exportWorksheetCommand(const QString &title, const QString &forma
         answer.errors = *failed + u'\n';
         return answer;
     }
-    answer.output = QStringLiteral("%1 written to %2 as %3\n").arg(quoted(title), outputPath,
-                                                                  formatName(*exchangeFormat));
+    //: %3 is the format's name: GIFT, Aiken, Moodle XML or worksheet.
+    answer.output = ExchangeCommand::tr("\"%1\" written to %2 as %3")
+                        .arg(title, outputPath, formatName(*exchangeFormat)) +
+                    u'\n';
     return answer;
 }
