@@ -45,12 +45,14 @@ int rowTop(int q) {
 } // namespace
 
 wizard::wizard(QWidget *parent) : Screen(parent) {
-    setAccessibleName(QStringLiteral("Multiple Choice Wizard"));
+    //: The wizard's heading: one line of 288 pixels, Tahoma 18 bold.
+    setAccessibleName(tr("Multiple Choice Wizard"));
     const QColor yellow = LabelButton::Yellow;
-    Label1[0] = addLabel(QStringLiteral("Label1_0"), QStringLiteral("Multiple Choice Wizard"),
-                         {0, 0, 4320, 540}, designFont(QStringLiteral("Tahoma"), 18, true), yellow);
-    Label1[1] = addLabel(QStringLiteral("Label1_1"), QStringLiteral("Worksheet Title"),
-                         {5160, 120, 2280, 345}, designFont(QStringLiteral("Tahoma"), 14.25, true), yellow);
+    Label1[0] = addLabel(QStringLiteral("Label1_0"), tr("Multiple Choice Wizard"), {0, 0, 4320, 540},
+                         designFont(QStringLiteral("Tahoma"), 18, true), yellow);
+    //: One line of 152 pixels, Tahoma 14.25 bold.
+    Label1[1] = addLabel(QStringLiteral("Label1_1"), tr("Worksheet Title"), {5160, 120, 2280, 345},
+                         designFont(QStringLiteral("Tahoma"), 14.25, true), yellow);
     Text1 = makeBox(QStringLiteral("Text1"), kTitleLength, designFont(QStringLiteral("Times New Roman"), 12),
                     {7560, 120, 4215, 375}, this);
 
@@ -62,10 +64,10 @@ wizard::wizard(QWidget *parent) : Screen(parent) {
         const int left = columnLeft(q);
         const int top = rowTop(q);
         const int caption = kFirstQuestionCaption + q;
-        Label1[caption] =
-            addLabel(QStringLiteral("Label1_%1").arg(caption), QStringLiteral("Question %1").arg(q + 1),
-                     {240 + left, 600 + top, q == 9 ? 1170 : 1050, 240}, questionCaptionFont, yellow,
-                     Qt::AlignLeft | Qt::AlignVCenter);
+        //: A question's caption and its box's name: one line of 70 pixels, Tahoma 9.75 bold.
+        Label1[caption] = addLabel(QStringLiteral("Label1_%1").arg(caption), tr("Question %1").arg(q + 1),
+                                   {240 + left, 600 + top, q == 9 ? 1170 : 1050, 240}, questionCaptionFont,
+                                   yellow, Qt::AlignLeft | Qt::AlignVCenter);
         Text2[q] = makeBox(QStringLiteral("Text2_%1").arg(q), kQuestionLength, questionFont,
                            {240 + left, 840 + top, 5655, 375}, this);
         for (int a = 0; a < kAnswersPerQuestion; ++a) {
@@ -79,24 +81,27 @@ wizard::wizard(QWidget *parent) : Screen(parent) {
             place(tick, {480 + 2850 * ac + left, 1230 + 330 * ar + top, 255, 315});
             Check1[i] = tick;
             const int letter = kFirstLetterCaption + i;
-            Label1[letter] =
-                addLabel(QStringLiteral("Label1_%1").arg(letter), QString(QChar(u'A' + a)) + u'.',
-                         {255 + 2835 * ac + left, 1200 + 360 * ar + top, 255, 285}, letterFont, yellow,
-                         Qt::AlignLeft | Qt::AlignVCenter);
+            //: An answer's letter (A to D, as the quiz shows them) and its full stop: 17 pixels.
+            Label1[letter] = addLabel(QStringLiteral("Label1_%1").arg(letter), tr("%1.").arg(QChar(u'A' + a)),
+                                      {255 + 2835 * ac + left, 1200 + 360 * ar + top, 255, 285}, letterFont,
+                                      yellow, Qt::AlignLeft | Qt::AlignVCenter);
             Text3[i] = makeBox(QStringLiteral("Text3_%1").arg(i), kAnswerLength, answerFont,
                                {720 + 2880 * ac + left, 1230 + 330 * ar + top, 2295, 330}, this);
         }
     }
 
     const QFont buttonFont = designFont(QStringLiteral("Tahoma"), 15.75, true);
-    Label3[1] = addLabelButton(QStringLiteral("Label3_1"), QStringLiteral("Save Worksheet"),
-                               {240, 7920, 3165, 495}, buttonFont);
-    Label3[2] = addLabelButton(QStringLiteral("Label3_2"), QStringLiteral("Import Questions"),
-                               {3525, 7920, 3345, 495}, buttonFont);
-    Label3[3] = addLabelButton(QStringLiteral("Label3_3"), QStringLiteral("Export Worksheet"),
-                               {6990, 7920, 3450, 495}, buttonFont);
-    Label3[0] = addLabelButton(QStringLiteral("Label3_0"), QStringLiteral("Exit"), {10560, 7920, 1245, 495},
+    //: A button of 211 pixels, Tahoma 15.75 bold.
+    Label3[1] =
+        addLabelButton(QStringLiteral("Label3_1"), tr("Save Worksheet"), {240, 7920, 3165, 495}, buttonFont);
+    //: A button of 223 pixels, Tahoma 15.75 bold; also the file chooser's title.
+    Label3[2] = addLabelButton(QStringLiteral("Label3_2"), tr("Import Questions"), {3525, 7920, 3345, 495},
                                buttonFont);
+    //: A button of 230 pixels, Tahoma 15.75 bold; also the file chooser's title.
+    Label3[3] = addLabelButton(QStringLiteral("Label3_3"), tr("Export Worksheet"), {6990, 7920, 3450, 495},
+                               buttonFont);
+    //: A button of 83 pixels, Tahoma 15.75 bold.
+    Label3[0] = addLabelButton(QStringLiteral("Label3_0"), tr("Exit"), {10560, 7920, 1245, 495}, buttonFont);
     for (int i = 0; i < static_cast<int>(Label3.size()); ++i)
         connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
     setHoverButtons({Label3[0], Label3[1], Label3[2], Label3[3]}, true, true);
@@ -107,15 +112,15 @@ wizard::wizard(QWidget *parent) : Screen(parent) {
 
     // Readers name each box by the caption beside it, which they cannot link
     // to it themselves.
-    Text1->setAccessibleName(QStringLiteral("Worksheet title"));
+    Text1->setAccessibleName(tr("Worksheet title"));
     for (int q = 0; q < kQuestionsPerSet; ++q) {
-        Text2[q]->setAccessibleName(QStringLiteral("Question %1").arg(q + 1));
+        Text2[q]->setAccessibleName(tr("Question %1").arg(q + 1));
         for (int a = 0; a < kAnswersPerQuestion; ++a) {
             const QChar letter(u'A' + a);
             Text3[kAnswersPerQuestion * q + a]->setAccessibleName(
-                QStringLiteral("Question %1, answer %2").arg(q + 1).arg(letter));
+                tr("Question %1, answer %2").arg(q + 1).arg(letter));
             Check1[kAnswersPerQuestion * q + a]->setAccessibleName(
-                QStringLiteral("Question %1: %2 is the correct answer").arg(q + 1).arg(letter));
+                tr("Question %1: %2 is the correct answer").arg(q + 1).arg(letter));
         }
     }
 
@@ -155,15 +160,17 @@ void wizard::load() {
 }
 
 namespace {
-const QString kLeaveUnsaved = QStringLiteral("Leave the Multiple Choice Wizard without saving your worksheet?");
+QString leaveUnsaved() {
+    return wizard::tr("Leave the Multiple Choice Wizard without saving your worksheet?");
 }
+} // namespace
 
 void wizard::closeRequested() {
     if (!hasUnsavedChanges()) {
         Screen::closeRequested();
         return;
     }
-    if (services().messages->confirm(kLeaveUnsaved)) Stage::current().endProgram();
+    if (services().messages->confirm(leaveUnsaved())) Stage::current().endProgram();
 }
 
 void wizard::moveOnFrom(QLineEdit *box) {
@@ -191,7 +198,7 @@ void wizard::Label3_Click(int index) {
     switch (index) {
     case 0:
         // A typed worksheet is thrown away only when the teacher says so.
-        if (!hasUnsavedChanges() || services().messages->confirm(kLeaveUnsaved)) unloadScreen();
+        if (!hasUnsavedChanges() || services().messages->confirm(leaveUnsaved())) unloadScreen();
         break;
     case 1:
         genwork();
@@ -247,8 +254,8 @@ void wizard::saveworksheet(const WorksheetDraft &checked) {
     const QString &fileTitle = target.fileTitle;
     if (!target.ownWorksheet) {
         if (const auto existing = store.existingWorksheet(title)) {
-            if (!services().messages->confirm(QStringLiteral("A worksheet called ") + *existing +
-                                              QStringLiteral(" already exists. Do you want to replace it?")))
+            if (!services().messages->confirm(
+                    tr("A worksheet called %1 already exists. Do you want to replace it?").arg(*existing)))
                 return;
         }
     }
@@ -257,18 +264,21 @@ void wizard::saveworksheet(const WorksheetDraft &checked) {
         listedTitle_ = fileTitle;
         openedAs_ = title;
         kept_ = checked;
-        services().messages->info(QStringLiteral("Your worksheet has been saved."));
+        services().messages->info(tr("Your worksheet has been saved."));
     } else {
         qCWarning(lcWorksheets) << "saving" << title << "failed:" << saved.reason();
-        services().messages->info(QStringLiteral("There was a problem saving your worksheet"));
+        services().messages->info(tr("There was a problem saving your worksheet"));
     }
 }
 
 void wizard::importquestions() {
+    // The patterns are the formats' own and are never translated.
     const QString path = services().files->openFile(
-        QStringLiteral("Import Questions"),
-        QStringLiteral("GIFT files (*.txt *.gift);;Aiken files (*.txt);;Moodle XML files (*.xml);;"
-                       "Worksheet files (*.txt);;All files (*)"));
+        tr("Import Questions"),
+        QStringList{tr("GIFT files (%1)").arg(u"*.txt *.gift"_qs), tr("Aiken files (%1)").arg(u"*.txt"_qs),
+                    tr("Moodle XML files (%1)").arg(u"*.xml"_qs), tr("Worksheet files (%1)").arg(u"*.txt"_qs),
+                    tr("All files (%1)").arg(u"*"_qs)}
+            .join(u";;"));
     if (path.isEmpty()) return;
     const int skip = path == importedPath_ ? importSkip_ : 0;
     const ImportResult imported = importFile(path, skip);
@@ -305,8 +315,10 @@ void wizard::exportworksheet() {
         return;
     }
     const QString path = services().files->saveFile(
-        QStringLiteral("Export Worksheet"), typed.title + QStringLiteral(".gift"),
-        QStringLiteral("GIFT files (*.gift);;Aiken files (*.txt);;Moodle XML files (*.xml)"));
+        tr("Export Worksheet"), typed.title + QStringLiteral(".gift"),
+        QStringList{tr("GIFT files (%1)").arg(u"*.gift"_qs), tr("Aiken files (%1)").arg(u"*.txt"_qs),
+                    tr("Moodle XML files (%1)").arg(u"*.xml"_qs)}
+            .join(u";;"));
     if (path.isEmpty()) return;
     // The chooser gives the path only: its ending names the format, and a
     // name without one of the three is written as GIFT.
@@ -316,8 +328,8 @@ void wizard::exportworksheet() {
                                                         : ExchangeFormat::Gift;
     if (const auto failed = writeFileWhole(path, exportWorksheet(typed, format))) {
         qCWarning(lcWorksheets) << "exporting" << typed.title << "failed:" << *failed;
-        services().messages->info(QStringLiteral("There was a problem exporting your worksheet"));
+        services().messages->info(tr("There was a problem exporting your worksheet"));
         return;
     }
-    services().messages->info(QStringLiteral("Your worksheet has been exported."));
+    services().messages->info(tr("Your worksheet has been exported."));
 }

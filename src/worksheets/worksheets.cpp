@@ -58,14 +58,18 @@ void takeQuestionSet(const SharedState &from, SharedState &to) {
 } // namespace
 
 worksheets::worksheets(QWidget *parent) : Screen(parent) {
-    setAccessibleName(QStringLiteral("Worksheet Catalogue"));
-    Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Worksheets Catalogue"), {0, 0, 12000, 780},
+    setAccessibleName(tr("Worksheet Catalogue"));
+    //: The heading: one line of 800 pixels, Tahoma 24 bold.
+    Label1 = addLabel(QStringLiteral("Label1"), tr("Worksheets Catalogue"), {0, 0, 12000, 780},
                       designFont(QStringLiteral("Tahoma"), 24, true), LabelButton::Yellow);
-    Check1 = makeTick(QStringLiteral("Check1"), QStringLiteral("Edit Worksheet"), LabelButton::Yellow,
+    //: A tick box of 169 pixels with its box, Tahoma 12 bold.
+    Check1 = makeTick(QStringLiteral("Check1"), tr("Edit Worksheet"), LabelButton::Yellow,
                       {120, 120, 2535, 375}, this);
-    Check2 = makeTick(QStringLiteral("Check2"), QStringLiteral("Delete Worksheet"), QColor(255, 0, 0),
+    //: A tick box of 169 pixels with its box, Tahoma 12 bold.
+    Check2 = makeTick(QStringLiteral("Check2"), tr("Delete Worksheet"), QColor(255, 0, 0),
                       {9240, 120, 2535, 375}, this);
-    Check3 = makeTick(QStringLiteral("Check3"), QStringLiteral("Export Results"), QColor(0, 255, 0),
+    //: A tick box of 169 pixels with its box, Tahoma 12 bold; also the file chooser's title.
+    Check3 = makeTick(QStringLiteral("Check3"), tr("Export Results"), QColor(0, 255, 0),
                       {120, 8460, 2535, 375}, this);
     // A pupil's catalogue only opens worksheets as quizzes.
     if (services().classroom.mode == ClassroomMode::Pupil) {
@@ -76,26 +80,28 @@ worksheets::worksheets(QWidget *parent) : Screen(parent) {
     const QFont large = designFont(QStringLiteral("Tahoma"), 18, true);
     for (int i = 1; i <= TitlesPerPage; ++i)
         Label2[i] = addLabelButton(QStringLiteral("Label2_%1").arg(i), QString(), entryPlace(i), large);
-    Label2[0] =
-        addLabelButton(QStringLiteral("Label2_0"), QStringLiteral("Exit"), {10560, 7920, 1245, 495}, large);
+    //: A button of 83 pixels, Tahoma 18 bold.
+    Label2[0] = addLabelButton(QStringLiteral("Label2_0"), tr("Exit"), {10560, 7920, 1245, 495}, large);
 
     const QFont arrows = designFont(QStringLiteral("Tahoma"), 15.75, true);
-    Label4 = addLabel(QStringLiteral("Label4"), QStringLiteral("Page 1"), {120, 7920, 1995, 495}, arrows,
-                      QColor(0, 0, 255));
+    Label4 = addLabel(QStringLiteral("Label4"), cataloguePage(Module1, 0).indicator, {120, 7920, 1995, 495},
+                      arrows, QColor(0, 0, 255));
     Label4->setAutoFillBackground(true);
     QPalette white = Label4->palette();
     white.setColor(QPalette::Window, QColor(255, 255, 255));
     Label4->setPalette(white);
-    Label3[0] = addLabelButton(QStringLiteral("Label3_0"), QStringLiteral("<< Previous Page"),
-                               {2640, 7920, 3195, 495}, arrows);
-    Label3[1] = addLabelButton(QStringLiteral("Label3_1"), QStringLiteral("Next Page >>"),
-                               {6000, 7920, 3195, 495}, arrows);
+    //: A button of 213 pixels, Tahoma 15.75 bold.
+    Label3[0] =
+        addLabelButton(QStringLiteral("Label3_0"), tr("<< Previous Page"), {2640, 7920, 3195, 495}, arrows);
+    //: A button of 213 pixels, Tahoma 15.75 bold.
+    Label3[1] =
+        addLabelButton(QStringLiteral("Label3_1"), tr("Next Page >>"), {6000, 7920, 3195, 495}, arrows);
     for (LabelButton *arrow : Label3)
         arrow->hide();
     emptyCatalogueNote = addLabel(
         QStringLiteral("emptyCatalogueNote"),
-        QStringLiteral("There are no worksheets yet. "
-                       "Write one with the Multiple Choice Wizard on the main menu."),
+        //: One line of 784 pixels, Tahoma 12 bold.
+        tr("There are no worksheets yet. Write one with the Multiple Choice Wizard on the main menu."),
         {120, 720, 11760, 375}, designFont(QStringLiteral("Tahoma"), 12, true), LabelButton::Yellow,
         Qt::AlignLeft | Qt::AlignVCenter);
     emptyCatalogueNote->setWordWrap(false);
@@ -179,7 +185,7 @@ void worksheets::Label2_Click(int index) {
 }
 
 void worksheets::showCorrupted() {
-    services().messages->info(QStringLiteral("This worksheet seems to be corrupted."));
+    services().messages->info(tr("This worksheet seems to be corrupted."));
 }
 
 void worksheets::openWorksheet(const QString &title) {
@@ -236,14 +242,14 @@ bool worksheets::editworksheet() {
 }
 
 void worksheets::deleteEntry(const QString &title) {
-    if (!services().messages->confirm(QStringLiteral("Are you sure that you want to delete the worksheet ") +
-                                      title + u'?'))
+    if (!services().messages->confirm(
+            tr("Are you sure that you want to delete the worksheet %1?").arg(title)))
         return;
     Module1.SelectedWorksheet = title;
     if (const StoreResult deleted = delworksheet(); !deleted) {
         // The worksheet itself was read well: the catalogue is what could not change.
         qCWarning(lcWorksheets) << "deleting" << title << "failed:" << deleted.reason();
-        services().messages->info(QStringLiteral("There was a problem deleting your worksheet"));
+        services().messages->info(tr("There was a problem deleting your worksheet"));
         return;
     }
     // The arrows and the page indicator stay as they were; the entries of
@@ -253,26 +259,28 @@ void worksheets::deleteEntry(const QString &title) {
 }
 
 void worksheets::exportEntryResults(const QString &title) {
+    // The file's name and the pattern are not translated.
     const QString path =
-        services().files->saveFile(QStringLiteral("Export Results"), title + QStringLiteral(" results.csv"),
-                                   QStringLiteral("Spreadsheet files (*.csv)"));
+        services().files->saveFile(tr("Export Results"), title + QStringLiteral(" results.csv"),
+                                   tr("Spreadsheet files (%1)").arg(u"*.csv"_qs));
     if (path.isEmpty()) return;
     ResultsFilter filter;
     filter.worksheet = title;
     const ResultsExport results = exportResultsFile(path, services().classroom.resultsFolder, filter);
     if (results.problem) {
         qCWarning(lcWorksheets) << "exporting the results of" << title << "failed:" << *results.problem;
-        services().messages->info(QStringLiteral("There was a problem exporting the results"));
+        services().messages->info(tr("There was a problem exporting the results"));
         return;
     }
-    QString said =
-        results.exported == 1
-            ? QStringLiteral("1 result was written to %1.").arg(path)
-            : QStringLiteral("%1 results were written to %2.").arg(QString::number(results.exported), path);
+    // Each sentence with its number is one text; the plural one is never
+    // used for one, which has its own sentence.
+    QString said = results.exported == 1
+                       ? tr("1 result was written to %1.").arg(path)
+                       : tr("%n results were written to %1.", nullptr, results.exported).arg(path);
     if (results.skipped == 1)
-        said += QStringLiteral(" 1 result file could not be read and was left out.");
+        said += u' ' + tr("1 result file could not be read and was left out.");
     else if (results.skipped > 1)
-        said += QStringLiteral(" %1 result files could not be read and were left out.").arg(results.skipped);
+        said += u' ' + tr("%n result files could not be read and were left out.", nullptr, results.skipped);
     services().messages->info(said);
 }
 
