@@ -178,8 +178,8 @@ std::optional<QString> fromDoubleByte(int codePage, const char *bytes, qsizetype
     // The converter would keep a lead byte at the end for bytes to come: it is
     // cut off here and stands as U+FFFD.
     qsizetype whole = 0;
-    while (whole < length && !(isLeadByte(codePage, static_cast<unsigned char>(bytes[whole])) &&
-                               whole + 1 == length))
+    while (whole < length &&
+           !(isLeadByte(codePage, static_cast<unsigned char>(bytes[whole])) && whole + 1 == length))
         whole += isLeadByte(codePage, static_cast<unsigned char>(bytes[whole])) ? 2 : 1;
     QString text = decoder->decode(QByteArrayView(bytes, whole));
     if (whole < length) text += QChar(0xFFFD);
@@ -192,22 +192,22 @@ struct CharsetCodePage {
 };
 // In the order a run of text tries them.
 constexpr CharsetCodePage kCharsets[] = {
-    {0, 1252},   // ANSI
-    {161, 1253}, // Greek
-    {238, 1250}, // Central European
-    {204, 1251}, // Russian (Cyrillic)
-    {162, 1254}, // Turkish
-    {186, 1257}, // Baltic
-    {177, 1255}, // Hebrew
-    {178, 1256}, // Arabic
-    {163, 1258}, // Vietnamese
-    {222, 874},  // Thai
+    {0, 1252},            // ANSI
+    {161, 1253},          // Greek
+    {238, 1250},          // Central European
+    {204, 1251},          // Russian (Cyrillic)
+    {162, 1254},          // Turkish
+    {186, 1257},          // Baltic
+    {177, 1255},          // Hebrew
+    {178, 1256},          // Arabic
+    {163, 1258},          // Vietnamese
+    {222, 874},           // Thai
     {2, kSymbolCodePage}, // symbol
-    {128, 932},  // Shift-JIS
-    {129, 949},  // Hangul
-    {130, 1361}, // Johab
-    {134, 936},  // GB 2312
-    {136, 950},  // Big5
+    {128, 932},           // Shift-JIS
+    {129, 949},           // Hangul
+    {130, 1361},          // Johab
+    {134, 936},           // GB 2312
+    {136, 950},           // Big5
 };
 constexpr int kWritableCharsets = 10;
 

@@ -440,15 +440,16 @@ class Reader {
     // The bytes in the code page of the selected font's character set: a
     // Greek font's bytes are Windows-1253, a symbol font's are its glyph codes.
     QString decode(const uchar *bytes, int length) const {
-        return fromCodePage(codePageOfCharset(dc_.font.charset), reinterpret_cast<const char *>(bytes), length);
+        return fromCodePage(codePageOfCharset(dc_.font.charset), reinterpret_cast<const char *>(bytes),
+                            length);
     }
 
     // The advance of each character from the advance of each byte: a
     // character of two bytes in a double-byte code page advances by both. When
     // the bytes do not split into as many characters as the text has, the
     // advances are dropped and the font decides.
-    std::vector<double> characterAdvances(const std::vector<double> &byteAdvances, const uchar *bytes, int length,
-                                          qsizetype characters) const {
+    std::vector<double> characterAdvances(const std::vector<double> &byteAdvances, const uchar *bytes,
+                                          int length, qsizetype characters) const {
         if (qsizetype(byteAdvances.size()) == characters) return byteAdvances;
         const int codePage = codePageOfCharset(dc_.font.charset);
         std::vector<double> advances;

@@ -55,9 +55,8 @@ TEST(CodePages, CharacteristicLettersDecodeAndEncodeBothWays) {
 // undefined read as U+FFFD, as many as the published mapping leaves out (a
 // table shifted by one place or with a wrong value fails here).
 TEST(CodePages, EveryDefinedUpperByteRoundTripsAndTheUndefinedOnesAreReplaced) {
-    const std::pair<int, int> undefinedBytes[] = {{1252, 0},  {1250, 5},  {1251, 1},  {1253, 17},
-                                                  {1254, 7},  {1255, 23}, {1256, 0},  {1257, 12},
-                                                  {1258, 9},  {874, 31}};
+    const std::pair<int, int> undefinedBytes[] = {{1252, 0},  {1250, 5}, {1251, 1},  {1253, 17}, {1254, 7},
+                                                  {1255, 23}, {1256, 0}, {1257, 12}, {1258, 9},  {874, 31}};
     for (const auto &[codePage, expectedUndefined] : undefinedBytes) {
         SCOPED_TRACE(codePage);
         int undefined = 0;
@@ -78,20 +77,18 @@ TEST(CodePages, EveryDefinedUpperByteRoundTripsAndTheUndefinedOnesAreReplaced) {
 }
 
 TEST(CodePages, CharsetsNameTheirCodePagesAndTextTakesTheFirstSetThatHoldsIt) {
-    const std::pair<int, int> charsets[] = {{0, 1252},   {1, 1252},   {2, kSymbolCodePage},
-                                            {161, 1253}, {238, 1250}, {204, 1251},
-                                            {162, 1254}, {186, 1257}, {177, 1255},
-                                            {178, 1256}, {163, 1258}, {222, 874},
-                                            {128, 932},  {129, 949},  {134, 936},
-                                            {136, 950},  {77, 1252}};
+    const std::pair<int, int> charsets[] = {
+        {0, 1252},   {1, 1252},   {2, kSymbolCodePage}, {161, 1253}, {238, 1250}, {204, 1251},
+        {162, 1254}, {186, 1257}, {177, 1255},          {178, 1256}, {163, 1258}, {222, 874},
+        {128, 932},  {129, 949},  {134, 936},           {136, 950},  {77, 1252}};
     for (const auto &[charset, codePage] : charsets)
         EXPECT_EQ(codePageOfCharset(charset), codePage) << charset;
 
-    const std::pair<QString, int> texts[] = {
-        {u"Phidias é"_qs, 0},   {u"Ο Φειδίας – «Ζευς»"_qs, 161}, {u"Łódź"_qs, 238},
-        {u"Фидий"_qs, 204},     {u"İstanbul"_qs, 162},          {u"Rīga"_qs, 186},
-        {u"שלום"_qs, 177},      {u""_qs, 0},                     {u"Ο Фидий"_qs, -1},
-        {u"日本"_qs, -1}};
+    const std::pair<QString, int> texts[] = {{u"Phidias é"_qs, 0},  {u"Ο Φειδίας – «Ζευς»"_qs, 161},
+                                             {u"Łódź"_qs, 238},     {u"Фидий"_qs, 204},
+                                             {u"İstanbul"_qs, 162}, {u"Rīga"_qs, 186},
+                                             {u"שלום"_qs, 177},     {u""_qs, 0},
+                                             {u"Ο Фидий"_qs, -1},   {u"日本"_qs, -1}};
     for (const auto &[text, charset] : texts)
         EXPECT_EQ(charsetForText(text), charset) << text.toStdString();
 }

@@ -503,7 +503,7 @@ TEST(WmfPainter, AGreekPageFromLibreOfficeIsReadAndDrawnInGreek) {
     const QRect title = inkOf(image, QColor(128, 0, 0), 90);
     ASSERT_FALSE(title.isEmpty());
     EXPECT_NEAR(title.left(), 10, 3);
-    EXPECT_NEAR(title.top(), 39 - 20, 3); // the capitals' height above the baseline
+    EXPECT_NEAR(title.top(), 39 - 20, 3);   // the capitals' height above the baseline
     EXPECT_NEAR(title.bottom(), 39 + 5, 3); // the ρ's tail below it
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(28);

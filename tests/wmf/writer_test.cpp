@@ -155,7 +155,7 @@ TEST(WmfWriterFile, TextOfOtherScriptsIsWrittenInTheCodePageOfItsFontAndReadBack
         bool newFont; // setFont first, as a page layout does for every line
         int charset;
     };
-    const Line lines[] = {{u"Ο Παρθενώνας"_qs, true, 161}, {u"Φειδίας, ο γλύπτης"_qs, false, 161},
+    const Line lines[] = {{u"Ο Παρθενώνας"_qs, true, 161},  {u"Φειδίας, ο γλύπτης"_qs, false, 161},
                           {u"Phidias"_qs, false, 161},      {u"Phidias – “Zeus” é"_qs, false, 0},
                           {u"Žluťoučký kůň"_qs, true, 238}, {u"Фидий и Парфенон"_qs, true, 204},
                           {u"The Parthenon"_qs, true, 0},   {u"Ο Δίας της Ολυμπίας"_qs, false, 161}};
