@@ -73,17 +73,18 @@ class PageFiles : public ::testing::Test {
     static inline std::unique_ptr<QTemporaryDir> folder_;
 };
 
-// Every page is a readable metafile of text that fits where it is shown, and
-// no line runs past the page or into a picture.
+// Every page, English and Greek, is a readable metafile of text that fits
+// where it is shown, and no line runs past the page or into a picture.
 TEST_F(PageFiles, EveryPageFitsWhereItIsShownAndNoLineRunsPastThePageOrIntoAPicture) {
-    for (const QString &sub : {QStringLiteral("wmf"), QStringLiteral("wmf2")})
+    for (const QString &sub : {QStringLiteral("wmf"), QStringLiteral("wmf2"), QStringLiteral("el/wmf"),
+                               QStringLiteral("el/wmf2")})
         for (const QString &name : requiredPages()) {
             SCOPED_TRACE(qPrintable(sub + u'/' + name));
             const wmf::ReadResult read = page(sub, name);
             ASSERT_TRUE(read.ok()) << wmf::problemName(read.problem);
             EXPECT_TRUE(read.list.placeable);
             const wmf::DisplayList &list = read.list;
-            if (sub == QLatin1String("wmf")) {
+            if (!sub.endsWith(QLatin1String("wmf2"))) {
                 // The viewer shows the page from 120 twips across: the Print button
                 // stands at 10680 and the row of buttons at 7920 down; the
                 // acknowledgments' logo boxes stand at 8520.
@@ -108,6 +109,26 @@ TEST_F(PageFiles, EveryPageFitsWhereItIsShownAndNoLineRunsPastThePageOrIntoAPict
                     }
             }
         }
+}
+
+// The Greek pages hold their Greek words as written: each reads back with
+// its source's title and paragraphs, and no letter was lost to a code page.
+TEST_F(PageFiles, EveryGreekPageReadsBackWithTheWordsOfItsSource) {
+    for (const QString &name : requiredPages()) {
+        SCOPED_TRACE(qPrintable(name));
+        QFile file(QStringLiteral(HELLAS_CONTENT_SOURCES "/el/pages/") + name + QStringLiteral(".txt"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const PageText source = parsed(QString::fromUtf8(file.readAll()));
+        for (const QString &sub : {QStringLiteral("el/wmf"), QStringLiteral("el/wmf2")}) {
+            const QString words = wmf::pageText(page(sub, name).list).simplified();
+            EXPECT_TRUE(words.startsWith(source.title)) << qPrintable(words.left(80));
+            EXPECT_FALSE(words.contains(u'?')) << "a character was written as \"?\"";
+            for (const PageBlock &block : source.blocks)
+                if (block.kind != PageBlock::Kind::Picture) {
+                    EXPECT_TRUE(words.contains(block.text.simplified())) << qPrintable(block.text);
+                }
+        }
+    }
 }
 
 TEST(PageText, JoinsTheLinesOfAParagraphAndKeepsLinesOfTheirOwn) {

@@ -16,6 +16,8 @@ program=$prefix/bin/lives-of-hellas
 for file in share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/$id.svg share/man/man1/lives-of-hellas.1.gz \
     share/lives-of-hellas/multiple/phidias.txt share/lives-of-hellas/Images/homersm.jpg \
+    share/lives-of-hellas/el/multiple/phidias.txt "share/lives-of-hellas/el/wmf/key phidiasa.wmf" \
+    share/lives-of-hellas/el/wmf2/guide1.wmf \
     share/doc/lives-of-hellas/copyright; do
   [ -s "$prefix/$file" ] || fail "$file is not installed"
 done
@@ -23,8 +25,10 @@ for size in 48 128 256; do
   file "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "PNG image data, $size x $size" ||
     fail "the ${size} px icon is missing or of another size"
 done
-[ "$(ls "$prefix/share/lives-of-hellas/multiple")" = phidias.txt ] ||
-  fail "worksheets or a catalogue were installed as content"
+for multiple in multiple el/multiple; do
+  [ "$(ls "$prefix/share/lives-of-hellas/$multiple")" = phidias.txt ] ||
+    fail "worksheets or a catalogue were installed as content in $multiple"
+done
 zcat "$prefix/share/man/man1/lives-of-hellas.1.gz" | grep -q 'worksheets=' || fail "the manual page lacks the school's setting"
 
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"

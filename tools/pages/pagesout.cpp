@@ -13,7 +13,8 @@ QStringList requiredPages() {
         QStringLiteral("guide4"),       QStringLiteral("guide5"),       QStringLiteral("acknowledgments")};
 }
 
-QStringList writePages(const QString &folder, const std::function<QString(const QString &name)> &source) {
+QStringList writePages(const QString &folder, const std::function<QString(const QString &name)> &source,
+                       MissingPage missing) {
     QStringList problems;
     const QDir root(folder);
     for (const QString &sub : {QStringLiteral("wmf"), QStringLiteral("wmf2")})
@@ -24,7 +25,7 @@ QStringList writePages(const QString &folder, const std::function<QString(const 
     for (const QString &name : requiredPages()) {
         const QString text = source(name);
         if (text.isEmpty()) {
-            problems << name + QStringLiteral(": no text for this page");
+            if (missing == MissingPage::Problem) problems << name + QStringLiteral(": no text for this page");
             continue;
         }
         const auto parsed = parsePageText(text);
