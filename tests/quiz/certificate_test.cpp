@@ -8,14 +8,11 @@ namespace {
 
 constexpr double W = RecordingPrinter::Width;
 constexpr double H = RecordingPrinter::Height;
-constexpr Rgb kBlue{0, 0, 255};
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kNavy{0, 0, 128};
 constexpr Rgb kBlack{0, 0, 0};
 
 CertificateText fullMarks() {
     CertificateText text;
-    text.quizHeading = QStringLiteral("Lives of Hellas");
+    text.quizHeading = QStringLiteral("Gods and heroes");
     text.pupilName = QStringLiteral("Ariadne Papadopoulou");
     text.score = 10;
     text.maxScore = 10;
@@ -30,55 +27,12 @@ std::shared_ptr<PrintJob> drawn(const CertificateText &text) {
     return job;
 }
 
-struct Step {
-    QString text;
-    double points;
-    Rgb colour;
-    double x;
-    bool lineBreak = true;
-};
-
-// The certificate's text steps as the page is designed, for a given heading size.
-QList<Step> designedSteps(const CertificateText &t, double headingPoints) {
-    const QString once = QStringLiteral("   Well Done      Well Done     Well Done     Well Done    ");
-    const QString band = once + once;
-    const QString blank = QStringLiteral(" ");
-    auto at = [](const QString &text, double points, Rgb colour, double x) {
-        return Step{text, points, colour, x};
-    };
-    auto centred = [](const QString &text, double points, Rgb colour) {
-        return Step{text, points, colour, (W - text.size() * RecordingPrinter::charWidth(points)) / 2};
-    };
-    const QString score = QStringLiteral("You have scored %1 out of %2.").arg(t.score).arg(t.maxScore);
-    return {
-        at(blank, 25, kBlue, W / 8),
-        {band, 25, kBlue, 0, false},
-        at(blank, 25, kBlue, band.size() * RecordingPrinter::charWidth(25)), // after the band, on its line
-        at(blank, 25, kBlue, 0),
-        at(blank, 25, kBlue, 0),
-        centred(QStringLiteral("Lives of Hellas"), 36, kRed),
-        at(blank, 36, kRed, 0),
-        centred(t.quizHeading, headingPoints, kBlue),
-        centred(QString(), headingPoints, kBlue),
-        at(blank, 36, kBlue, 0),
-        at(blank, 36, kBlue, 0),
-        at(blank, 36, kBlue, 0),
-        centred(QStringLiteral("Excellent Work"), 28, kNavy),
-        at(blank, 28, kNavy, 0),
-        centred(t.pupilName, 28, kNavy),
-        centred(QString(), 28, kNavy),
-        centred(score, 28, kNavy),
-        at(blank, 28, kNavy, 0),
-        at(blank, 36, kNavy, 0),
-        at(blank, 36, kNavy, 0),
-        at(blank, 25, kBlue, 0),
-        {band, 25, kBlack, 0, false},
-    };
-}
-
 } // namespace
 
-TEST(CertificateLayout, PrintsTheTwentyTwoTextStepsWithTheirPositionsColoursAndSizes) {
+// What a pupil reads, in order, each line but the "Well Done" bands centred,
+// every line on the one page below the one before; a heading wider on screen
+// than a quarter of the page is printed at 28 points instead of 36.
+TEST(CertificateLayout, PrintsItsWordsInOrderCentredDownOnePageAndAWideHeadingSmaller) {
     struct Case {
         const char *name;
         std::function<void(CertificateText &)> change;
@@ -99,48 +53,52 @@ TEST(CertificateLayout, PrintsTheTwentyTwoTextStepsWithTheirPositionsColoursAndS
          36},
     };
     for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
         CertificateText text = fullMarks();
         c.change(text);
         const auto job = drawn(text);
-        const QList<Step> steps = designedSteps(text, c.headingPoints);
-        ASSERT_EQ(job->texts.size(), steps.size()) << c.name;
+        const QString band = certificate::wellDoneBand();
+        QStringList words;
         double y = 0;
-        for (qsizetype i = 0; i < steps.size(); ++i) {
-            SCOPED_TRACE(testing::Message() << c.name << ", step " << i + 1);
-            const PrintedText &got = job->texts[i];
-            EXPECT_EQ(got.text, steps[i].text);
-            EXPECT_EQ(got.font, (PrintFont{QStringLiteral("Times New Roman"), steps[i].points}));
-            EXPECT_EQ(got.colour, steps[i].colour);
-            EXPECT_EQ(got.x, steps[i].x);
-            // Each line break moves down one line of its own size.
-            EXPECT_EQ(got.y, y);
-            if (steps[i].lineBreak) y += RecordingPrinter::lineOf(steps[i].points);
+        for (const PrintedText &got : job->texts) {
+            SCOPED_TRACE(got.text.toStdString());
+            EXPECT_EQ(got.font.name, u"Times New Roman"_qs);
+            EXPECT_GE(got.y, y);
+            EXPECT_LE(got.y + RecordingPrinter::lineOf(got.font.points), H);
+            y = got.y;
+            if (got.text.trimmed().isEmpty()) continue;
+            words << got.text;
+            if (got.text != band) {
+                EXPECT_EQ(got.x, (W - got.text.size() * RecordingPrinter::charWidth(got.font.points)) / 2);
+            }
+            if (got.text == text.quizHeading) {
+                EXPECT_EQ(got.font.points, c.headingPoints);
+            }
         }
+        QStringList expected = {band,
+                                u"Lives of Hellas"_qs,
+                                text.quizHeading,
+                                u"Excellent Work"_qs,
+                                text.pupilName,
+                                certificate::scoreSentence(text.score, text.maxScore),
+                                band};
+        expected.removeAll(QString());
+        EXPECT_EQ(words, expected);
+        EXPECT_EQ(words[words.size() - 2],
+                  QStringLiteral("You have scored %1 out of %2.").arg(text.score).arg(text.maxScore));
         EXPECT_EQ(job->pages, 1);
-        EXPECT_EQ(job->lines.size(), 32);
     }
 }
 
-TEST(CertificateLayout, DrawsThirtyTwoBlackFrameLinesTwoPixelsWideAfterTheText) {
+// Five frames, the first three with an inner one, each drawn edge by edge.
+TEST(CertificateLayout, DrawsThirtyTwoBlackFrameLinesTwoPixelsWideInsideThePageAfterTheText) {
     const auto job = drawn(fullMarks());
-    // Five frames of (a, b) margins, the first three with an inner frame; each rectangle
-    // is drawn top, left, right, bottom.
-    const double frames[][3] = {{45, 270, 1}, {90, 315, 1}, {135, 360, 1}, {180, 405, 0}, {225, 450, 0}};
-    QList<QList<double>> expected;
-    auto rectangle = [&expected](double l, double t, double r, double b) {
-        expected << QList<double>{l, t, r, t} << QList<double>{l, t, l, b} << QList<double>{r, t, r, b}
-                 << QList<double>{l, b, r, b};
-    };
-    for (const auto &[a, b, inner] : frames) {
-        rectangle(a, b, W - a, H - b);
-        if (inner) rectangle(a + 600, b + 7050, W - a - 600, H - b - 3750);
-    }
     ASSERT_EQ(job->lines.size(), 32);
-    for (qsizetype i = 0; i < expected.size(); ++i) {
-        const PrintedLine &got = job->lines[i];
-        EXPECT_EQ((QList<double>{got.x1, got.y1, got.x2, got.y2}), expected[i]) << "line " << i + 1;
-        EXPECT_EQ(got.colour, kBlack) << "line " << i + 1;
-        EXPECT_EQ(got.width, 2) << "line " << i + 1;
+    for (const PrintedLine &got : job->lines) {
+        EXPECT_TRUE(got.x1 == got.x2 || got.y1 == got.y2);
+        EXPECT_TRUE(got.x1 > 0 && got.x2 < W && got.y1 > 0 && got.y2 < H);
+        EXPECT_EQ(got.colour, kBlack);
+        EXPECT_EQ(got.width, 2);
     }
     EXPECT_GT(job->log.indexOf(QStringLiteral("line")), job->log.lastIndexOf(QStringLiteral("text")));
 }

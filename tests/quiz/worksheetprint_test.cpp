@@ -22,65 +22,48 @@ WorksheetText tenQuestions() {
     return text;
 }
 
-double line(double points) {
-    return RecordingPrinter::lineOf(points);
-}
-
-struct Step {
-    QString text;
-    double x, y, points;
-};
-
-// The worksheet's text steps as the page is designed.
-QList<Step> designedSteps(const WorksheetText &t) {
-    const QString header =
-        QStringLiteral("Lives of Hellas") + QString(57, u' ') + QStringLiteral("Larkspur Publishing Ltd");
-    const QString blank = QStringLiteral(" ");
-    auto centred = [](const QString &text) {
-        return (W - text.size() * RecordingPrinter::charWidth(32)) / 2;
-    };
-    const double top = 3 * line(16);
-    QList<Step> steps = {
-        {blank, W / 8, 0, 16},
-        {header, W / 16, line(16), 16},
-        // ends the header line
-        {blank, W / 16 + header.size() * RecordingPrinter::charWidth(16), line(16), 16},
-        {blank, 0, 2 * line(16), 16},
-        {t.heading, centred(t.heading), top, 32},
-        {t.title, centred(t.title), top + line(32), 32},
-        {blank, 0, top + 2 * line(32), 32},
-    };
-    for (int q = 1; q <= 10; ++q) {
-        // Four lines a question, with its answers in two columns.
-        const double y = top + 3 * line(32) + (q - 1) * 4 * line(12);
-        steps << Step{QStringLiteral("Question %1    ").arg(q) + t.question[q], W / 16, y, 12}
-              << Step{QStringLiteral("A. ") + t.answerA[q], 2 * W / 6, y + line(12), 12}
-              << Step{QStringLiteral("B. ") + t.answerB[q], 4 * W / 6, y + line(12), 12}
-              << Step{QStringLiteral("C. ") + t.answerC[q], 2 * W / 6, y + 2 * line(12), 12}
-              << Step{QStringLiteral("D. ") + t.answerD[q], 4 * W / 6, y + 2 * line(12), 12}
-              << Step{blank, 0, y + 3 * line(12), 12};
-    }
-    return steps;
+std::shared_ptr<PrintJob> drawn(const WorksheetText &text) {
+    auto job = std::make_shared<PrintJob>();
+    RecordingPrinter out(job);
+    worksheetprint::draw(out, text);
+    return job;
 }
 
 } // namespace
 
-TEST(WorksheetLayout, PrintsTheHeaderTheTitleAndTenQuestionsAsDesigned) {
+// The header, the heading and title centred, then each question below the
+// one before with its answers in two columns beneath it, A beside B and C
+// beside D, all on one page; a long answer is neither wrapped nor clipped.
+TEST(WorksheetLayout, PrintsTheHeaderTheTitleAndTenQuestionsWithTheirAnswersInTwoColumns) {
     WorksheetText text = tenQuestions();
-    text.answerA[3] = QString(200, u'x'); // neither wrapped nor clipped
-    auto job = std::make_shared<PrintJob>();
-    RecordingPrinter out(job);
-    worksheetprint::draw(out, text);
-    const QList<Step> steps = designedSteps(text);
-    ASSERT_EQ(job->texts.size(), steps.size());
-    for (qsizetype i = 0; i < steps.size(); ++i) {
-        SCOPED_TRACE(testing::Message() << "step " << i + 1);
-        const PrintedText &got = job->texts[i];
-        EXPECT_EQ(got.text, steps[i].text);
-        EXPECT_EQ(got.x, steps[i].x);
-        EXPECT_EQ(got.y, steps[i].y);
-        EXPECT_EQ(got.font, (PrintFont{QStringLiteral("Times New Roman"), steps[i].points}));
+    text.answerA[3] = QString(200, u'x');
+    const auto job = drawn(text);
+    QList<PrintedText> shown; // the lines that are not blank
+    for (const PrintedText &got : job->texts) {
+        EXPECT_EQ(got.font.name, u"Times New Roman"_qs);
         EXPECT_EQ(got.colour, (Rgb{0, 0, 0}));
+        EXPECT_LE(got.y + RecordingPrinter::lineOf(got.font.points), RecordingPrinter::Height);
+        if (!got.text.trimmed().isEmpty()) shown << got;
+    }
+    ASSERT_EQ(shown.size(), 3 + 5 * 10);
+    EXPECT_EQ(shown[0].text, worksheetprint::headerLine());
+    EXPECT_EQ(shown[1].text, text.heading);
+    EXPECT_EQ(shown[2].text, text.title);
+    for (int i : {1, 2})
+        EXPECT_EQ(shown[i].x,
+                  (W - shown[i].text.size() * RecordingPrinter::charWidth(shown[i].font.points)) / 2);
+    for (int q = 1; q <= 10; ++q) {
+        SCOPED_TRACE(q);
+        const PrintedText *line = &shown[3 + 5 * (q - 1)];
+        EXPECT_EQ(line[0].text, QStringLiteral("Question %1    ").arg(q) + text.question[q]);
+        const QString answers[] = {text.answerA[q], text.answerB[q], text.answerC[q], text.answerD[q]};
+        for (int a = 0; a < 4; ++a)
+            EXPECT_EQ(line[1 + a].text, QChar(u'A' + a) + u". "_qs + answers[a]);
+        EXPECT_GT(line[0].y, line[-1].y);
+        EXPECT_TRUE(line[1].y > line[0].y && line[1].y == line[2].y && line[3].y > line[1].y &&
+                    line[3].y == line[4].y);
+        EXPECT_TRUE(line[1].x > line[0].x && line[2].x > line[1].x && line[3].x == line[1].x &&
+                    line[4].x == line[2].x);
     }
     EXPECT_TRUE(job->lines.isEmpty());
     // No page break and no end of its own.
@@ -131,21 +114,21 @@ TEST(WorksheetAnswerKey, FollowsTheUnchangedWorksheetOnAPageOfItsOwnAndOnlyATeac
     MessageLog messages;
     ASSERT_TRUE(worksheetprint::print(printers.factory(), messages, text, true));
     const PrintJob &job = *printers.jobs[0];
-    const QList<Step> steps = designedSteps(text);
-    ASSERT_EQ(job.texts.size(), steps.size() + key.size());
-    for (qsizetype i = 0; i < steps.size(); ++i) {
+    const QList<PrintedText> worksheet = drawn(text)->texts;
+    ASSERT_EQ(job.texts.size(), worksheet.size() + key.size());
+    for (qsizetype i = 0; i < worksheet.size(); ++i) {
         SCOPED_TRACE(testing::Message() << "step " << i + 1);
-        EXPECT_EQ(job.texts[i].text, steps[i].text);
-        EXPECT_EQ(QPointF(job.texts[i].x, job.texts[i].y), QPointF(steps[i].x, steps[i].y));
+        EXPECT_EQ(job.texts[i].text, worksheet[i].text);
+        EXPECT_EQ(QPointF(job.texts[i].x, job.texts[i].y), QPointF(worksheet[i].x, worksheet[i].y));
         EXPECT_EQ(job.texts[i].page, 1);
     }
     QStringList printedKey;
-    for (qsizetype i = steps.size(); i < job.texts.size(); ++i) {
+    for (qsizetype i = worksheet.size(); i < job.texts.size(); ++i) {
         EXPECT_EQ(job.texts[i].page, 2);
         printedKey.append(job.texts[i].text);
     }
     EXPECT_EQ(printedKey, key);
-    EXPECT_EQ(job.texts[steps.size()].y, 0);
+    EXPECT_EQ(job.texts[worksheet.size()].y, 0);
     EXPECT_TRUE(job.ended);
 
     MessageLog asked;
