@@ -78,7 +78,6 @@ class PrintScreens : public QObject {
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<int>("jobs");
         QTest::newRow("no printer") << 10 << true << false << QStringList({kPrintProblem}) << 0;
-        QTest::newRow("printer fails") << 10 << false << false << QStringList({kPrintProblem}) << 1;
         QTest::newRow("failure escapes the routine")
             << 10 << false << true << QStringList({kPrintingCancelled}) << 1;
         QTest::newRow("below full marks") << 9 << false << false << QStringList() << 0;
