@@ -91,8 +91,6 @@ jigsaw::jigsaw(QWidget *parent) : Screen(parent) {
     const QList<LabelButton *> buttons =
         addLabelButtons(QStringLiteral("Label3"), kButtons, buttonFont, [this](int i) { Label3_Click(i); });
     std::copy(buttons.begin(), buttons.end(), Label3.begin());
-    for (int i = 0; i < static_cast<int>(Label3.size()); ++i)
-        Label3[i]->setCaption(tr(kButtons[i].caption));
     Label3[CheckScore]->hide();
     Label3[Answer]->hide();
     setHoverButtons(buttons, true, true);

@@ -126,8 +126,6 @@ phidiaslab::phidiaslab(QWidget *parent) : Screen(parent) {
     const QList<LabelButton *> buttons =
         addLabelButtons(QStringLiteral("Label3"), kButtons, buttonFont, [this](int i) { Label3_Click(i); });
     std::copy(buttons.begin(), buttons.end(), Label3.begin());
-    for (int i = 0; i < static_cast<int>(Label3.size()); ++i)
-        Label3[i]->setCaption(tr(kButtons[i].caption));
     Label3[CheckScore]->hide();
     setHoverButtons(buttons, true, true);
     // The names lie above everything else, so a name dragged anywhere stays in sight.
