@@ -259,10 +259,11 @@ class KeyboardScreens : public QObject {
         RecordingPrinters printers;
         services().printer = printers.factory();
         form<intro0>().showScreen();
-        // The arrow keys choose the sound setting.
+        // The arrow keys choose the sound setting, and bring the focus frame.
         QCOMPARE(focus(), form<intro0>().Option1);
         press(Qt::Key_Down);
         QCOMPARE(focus(), form<intro0>().Option2);
+        QVERIFY(form<intro0>().keyboardCuesShown());
         press(Qt::Key_Up);
         QVERIFY(form<intro0>().Option1->isChecked());
         QCOMPARE(Module1.SoundOn, 1);
@@ -438,10 +439,10 @@ class KeyboardScreens : public QObject {
         QVERIFY(accessible(form<phidias>().Image1)->state().invisible);
     }
 
-    // Once the cues are on, a focused control of every kind, a label button
-    // or a standard one, differs from its unfocused look by at least 3 : 1
-    // over at least its perimeter's length.
-    void everyKindOfControlShowsAFocusIndicatorOfThreeToOne() {
+    // A focused control of every kind, a label button or a standard one, looks
+    // as it does unfocused until the cues are on, and then differs from that
+    // look by at least 3 : 1 over at least its perimeter's length.
+    void everyKindOfControlShowsAFocusIndicatorOfThreeToOneOnlyOnceTheCuesAreOn() {
         TestWorld world(false);
         QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
         const std::function<QWidget *()> controls[] = {
@@ -450,15 +451,18 @@ class KeyboardScreens : public QObject {
             [] { return form<intro0>().Option1; },
             [] { return form<worksheets>().Check1; },
             [] { return form<wizard>().Text1; },
+            [] { return form<jigsaw>().Frame1[0]; },
         };
         for (const auto &controlOf : controls) {
             QWidget *control = controlOf();
             Screen &screen = *Screen::of(control);
             screen.showScreen();
-            screen.showKeyboardCues();
             screen.setFocus();
             const QImage unfocused = control->grab().toImage();
             control->setFocus();
+            if (!control->inherits("QLineEdit")) // a text box shows its cursor even so
+                QVERIFY2(control->grab().toImage() == unfocused, qPrintable(control->objectName()));
+            screen.showKeyboardCues();
             QVERIFY(control->hasFocus());
             const QImage focused = control->grab().toImage();
             int distinct = 0;
@@ -469,27 +473,6 @@ class KeyboardScreens : public QObject {
             QVERIFY2(distinct >= 2 * (focused.width() + focused.height()),
                      qPrintable(control->objectName() + QStringLiteral(": %1 pixels").arg(distinct)));
         }
-    }
-
-    void aFocusFrameIsDrawnOnlyOnceAKeyMovedAbout() {
-        TestWorld world(false);
-        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
-        phidias &topic = form<phidias>();
-        topic.showScreen();
-        auto *button = qobject_cast<LabelButton *>(focus());
-        QVERIFY(button);
-        const QImage quiet = button->grab().toImage();
-        press(Qt::Key_Right);
-        QVERIFY(topic.keyboardCuesShown());
-        QCOMPARE(focus(), button);
-        QVERIFY(button->grab().toImage() != quiet);
-        // Another screen starts without cues of its own.
-        form<jigsaw>().showScreen();
-        QVERIFY(!form<jigsaw>().keyboardCuesShown());
-        const QImage piece = focus()->grab().toImage();
-        press(Qt::Key_Tab);
-        press(Qt::Key_Backtab);
-        QVERIFY(focus()->grab().toImage() != piece);
     }
 
     // The quiz's "<< Previous Question" goes at question 1 while it has the
@@ -516,8 +499,8 @@ class KeyboardScreens : public QObject {
         QCOMPARE(focus(), quiz.Option1[1]);
     }
 
-    // Label buttons are push buttons whose press action clicks them; the
-    // name box and pictures carry names.
+    // Label buttons are push buttons whose press action clicks them; a
+    // painting carries its name.
     void labelButtonsArePushButtonsWithAPressAction() {
         TestWorld world(false);
         phidias &topic = form<phidias>();
@@ -535,11 +518,6 @@ class KeyboardScreens : public QObject {
         QVERIFY(DragControls::of(form<jigsaw>().Frame1[3])->carry().held());
         piece->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(!DragControls::of(form<jigsaw>().Frame1[3])->carry().held());
-        QCOMPARE(accessible(form<jigsaw>().Image1[0])->role(), QAccessible::Graphic);
-
-        Module1.Score = 10;
-        Module1.MaxScore = 10;
-        QCOMPARE(accessible(form<Welldone>().Text1)->text(QAccessible::Name), u"Your name"_qs);
         QCOMPARE(accessible(form<phidiaslab>().Image1[2])->text(QAccessible::Name), u"Sunflowers"_qs);
     }
 
