@@ -1,6 +1,7 @@
 # Shared set-up of ./run and ./check: Debian packages, configure, build, content.
 
 HELLAS_PACKAGES=(cmake ninja-build g++ ccache pkg-config qt6-base-dev qt6-base-private-dev qt6-multimedia-dev libgl-dev
+  qt6-l10n-tools qt6-translations-l10n locales
   libgtest-dev libbenchmark-dev
   libgif-dev fonts-liberation2 fonts-wine clang libclang-rt-14-dev xvfb xauth cups printer-driver-cups-pdf
   poppler-utils librsvg2-bin desktop-file-utils appstream lintian dpkg-dev file acl python3 strace

@@ -1,5 +1,7 @@
 #include "app/launch.h"
 
+#include "app/translation.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
@@ -34,73 +36,88 @@ Needs platformNeeds(const QString &platform) {
 
 LaunchOptions parseLaunchArguments(const QStringList &arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(LaunchOptions::tr(
         "Lives of Hellas: famous people of ancient Greece, for school pupils and their teachers.\n\n"
-        "Pupil mode when the worksheet folder exists but this account cannot write to it, or a settings file "
-        "says mode=pupil; mode=teacher in the user's own file cannot lift the system's."));
+        "Pupil mode when the worksheet folder exists but this account cannot write to it, or a settings "
+        "file says mode=pupil; mode=teacher in the user's own file cannot lift the system's."));
+    //: The name of an option's value in --help, written <folder>.
+    const QString folderName = LaunchOptions::tr("folder");
+    //: The name of an option's value in --help, written <file>.
+    const QString fileName = LaunchOptions::tr("file");
+    //: The name of an option's value in --help, written <title>.
+    const QString titleName = LaunchOptions::tr("title");
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and end."));
+                                  LaunchOptions::tr("Show this help and end."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and end."));
+                                     LaunchOptions::tr("Show the version and end."));
     const QCommandLineOption worksheets(
         QStringLiteral("worksheets"),
-        QStringLiteral("Keep the teacher's worksheets and their catalogue in <folder> for this start."),
-        QStringLiteral("folder"));
+        LaunchOptions::tr("Keep the teacher's worksheets and their catalogue in <folder> for this start."),
+        folderName);
     const QCommandLineOption zoom(
         QStringLiteral("zoom"),
-        QStringLiteral("Size of the screens: fit (fill the display), 1 (800 x 600) or a factor."),
-        QStringLiteral("fit|1|number"));
+        LaunchOptions::tr("Size of the screens: fit (fill the display), 1 (800 x 600) or a factor."),
+        //: The value of --zoom in --help: "fit" and "1" are typed as they are.
+        LaunchOptions::tr("fit|1|number"));
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        //: %1 lists the language codes, "en, el".
+        LaunchOptions::tr(
+            "Speak <language> for this start: %1 (by default language= in the settings, else the desktop's "
+            "language).")
+            .arg((QStringList{SourceLanguage} + translatedLanguages()).join(QStringLiteral(", "))),
+        //: The name of an option's value in --help, written <language>.
+        LaunchOptions::tr("language"));
     const QCommandLineOption selfTest(
         QStringLiteral("self-test"),
-        QStringLiteral("Start, report on the terminal once the title screen is shown, and end."));
+        LaunchOptions::tr("Start, report on the terminal once the title screen is shown, and end."));
     const QCommandLineOption results(
         QStringLiteral("results"),
-        QStringLiteral(
+        LaunchOptions::tr(
             "Keep the pupils' scores in <folder> (results= in the settings; by default \"results\" "
             "beside the worksheet folder)."),
-        QStringLiteral("folder"));
+        folderName);
     const QCommandLineOption exportResults(
         QStringLiteral("export-results"),
-        QStringLiteral("Write the kept scores to <file> as CSV for a spreadsheet, and end."),
-        QStringLiteral("file"));
-    const QCommandLineOption worksheet(QStringLiteral("worksheet"),
-                                       QStringLiteral("With --export-results: only the scores of <title>."),
-                                       QStringLiteral("title"));
+        LaunchOptions::tr("Write the kept scores to <file> as CSV for a spreadsheet, and end."), fileName);
+    const QCommandLineOption worksheet(
+        QStringLiteral("worksheet"), LaunchOptions::tr("With --export-results: only the scores of <title>."),
+        titleName);
     const QCommandLineOption since(QStringLiteral("since"),
-                                   QStringLiteral("With --export-results: only scores from that day on."),
+                                   LaunchOptions::tr("With --export-results: only scores from that day on."),
                                    QStringLiteral("YYYY-MM-DD"));
     const QCommandLineOption importQuestions(
         QStringLiteral("import"),
-        QStringLiteral("Save each ten usable questions of a GIFT, Aiken or Moodle XML <file> as a worksheet "
-                       "\"<title> 1\", \"<title> 2\", ..., and end."),
-        QStringLiteral("file"));
+        LaunchOptions::tr(
+            "Save each ten usable questions of a GIFT, Aiken or Moodle XML <file> as a worksheet "
+            "\"<title> 1\", \"<title> 2\", ..., and end."),
+        fileName);
     const QCommandLineOption exportTitle(
         QStringLiteral("export"),
-        QStringLiteral("Write the worksheet <title> for a learning platform (with --format and --output), and end."),
-        QStringLiteral("title"));
-    const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("With --export: the file's format."),
+        LaunchOptions::tr(
+            "Write the worksheet <title> for a learning platform (with --format and --output), and end."),
+        titleName);
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    LaunchOptions::tr("With --export: the file's format."),
                                     QStringLiteral("gift|aiken|xml"));
-    const QCommandLineOption output(QStringLiteral("output"), QStringLiteral("With --export: the file to write."),
-                                    QStringLiteral("file"));
-    parser.addOptions({help, version, worksheets, zoom, selfTest, results, exportResults, worksheet, since,
-                       importQuestions, exportTitle, format, output});
+    const QCommandLineOption output(QStringLiteral("output"),
+                                    LaunchOptions::tr("With --export: the file to write."), fileName);
+    parser.addOptions({help, version, worksheets, zoom, language, selfTest, results, exportResults, worksheet,
+                       since, importQuestions, exportTitle, format, output});
 
     LaunchOptions options;
-    if (!parser.parse(arguments)) {
+    const auto mistake = [&options](const QString &what) {
         options.exit = true;
         options.exitCode = 2;
-        options.errors = kProgramName + QStringLiteral(": ") + parser.errorText() +
-                         QStringLiteral("\nTry '") + kProgramName + QStringLiteral(" --help'.\n");
+        options.errors = kProgramName + QStringLiteral(": ") + what + u'\n' +
+                         LaunchOptions::tr("Try '%1 --help'.").arg(kProgramName) + u'\n';
         return options;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        options.exit = true;
-        options.exitCode = 2;
-        options.errors = kProgramName + QStringLiteral(": unexpected argument '") +
-                         parser.positionalArguments().first() + QStringLiteral("'\nTry '") + kProgramName +
-                         QStringLiteral(" --help'.\n");
-        return options;
-    }
+    };
+    if (!parser.parse(arguments)) return mistake(parser.errorText());
+    options.language = parser.value(language);
+    if (!parser.positionalArguments().isEmpty())
+        return mistake(
+            LaunchOptions::tr("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     if (parser.isSet(help)) {
         options.exit = true;
         options.output = helpText(parser);
@@ -113,26 +130,22 @@ LaunchOptions parseLaunchArguments(const QStringList &arguments) {
     }
     const QString exportMistake =
         parser.isSet(exportResults) && parser.value(exportResults).isEmpty()
-            ? QStringLiteral("--export-results needs the name of the file to write")
+            ? LaunchOptions::tr("--export-results needs the name of the file to write")
         : !parser.isSet(exportResults) && (parser.isSet(worksheet) || parser.isSet(since))
-            ? QStringLiteral("--worksheet and --since go with --export-results")
+            ? LaunchOptions::tr("--worksheet and --since go with --export-results")
         : parser.isSet(importQuestions) && parser.value(importQuestions).isEmpty()
-            ? QStringLiteral("--import needs the name of the file to read")
-        : parser.isSet(exportTitle) && (parser.value(exportTitle).isEmpty() || parser.value(format).isEmpty() ||
-                                        parser.value(output).isEmpty())
-            ? QStringLiteral("--export needs a worksheet title, --format and --output")
+            ? LaunchOptions::tr("--import needs the name of the file to read")
+        : parser.isSet(exportTitle) && (parser.value(exportTitle).isEmpty() ||
+                                        parser.value(format).isEmpty() || parser.value(output).isEmpty())
+            ? LaunchOptions::tr("--export needs a worksheet title, --format and --output")
         : !parser.isSet(exportTitle) && (parser.isSet(format) || parser.isSet(output))
-            ? QStringLiteral("--format and --output go with --export")
-        : int(parser.isSet(exportResults)) + int(parser.isSet(importQuestions)) + int(parser.isSet(exportTitle)) > 1
-            ? QStringLiteral("--export-results, --import and --export go one at a time")
+            ? LaunchOptions::tr("--format and --output go with --export")
+        : int(parser.isSet(exportResults)) + int(parser.isSet(importQuestions)) +
+                    int(parser.isSet(exportTitle)) >
+                1
+            ? LaunchOptions::tr("--export-results, --import and --export go one at a time")
             : QString();
-    if (!exportMistake.isEmpty()) {
-        options.exit = true;
-        options.exitCode = 2;
-        options.errors = kProgramName + QStringLiteral(": ") + exportMistake + QStringLiteral("\nTry '") +
-                         kProgramName + QStringLiteral(" --help'.\n");
-        return options;
-    }
+    if (!exportMistake.isEmpty()) return mistake(exportMistake);
     options.worksheets = parser.value(worksheets);
     options.zoom = parser.value(zoom);
     options.selfTest = parser.isSet(selfTest);
@@ -152,6 +165,10 @@ LaunchOptions parseLaunchOptions(int argc, char *argv[]) {
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     LaunchOptions options = parseLaunchArguments(arguments);
+    // Settled before anything is said: help and mistakes are told in the
+    // run's language, read again once its translation is in place.
+    settleProgramLanguage(options.language);
+    if (options.exit) options = inProgramLanguage([&arguments] { return parseLaunchArguments(arguments); });
     std::fputs(options.output.toLocal8Bit().constData(), stdout);
     std::fputs(options.errors.toLocal8Bit().constData(), stderr);
     return options;
@@ -185,18 +202,19 @@ QString missingDisplay(const QStringList &arguments, const DisplayEnvironment &e
     needed.removeDuplicates();
     QString reason;
     if (platform.trimmed().isEmpty())
-        reason = QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set");
+        reason = LaunchOptions::tr("neither DISPLAY nor WAYLAND_DISPLAY is set");
     else if (needed.size() == 1)
-        reason = QStringLiteral("the platform ") + platform.trimmed() + QStringLiteral(" needs ") +
-                 needed.first() + QStringLiteral(", which is not set");
+        reason = LaunchOptions::tr("the platform %1 needs %2, which is not set")
+                     .arg(platform.trimmed(), needed.first());
     else
-        reason = QStringLiteral("the platform ") + platform.trimmed() + QStringLiteral(" needs ") +
-                 needed.join(QStringLiteral(" or ")) + QStringLiteral(", and neither is set");
-    return kProgramName + QStringLiteral(": Lives of Hellas needs a graphical display, and there is none (") +
-           reason +
-           QStringLiteral(").\nStart it on a desktop, or without one under a virtual display:\n"
-                          "  xvfb-run -a -s \"-screen 0 1024x768x24\" ") +
-           kProgramName + u'\n';
+        reason = LaunchOptions::tr("the platform %1 needs %2 or %3, and neither is set")
+                     .arg(platform.trimmed(), needed.first(), needed.last());
+    return kProgramName + QStringLiteral(": ") +
+           LaunchOptions::tr("Lives of Hellas needs a graphical display, and there is none (%1).\nStart it "
+                             "on a desktop, or "
+                             "without one under a virtual display:")
+               .arg(reason) +
+           QStringLiteral("\n  xvfb-run -a -s \"-screen 0 1024x768x24\" ") + kProgramName + u'\n';
 }
 
 QString missingDisplay(int argc, char *argv[]) {

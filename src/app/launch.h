@@ -1,6 +1,7 @@
 #pragma once
 // What a start is told on its command line, before any window exists.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +9,9 @@
 inline constexpr QStringView ApplicationId = u"example.larkspur.LivesOfHellas";
 
 struct LaunchOptions {
+    Q_DECLARE_TR_FUNCTIONS(LaunchOptions)
+
+  public:
     // Help, the version or a mistake has been answered on the terminal: end
     // with this code without opening a window.
     bool exit = false;
@@ -21,6 +25,8 @@ struct LaunchOptions {
     QString worksheets;
     // --zoom fit|1|NUMBER as typed; empty when not given.
     QString zoom;
+    // --language CODE as typed; empty when not given.
+    QString language;
     // --self-test: report once the title screen is shown, then end.
     bool selfTest = false;
     // --results DIR: where scores are kept and exported from; empty when not given.
@@ -42,7 +48,9 @@ struct LaunchOptions {
 
 // Reads the arguments, program name first.
 LaunchOptions parseLaunchArguments(const QStringList &arguments);
-// Reads the command line and prints what it answers; needs no application object.
+// Reads the command line, settles the run's language from it (see
+// settleProgramLanguage) and prints what it answers, in that language; needs
+// no application object.
 LaunchOptions parseLaunchOptions(int argc, char *argv[]);
 
 // What decides whether a start has a display to open its window on.

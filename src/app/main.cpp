@@ -1,10 +1,11 @@
 #include "app/launch.h"
 #include "app/log.h"
 #include "app/primarydisplay.h"
-#include "core/displayscale.h"
-#include "core/paths.h"
+#include "app/translation.h"
 #include "classroom/exportcommand.h"
 #include "classroom/mode.h"
+#include "core/displayscale.h"
+#include "core/paths.h"
 #include "platform/filechooser.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
@@ -30,12 +31,16 @@ namespace {
 // For --self-test: once the title screen has been painted, says so (and
 // whether its picture was found) and ends the run.
 class TitleShownReport : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TitleShownReport)
+
   public:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Paint && !reported_) {
             reported_ = true;
             const bool pictured = !form<Titlefrm>().usedFallback();
-            std::printf("title screen shown%s\n", pictured ? "" : " without its picture");
+            const QString report =
+                pictured ? tr("title screen shown") : tr("title screen shown without its picture");
+            std::puts(report.toLocal8Bit().constData());
             std::fflush(stdout);
             QTimer::singleShot(0, [pictured] { QApplication::exit(pictured ? 0 : 1); });
         }
@@ -50,6 +55,7 @@ class TitleShownReport : public QObject {
 // object only tells where the program lies, for the folders beside it.
 int exportResults(const LaunchOptions &options, int argc, char *argv[]) {
     const QCoreApplication application(argc, argv);
+    installTranslation();
     const FolderChoice folders = chooseFolders(QDir::currentPath(), QCoreApplication::applicationDirPath(),
                                                QStringLiteral(HELLAS_DATA_FROM_PROGRAM), options.worksheets);
     const QString results =
@@ -65,6 +71,7 @@ int exportResults(const LaunchOptions &options, int argc, char *argv[]) {
 // as a start with a window finds it.
 int exchangeWorksheets(const LaunchOptions &options, int argc, char *argv[]) {
     const QCoreApplication application(argc, argv);
+    installTranslation();
     const FolderChoice folders = chooseFolders(QDir::currentPath(), QCoreApplication::applicationDirPath(),
                                                QStringLiteral(HELLAS_DATA_FROM_PROGRAM), options.worksheets);
     setProgramFolders(folders.folders);
@@ -88,12 +95,14 @@ int main(int argc, char *argv[]) {
         return exchangeWorksheets(options, argc, argv);
     // Qt would end a start without a display with a crash and a misleading
     // word on reinstalling; the probe of the display scale is the first to try.
-    if (const QString missing = missingDisplay(argc, argv); !missing.isEmpty()) {
+    if (const QString missing = inProgramLanguage([&] { return missingDisplay(argc, argv); });
+        !missing.isEmpty()) {
         std::fputs(missing.toLocal8Bit().constData(), stderr);
         return 1;
     }
     applyDisplayScale(zoomSetting(options.zoom), argc, argv);
     QApplication app(argc, argv);
+    installTranslation();
     QApplication::setApplicationName(QStringLiteral("Lives of Hellas"));
     QApplication::setApplicationVersion(QStringLiteral(HELLAS_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Larkspur Publishing Ltd"));

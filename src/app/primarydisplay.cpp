@@ -1,13 +1,14 @@
 #include "app/primarydisplay.h"
 
 #include "app/log.h"
+#include "app/translation.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -85,11 +86,26 @@ DisplayInfo probePrimaryDisplay(int argc, char **argv) {
 
 void applyDisplayScale(const QString &zoomSetting, int argc, char **argv) {
     if (!zoomSetting.isEmpty() && !parseZoom(zoomSetting))
-        qCWarning(lcApp, "The zoom \"%s\" is neither fit nor a number from %g to %g: the screens fit the display.",
-                 qPrintable(zoomSetting), kMinZoom, kMaxZoom);
-    const ScaleChoice choice = chooseScaleFactor(zoomSetting, qgetenv(kScaleVariable),
-                                                 [&] { return probePrimaryDisplay(argc, argv); });
-    if (!choice.correction.isEmpty()) qCWarning(lcApp).noquote() << choice.correction;
+        qCWarning(lcApp).noquote() << inProgramLanguage([&] {
+            return QCoreApplication::translate("PrimaryDisplay",
+                                               "The zoom \"%1\" is neither fit nor a number from %2 to %3: "
+                                               "the screens fit the display.")
+                .arg(zoomSetting)
+                .arg(kMinZoom)
+                .arg(kMaxZoom);
+        });
+    std::optional<DisplayInfo> shown;
+    const auto display = [&] {
+        if (!shown) shown = probePrimaryDisplay(argc, argv);
+        return *shown;
+    };
+    const QByteArray environmentFactor = qgetenv(kScaleVariable);
+    const ScaleChoice choice = chooseScaleFactor(zoomSetting, environmentFactor, display);
+    // The probe's application object, which could have translated the
+    // correction, is gone: it is made again where it can be.
+    if (!choice.correction.isEmpty())
+        qCWarning(lcApp).noquote() << inProgramLanguage(
+            [&] { return chooseScaleFactor(zoomSetting, environmentFactor, display).correction; });
     if (!choice.factor || *choice.factor == 1) return;
     qputenv(kScaleVariable, QByteArray::number(*choice.factor, 'g', 10));
     qAddPreRoutine(forgetScaleFactor);

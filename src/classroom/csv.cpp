@@ -1,5 +1,6 @@
 #include "classroom/csv.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -60,8 +61,9 @@ bool passes(const ResultRecord &record, const ResultsFilter &filter) {
 std::optional<QStringList> recordFiles(const QString &folder, QString &problem) {
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir) {
-        problem = QStringLiteral("cannot read the results folder ") + folder + QStringLiteral(": ") +
-                  QString::fromLocal8Bit(std::strerror(errno));
+        const QString why = QString::fromLocal8Bit(std::strerror(errno));
+        problem = QCoreApplication::translate("ResultsExport", "cannot read the results folder %1: %2")
+                      .arg(folder, why);
         return std::nullopt;
     }
     QStringList names;

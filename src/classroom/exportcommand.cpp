@@ -10,10 +10,6 @@ namespace {
 
 const QString kProgram = QStringLiteral("lives-of-hellas: ");
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("classroom", text);
-}
-
 } // namespace
 
 CommandAnswer exportResultsCommand(const ExportRequest &request) {
@@ -25,21 +21,26 @@ CommandAnswer exportResultsCommand(const ExportRequest &request) {
         if (!filter.since.isValid()) {
             answer.exitCode = 2;
             answer.errors =
-                kProgram + tr("--since takes a date as YYYY-MM-DD, not '%1'.").arg(request.since) + u'\n';
+                kProgram +
+                QCoreApplication::translate("ExportCommand", "--since takes a date as YYYY-MM-DD, not '%1'.")
+                    .arg(request.since) +
+                u'\n';
             return answer;
         }
     }
     const ResultsExport results = exportResultsFile(request.csvPath, request.resultsFolder, filter);
     if (results.skipped > 0)
         answer.errors = kProgram +
-                        tr("Result files left out because they could not be read: %1.").arg(results.skipped) +
+                        QCoreApplication::translate(
+                            "ExportCommand", "Result files left out because they could not be read: %1.")
+                            .arg(results.skipped) +
                         u'\n';
     if (results.problem) {
         answer.exitCode = 1;
         answer.errors += kProgram + *results.problem + u'\n';
         return answer;
     }
-    answer.output = tr("Results exported to %1: %2.")
+    answer.output = QCoreApplication::translate("ExportCommand", "Results exported to %1: %2.")
                         .arg(QDir::toNativeSeparators(request.csvPath), QString::number(results.exported)) +
                     u'\n';
     return answer;

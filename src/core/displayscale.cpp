@@ -3,6 +3,7 @@
 #include "core/settings.h"
 #include "core/twips.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -41,16 +42,17 @@ ScaleChoice chooseScaleFactor(const QString &zoomSetting, const QByteArray &envi
     const QSizeF logical = shown.devicePixels / ratio;
     const bool ownSizeFits = logical.width() >= kScreenWidthTwips / kTwipsPerPixel &&
                              logical.height() >= kScreenHeightTwips / kTwipsPerPixel;
-    const QString correction =
-        QStringLiteral(
-            "The zoom %1 does not fit the display (%2 x %3 pixels): the screens are shown at %4, %5.")
-            .arg(QString::number(zoom.factor, 'g', 10))
-            .arg(std::lround(shown.devicePixels.width()))
-            .arg(std::lround(shown.devicePixels.height()))
-            .arg(QString::number(fits, 'g', 10))
-            .arg(ownSizeFits ? QStringLiteral("the largest zoom that fits")
-                             : QStringLiteral("their own size of 800 x 600"));
-    return {fits, correction};
+    const char *const correction =
+        ownSizeFits
+            ? QT_TRANSLATE_NOOP("ScaleChoice", "The zoom %1 does not fit the display (%2 x %3 pixels): the "
+                                               "screens are shown at %4, the largest zoom that fits.")
+            : QT_TRANSLATE_NOOP("ScaleChoice", "The zoom %1 does not fit the display (%2 x %3 pixels): the "
+                                               "screens are shown at %4, their own size of 800 x 600.");
+    return {fits, QCoreApplication::translate("ScaleChoice", correction)
+                      .arg(QString::number(zoom.factor, 'g', 10))
+                      .arg(std::lround(shown.devicePixels.width()))
+                      .arg(std::lround(shown.devicePixels.height()))
+                      .arg(QString::number(fits, 'g', 10))};
 }
 
 QString zoomSetting(const QString &commandLine) {

@@ -2,6 +2,8 @@
 // The printer as the print layouts see it: a running text page measured in
 // twips, with a font, a text colour, a print position, lines and pictures.
 
+#include "core/translatedtext.h"
+
 #include <QSizeF>
 #include <QString>
 #include <functional>
@@ -97,7 +99,8 @@ class PrintSurface {
 // default printer. May throw PrintFailure.
 using PrinterFactory = std::function<std::unique_ptr<PrintSurface>()>;
 
-inline const QString kPrintProblem = QStringLiteral("There was a problem printing to your printer.");
+inline constexpr TranslatedText kPrintProblem{
+    "PrintSurface", QT_TRANSLATE_NOOP("PrintSurface", "There was a problem printing to your printer.")};
 
 // Prints one document: opens the printer, draws, ends the document. A missing
 // printer or a printer failure is reported with the problem message and the
