@@ -23,15 +23,6 @@ class MatchingTest : public ::testing::Test {
 
 } // namespace
 
-TEST_F(MatchingTest, NamesStartOverTheirHomeBoxesAndTheMaximumIsFour) {
-    board.setlabels();
-    EXPECT_EQ(board.name(2), QPointF(720, 7320));
-    for (int i = 0; i < MatchingBoard::Pairs; ++i)
-        EXPECT_EQ(board.home(i), board.name(i));
-    EXPECT_EQ(shared.MaxScore, 4);
-    EXPECT_FALSE(board.checkScoreShown());
-}
-
 TEST_F(MatchingTest, TheCentreOfTheNameFollowsTheLeftButtonAlone) {
     board.mouseMove(1, Carry::LeftButton, {0, 0});
     EXPECT_EQ(board.name(1), QPointF(9000 - 1162.5, 7320 - 187.5));
@@ -61,21 +52,6 @@ TEST_F(MatchingTest, DropWindowsAreStrictAndTheEarlierBoxWins) {
         dropAt(3, at);
         EXPECT_EQ(board.name(3), expected);
     }
-}
-
-TEST_F(MatchingTest, TheCheckStaysOfferedWhenANameIsDraggedOffUntilStartAgain) {
-    board.setlabels();
-    for (int i = 0; i < 4; ++i)
-        dropIn(i, i);
-    ASSERT_TRUE(board.checkScoreShown());
-    dropAt(2, {5000, 500});
-    EXPECT_TRUE(board.checkScoreShown());
-    shared.Score = 3;
-    board.startAgain();
-    EXPECT_FALSE(board.checkScoreShown());
-    EXPECT_EQ(shared.Score, 0);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(board.name(i), board.home(i));
 }
 
 // Scores 4, 0 and 3; two names in one box count towards offering the check.
