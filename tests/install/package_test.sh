@@ -19,13 +19,15 @@ for file in ./usr/bin/lives-of-hellas ./usr/share/applications/$id.desktop \
     ./usr/share/icons/hicolor/128x128/apps/$id.png ./usr/share/icons/hicolor/256x256/apps/$id.png \
     ./usr/share/icons/hicolor/scalable/apps/$id.svg ./usr/share/man/man1/lives-of-hellas.1.gz \
     ./usr/share/doc/lives-of-hellas/copyright ./usr/share/doc/lives-of-hellas/changelog.gz \
-    ./usr/share/lives-of-hellas/multiple/phidias.txt ./usr/share/lives-of-hellas/Images/homersm.jpg; do
+    ./usr/share/lives-of-hellas/multiple/phidias.txt ./usr/share/lives-of-hellas/Images/homersm.jpg \
+    ./usr/share/lives-of-hellas/el/multiple/phidias.txt ./usr/share/lives-of-hellas/el/wmf2/guide1.wmf; do
   grep -qx -- "$file" <<<"$files" || fail "$file is not in the package"
 done
 grep -qE '^./usr/lib/([^/]+/)?lives-of-hellas/modules/libhellas_soundeffects.so$' <<<"$files" ||
   fail "the sound module is not in the package"
 grep -q '^./usr/share/lives-of-hellas/wmf2/' <<<"$files" || fail "the printed pages are not in the package"
-if grep -E '/multiple/.+' <<<"$files" | grep -vqx './usr/share/lives-of-hellas/multiple/phidias.txt'; then
+# Of each "multiple" folder, the English one and a language's, only the question set is content.
+if grep -E '/multiple/.+' <<<"$files" | grep -vqxE '\./usr/share/lives-of-hellas/([a-z]+/)?multiple/phidias\.txt'; then
   fail "worksheets or a catalogue are in the package"
 fi
 
