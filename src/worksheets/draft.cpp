@@ -9,24 +9,24 @@ namespace {
 
 // What a question set file cannot keep of a box's text, as the teacher is
 // told it; empty when it keeps all of it. The box is question `question`
-// (from 1), or its answer `letter` when one is given.
-QString textProblem(const QString &text, int question, std::optional<QChar> letter = std::nullopt) {
+// (from 1), or its answer `letter` (A to D) when one is given.
+QString textProblem(const QString &text, int question, const QString &letter = {}) {
     // Every "&" is read back as a comma, the format's stand-in for one, and
     // older copies read it so too: no other form of it would come back.
     if (text.contains(u'&')) {
-        if (!letter)
+        if (letter.isEmpty())
             return QCoreApplication::translate(
                        "WorksheetDraft", "Question %1 cannot contain \"&\": please write \"and\" instead")
                 .arg(question);
         return QCoreApplication::translate(
                    "WorksheetDraft",
                    "Answer %1 of Question %2 cannot contain \"&\": please write \"and\" instead")
-            .arg(*letter)
+            .arg(letter)
             .arg(question);
     }
     // A box shows a pasted line break as a blank, but the file cannot keep it.
     if (text.contains(u'\n') || text.contains(u'\r')) {
-        if (!letter)
+        if (letter.isEmpty())
             return QCoreApplication::translate("WorksheetDraft",
                                                "Question %1 holds a line break pasted from elsewhere: "
                                                "please replace it with a blank")
@@ -34,7 +34,7 @@ QString textProblem(const QString &text, int question, std::optional<QChar> lett
         return QCoreApplication::translate(
                    "WorksheetDraft", "Answer %1 of Question %2 holds a line break pasted from elsewhere: "
                                      "please replace it with a blank")
-            .arg(*letter)
+            .arg(letter)
             .arg(question);
     }
     return {};
@@ -60,7 +60,8 @@ QString checkDraft(const WorksheetDraft &draft) {
         for (int a = 0; a < kAnswersPerQuestion; ++a) {
             const int i = kAnswersPerQuestion * q + a;
             if (draft.answers[i].isEmpty()) return notCompleted(n);
-            if (QString problem = textProblem(draft.answers[i], n, QChar(u'A' + a)); !problem.isEmpty())
+            if (QString problem = textProblem(draft.answers[i], n, quizmarks::answerLetter(a + 1));
+                !problem.isEmpty())
                 return problem;
             if (draft.ticks[i]) ++ticks;
         }

@@ -4,6 +4,7 @@
 #include "platform/filechooser.h"
 #include "platform/messages.h"
 #include "platform/services.h"
+#include "quiz/marking.h"
 #include "stage/fonts.h"
 #include "stage/labelbutton.h"
 #include "stage/stage.h"
@@ -82,7 +83,8 @@ wizard::wizard(QWidget *parent) : Screen(parent) {
             Check1[i] = tick;
             const int letter = kFirstLetterCaption + i;
             //: An answer's letter (A to D, as the quiz shows them) and its full stop: 17 pixels.
-            Label1[letter] = addLabel(QStringLiteral("Label1_%1").arg(letter), tr("%1.").arg(QChar(u'A' + a)),
+            Label1[letter] = addLabel(QStringLiteral("Label1_%1").arg(letter),
+                                      tr("%1.").arg(quizmarks::answerLetter(a + 1)),
                                       {255 + 2835 * ac + left, 1200 + 360 * ar + top, 255, 285}, letterFont,
                                       yellow, Qt::AlignLeft | Qt::AlignVCenter);
             Text3[i] = makeBox(QStringLiteral("Text3_%1").arg(i), kAnswerLength, answerFont,
@@ -116,7 +118,7 @@ wizard::wizard(QWidget *parent) : Screen(parent) {
     for (int q = 0; q < kQuestionsPerSet; ++q) {
         Text2[q]->setAccessibleName(tr("Question %1").arg(q + 1));
         for (int a = 0; a < kAnswersPerQuestion; ++a) {
-            const QChar letter(u'A' + a);
+            const QString letter = quizmarks::answerLetter(a + 1);
             Text3[kAnswersPerQuestion * q + a]->setAccessibleName(
                 tr("Question %1, answer %2").arg(q + 1).arg(letter));
             Check1[kAnswersPerQuestion * q + a]->setAccessibleName(
