@@ -38,7 +38,8 @@ class QtTextsTest : public QObject {
         QMessageBox box(QMessageBox::Question, QString(), u"?"_qs,
                         QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(box.button(QMessageBox::Ok)->text(), u"OK"_qs);
-        for (const QMessageBox::StandardButton button : {QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No})
+        for (const QMessageBox::StandardButton button :
+             {QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No})
             QVERIFY2(isGreek(box.button(button)->text()), qPrintable(box.button(button)->text()));
     }
 
@@ -80,8 +81,9 @@ class QtTextsTest : public QObject {
             const QString where = QString::fromLatin1(text.context) + u": " + QString::fromUtf8(text.source);
             QVERIFY2(!greek.translate(text.context, text.source).isEmpty(), qPrintable(where));
             if (qts.empty()) continue;
-            QVERIFY2(std::any_of(qts.begin(), qts.end(),
-                                 [&](const auto &qt) { return !qt->translate(text.context, text.source).isNull(); }),
+            QVERIFY2(std::any_of(
+                         qts.begin(), qts.end(),
+                         [&](const auto &qt) { return !qt->translate(text.context, text.source).isNull(); }),
                      qPrintable(where));
         }
         if (qts.empty()) QSKIP("Qt's own translations are not installed (qt6-translations-l10n)");

@@ -25,8 +25,8 @@ std::vector<Entry> readTranslation(const QString &path) {
     std::vector<Entry> entries;
     QString context;
     QXmlStreamReader xml(&file);
-    while (xml.readNextStartElement()) {
-        if (xml.name() == u"TS" || xml.name() == u"context") continue;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
         if (xml.name() == u"name") {
             context = xml.readElementText();
         } else if (xml.name() == u"message") {
@@ -45,8 +45,6 @@ std::vector<Entry> readTranslation(const QString &path) {
                 }
             }
             entries.push_back(entry);
-        } else {
-            xml.skipCurrentElement();
         }
     }
     EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
@@ -62,7 +60,8 @@ QStringList translationFiles() {
 }
 
 std::string where(const QString &file, const Entry &entry) {
-    const QString text = QFileInfo(file).fileName() + u' ' + entry.context + QStringLiteral(": ") + entry.source;
+    const QString text =
+        QFileInfo(file).fileName() + u' ' + entry.context + QStringLiteral(": ") + entry.source;
     return text.toStdString();
 }
 
@@ -79,8 +78,9 @@ TEST(Translations, EveryEntryIsFinishedAndKeepsEveryPlaceholderOfItsSource) {
             for (const QString &form : entry.forms) {
                 EXPECT_FALSE(form.isEmpty()) << where(file, entry);
                 for (const QRegularExpressionMatch &match : placeholder.globalMatch(entry.source))
-                    EXPECT_TRUE(form.contains(match.captured())) << match.captured().toStdString() << " missing: "
-                                                                 << where(file, entry) << " -> " << form.toStdString();
+                    EXPECT_TRUE(form.contains(match.captured()))
+                        << match.captured().toStdString() << " missing: " << where(file, entry) << " -> "
+                        << form.toStdString();
             }
         }
     }
@@ -102,9 +102,9 @@ TEST(Translations, HoldEveryStringTheSourcesMarkAndNoOther) {
         ASSERT_TRUE(run.waitForFinished(120000));
         ASSERT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
         for (const Entry &entry : readTranslation(copy))
-            EXPECT_TRUE(entry.type.isEmpty()) << (entry.type == u"unfinished" ? "not in the translation: "
-                                                                             : "no longer in the sources: ")
-                                              << where(file, entry);
+            EXPECT_TRUE(entry.type.isEmpty())
+                << (entry.type == u"unfinished" ? "not in the translation: " : "no longer in the sources: ")
+                << where(file, entry);
     }
 }
 
@@ -130,7 +130,12 @@ TEST(Translations, TheProgramSpeaksTheLanguageItChooses) {
         {"de_DE.UTF-8", nullptr, {help}, 0, "Usage:", ""},
         {"en_US.UTF-8", nullptr, {u"--language"_qs, u"fr"_qs, help}, 0, "Usage:", "\"fr\""},
         {"el_GR.UTF-8", nullptr, {u"--colour"_qs}, 2, "", "Άγνωστη επιλογή 'colour'"},
-        {"el_GR.UTF-8", nullptr, {u"--export-results"_qs, u"x.csv"_qs, u"--since"_qs, u"May"_qs}, 2, "", "ημερομηνία"},
+        {"el_GR.UTF-8",
+         nullptr,
+         {u"--export-results"_qs, u"x.csv"_qs, u"--since"_qs, u"May"_qs},
+         2,
+         "",
+         "ημερομηνία"},
         {"el_GR.UTF-8", nullptr, {}, 1, "", "γραφική οθόνη"},
     };
     for (const Case &c : cases) {
@@ -138,7 +143,8 @@ TEST(Translations, TheProgramSpeaksTheLanguageItChooses) {
                      c.arguments.join(u' ').toStdString());
         const QTemporaryDir home;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        for (const char *name :
+             {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
         environment.insert(u"LANG"_qs, QString::fromLatin1(c.lang));
         environment.insert(u"HOME"_qs, home.path());

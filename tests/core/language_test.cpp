@@ -33,8 +33,8 @@ TEST(LanguageChoice, CommandLineOverSettingOverDesktopAndEnglishWithANoteForAnUn
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.option) + " | " + c.setting + " | " + c.desktop.join(u',').toStdString());
-        const LanguageChoice choice = chooseLanguage(QString::fromUtf8(c.option), QString::fromUtf8(c.setting),
-                                                     c.desktop, c.available);
+        const LanguageChoice choice =
+            chooseLanguage(QString::fromUtf8(c.option), QString::fromUtf8(c.setting), c.desktop, c.available);
         EXPECT_EQ(choice.language, QString::fromUtf8(c.language));
         if (c.noteNames)
             EXPECT_TRUE(choice.note.contains(QString::fromUtf8(c.noteNames))) << choice.note.toStdString();
