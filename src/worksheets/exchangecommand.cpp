@@ -39,7 +39,8 @@ ExchangeAnswer importWorksheetsCommand(const QString &path, const WorksheetStore
     for (int number = 1;; ++number) {
         const ImportResult imported = importFile(path, skip);
         if (!imported.problem.isEmpty()) {
-            answer.errors += path + QStringLiteral(": ") + imported.problem + u'\n';
+            //: A file's path, then why it cannot be imported.
+            answer.errors += ExchangeCommand::tr("%1: %2").arg(path, imported.problem) + u'\n';
             answer.exitCode = 1;
             break;
         }
