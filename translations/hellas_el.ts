@@ -294,12 +294,17 @@
         <extracomment>%3 is the format&apos;s name: GIFT, Aiken, Moodle XML or worksheet.</extracomment>
         <translation>«%1»: γράφτηκε στο %2 ως %3</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s path, then why it cannot be imported.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>
     <message>
         <source>--since takes a date as YYYY-MM-DD, not &apos;%1&apos;.</source>
-        <translation>Το --since θέλει ημερομηνία της μορφής YYYY-MM-DD, όχι &apos;%1&apos;.</translation>
+        <translation>Το --since θέλει ημερομηνία της μορφής YYYY-MM-DD, όχι «%1».</translation>
     </message>
     <message>
         <source>Result files left out because they could not be read: %1.</source>
@@ -433,7 +438,7 @@ Pupil mode when the worksheet folder exists but this account cannot write to it,
     </message>
     <message>
         <source>Keep the pupils&apos; scores in &lt;folder&gt; (results= in the settings; by default &quot;results&quot; beside the worksheet folder).</source>
-        <translation>Φύλαξη των βαθμολογιών των μαθητών στον φάκελο &lt;φάκελος&gt; (results= στις ρυθμίσεις· εξ ορισμού ο φάκελος &quot;results&quot; δίπλα στον φάκελο των φύλλων εργασίας).</translation>
+        <translation>Φύλαξη των βαθμολογιών των μαθητών στον φάκελο &lt;φάκελος&gt; (results= στις ρυθμίσεις· εξ ορισμού ο φάκελος «results» δίπλα στον φάκελο των φύλλων εργασίας).</translation>
     </message>
     <message>
         <source>Write the kept scores to &lt;file&gt; as CSV for a spreadsheet, and end.</source>
@@ -449,7 +454,7 @@ Pupil mode when the worksheet folder exists but this account cannot write to it,
     </message>
     <message>
         <source>Save each ten usable questions of a GIFT, Aiken or Moodle XML &lt;file&gt; as a worksheet &quot;&lt;title&gt; 1&quot;, &quot;&lt;title&gt; 2&quot;, ..., and end.</source>
-        <translation>Αποθήκευση κάθε δέκα αξιοποιήσιμων ερωτήσεων ενός αρχείου &lt;αρχείο&gt; GIFT, Aiken ή Moodle XML ως φύλλου εργασίας &quot;&lt;τίτλος&gt; 1&quot;, &quot;&lt;τίτλος&gt; 2&quot;, ..., και τέλος.</translation>
+        <translation>Αποθήκευση κάθε δέκα αξιοποιήσιμων ερωτήσεων ενός αρχείου &lt;αρχείο&gt; GIFT, Aiken ή Moodle XML ως φύλλου εργασίας «&lt;τίτλος&gt; 1», «&lt;τίτλος&gt; 2», ..., και τέλος.</translation>
     </message>
     <message>
         <source>Write the worksheet &lt;title&gt; for a learning platform (with --format and --output), and end.</source>
@@ -465,11 +470,11 @@ Pupil mode when the worksheet folder exists but this account cannot write to it,
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
-        <translation>Δοκιμάστε &apos;%1 --help&apos;.</translation>
+        <translation>Δοκιμάστε «%1 --help».</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>απρόσμενο όρισμα &apos;%1&apos;</translation>
+        <translation>απρόσμενο όρισμα «%1»</translation>
     </message>
     <message>
         <source>--export-results needs the name of the file to write</source>
@@ -537,7 +542,7 @@ Start it on a desktop, or without one under a virtual display:</source>
     <name>PrimaryDisplay</name>
     <message>
         <source>The zoom &quot;%1&quot; is neither fit nor a number from %2 to %3: the screens fit the display.</source>
-        <translation>Η μεγέθυνση &quot;%1&quot; δεν είναι ούτε fit ούτε αριθμός από %2 έως %3: οι οθόνες του προγράμματος γεμίζουν την οθόνη.</translation>
+        <translation>Η μεγέθυνση «%1» δεν είναι ούτε fit ούτε αριθμός από %2 έως %3: οι οθόνες του προγράμματος γεμίζουν την οθόνη.</translation>
     </message>
 </context>
 <context>
@@ -598,7 +603,7 @@ Start it on a desktop, or without one under a virtual display:</source>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Άγνωστη επιλογή &apos;%1&apos;.</translation>
+        <translation>Άγνωστη επιλογή «%1».</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -606,11 +611,11 @@ Start it on a desktop, or without one under a virtual display:</source>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Λείπει η τιμή μετά το &apos;%1&apos;.</translation>
+        <translation>Λείπει η τιμή μετά το «%1».</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Απρόσμενη τιμή μετά το &apos;%1&apos;.</translation>
+        <translation>Απρόσμενη τιμή μετά το «%1».</translation>
     </message>
 </context>
 <context>
@@ -783,12 +788,12 @@ Please verify the correct directory name was given.</source>
     </message>
     <message>
         <source>Are you sure you want to delete &apos;%1&apos;?</source>
-        <translation>Θέλετε σίγουρα να διαγράψετε το &apos;%1&apos;;</translation>
+        <translation>Θέλετε σίγουρα να διαγράψετε το «%1»;</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is write protected.
 Do you want to delete it anyway?</source>
-        <translation>Το &apos;%1&apos; προστατεύεται από εγγραφή.
+        <translation>Το «%1» προστατεύεται από εγγραφή.
 Θέλετε να διαγραφεί παρ&apos; όλα αυτά;</translation>
     </message>
     <message>
@@ -864,7 +869,7 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <source>&lt;b&gt;The name &quot;%1&quot; cannot be used.&lt;/b&gt;&lt;p&gt;Try using another name, with fewer characters or no punctuation marks.</source>
-        <translation>&lt;b&gt;Το όνομα &quot;%1&quot; δεν μπορεί να χρησιμοποιηθεί.&lt;/b&gt;&lt;p&gt;Δοκιμάστε άλλο όνομα, με λιγότερους χαρακτήρες ή χωρίς σημεία στίξης.</translation>
+        <translation>&lt;b&gt;Το όνομα «%1» δεν μπορεί να χρησιμοποιηθεί.&lt;/b&gt;&lt;p&gt;Δοκιμάστε άλλο όνομα, με λιγότερους χαρακτήρες ή χωρίς σημεία στίξης.</translation>
     </message>
 </context>
 <context>
@@ -1418,7 +1423,7 @@ Do you want to delete it anyway?</source>
     <message>
         <source>Check Score</source>
         <extracomment>A button of 171 pixels, Tahoma 15.75 bold.</extracomment>
-        <translation>Έλεγχος</translation>
+        <translation>Βαθμολογία</translation>
     </message>
     <message>
         <source>New Picture</source>
@@ -1650,7 +1655,7 @@ Do you want to delete it anyway?</source>
     <message>
         <source>Check Score</source>
         <extracomment>A button of 171 pixels, Tahoma 15.75 bold.</extracomment>
-        <translation>Έλεγχος</translation>
+        <translation>Βαθμολογία</translation>
     </message>
     <message>
         <source>Famous Paintings</source>

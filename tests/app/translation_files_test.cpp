@@ -129,7 +129,7 @@ TEST(Translations, TheProgramSpeaksTheLanguageItChooses) {
         {"en_US.UTF-8", "en", {u"--language=el"_qs, help}, 0, "Χρήση:", ""},
         {"de_DE.UTF-8", nullptr, {help}, 0, "Usage:", ""},
         {"en_US.UTF-8", nullptr, {u"--language"_qs, u"fr"_qs, help}, 0, "Usage:", "\"fr\""},
-        {"el_GR.UTF-8", nullptr, {u"--colour"_qs}, 2, "", "Άγνωστη επιλογή 'colour'"},
+        {"el_GR.UTF-8", nullptr, {u"--colour"_qs}, 2, "", "Άγνωστη επιλογή «colour»"},
         {"el_GR.UTF-8",
          nullptr,
          {u"--export-results"_qs, u"x.csv"_qs, u"--since"_qs, u"May"_qs},
