@@ -51,9 +51,7 @@ void LabelButton::paintEvent(QPaintEvent *) {
     painter.drawRect(frame);
     painter.setFont(font());
     painter.setPen(isEnabled() ? text_ : QColor(128, 128, 128));
-    int flags = Qt::AlignCenter;
-    if (wordWrap_) flags |= Qt::TextWordWrap;
-    painter.drawText(rect().adjusted(2, 1, -2, -1), flags, caption_);
+    painter.drawText(captionRect(), captionFlags(), caption_);
     if (hasFocus() && Screen::keyboardCuesShownFor(this)) Screen::drawFocusFrame(painter, rect());
 }
 

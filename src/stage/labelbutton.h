@@ -25,6 +25,9 @@ class LabelButton : public QWidget {
     bool isOpaque() const { return opaque_; }
     void setOpaque(bool opaque);
     void setWordWrap(bool wrap);
+    // Where and how the caption is drawn inside the border.
+    QRect captionRect() const { return rect().adjusted(2, 1, -2, -1); }
+    int captionFlags() const { return Qt::AlignCenter | (wordWrap_ ? Qt::TextWordWrap : 0); }
     // Presses the button as a click does (assistive technology's press action).
     void press();
 

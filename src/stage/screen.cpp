@@ -2,6 +2,7 @@
 
 #include "platform/messages.h"
 #include "platform/services.h"
+#include "stage/fonts.h"
 #include "stage/labelbutton.h"
 #include "stage/picturebox.h"
 #include "stage/stage.h"
@@ -18,6 +19,7 @@ QString Screen::standardCaption() {
 
 Screen::Screen(QWidget *parent) : QWidget(parent) {
     setMouseTracking(true);
+    keepCaptionsFitted(this);
     hide();
 }
 
