@@ -24,31 +24,24 @@ QByteArray sixPixels() {
 
 } // namespace
 
-TEST(WmfWriterFile, PlaceableHeaderHoldsTheBoxTwipsAndAValidChecksum) {
+// What other programs rely on in the headers and this reader does not check:
+// the placeable header's checksum, the file's size, its largest record and
+// its object slots (the box, its units and the closing EOF are read back below).
+TEST(WmfWriterFile, HeadersHoldTheChecksumSizeLargestRecordAndSlots) {
     Writer page(10485, 7800);
-    const QByteArray b = page.bytes();
-    EXPECT_EQ(longAt(b, 0), 0x9AC6CDD7u);
-    EXPECT_EQ(wordAt(b, 10), 10485);
-    EXPECT_EQ(wordAt(b, 12), 7800);
-    EXPECT_EQ(wordAt(b, 14), 1440);
-    quint16 sum = 0;
-    for (int i = 0; i < 20; i += 2)
-        sum ^= wordAt(b, i);
-    EXPECT_EQ(wordAt(b, 20), sum);
-}
-
-TEST(WmfWriterFile, MetafileHeaderCountsTheWholeFileTheLargestRecordAndTheSlots) {
-    Writer page(1000, 1000);
     page.picture(0, 0, 100, 100, sixPixels(), 3, 2);
     for (int i = 0; i < 50; ++i)
         page.setFont({QStringLiteral("Arial"), 10.0 + i});
     const QByteArray b = page.bytes();
+    quint16 sum = 0;
+    for (int i = 0; i < 20; i += 2)
+        sum ^= wordAt(b, i);
+    EXPECT_EQ(wordAt(b, 20), sum);
     EXPECT_EQ(qint64(longAt(b, 22 + 6)) * 2, b.size() - 22);
     // Objects are replaced, never piled up: font, pen and brush and one being swapped in.
     EXPECT_LE(wordAt(b, 22 + 10), 4);
     // The picture record: 3 words, 11 parameter words, 40-byte header, two 12-byte rows.
     EXPECT_EQ(longAt(b, 22 + 12), 3u + 11 + 20 + 12);
-    EXPECT_EQ(b.right(6), QByteArray::fromHex("030000000000"));
 }
 
 TEST(WmfWriterFile, WhatTheWriterWritesTheReaderReadsBackAsTheSameDisplayList) {
@@ -73,35 +66,24 @@ TEST(WmfWriterFile, WhatTheWriterWritesTheReaderReadsBackAsTheSameDisplayList) {
     const ReadResult read = readMetafile(w.bytes());
     ASSERT_TRUE(read.ok()) << problemName(read.problem);
 
-    DisplayList expected;
-    expected.widthTwips = 2000;
-    expected.heightTwips = 1000;
-    expected.placeable = true;
-    expected.unitsPerInch = 1440;
+    DisplayList expected{.widthTwips = 2000, .heightTwips = 1000, .placeable = true, .unitsPerInch = 1440};
     const Font font{QStringLiteral("Times New Roman"), -400, 0, 0, 700, true, false, false, 0};
     const TextRun title{.at = {1000, 100},
                         .text = QStringLiteral("Phidias é – “Zeus”"),
                         .font = font,
                         .colour = {128, 0, 0},
                         .horizontal = HAlign::Centre,
-                        .vertical = VAlign::Top,
-                        .dx = {},
-                        .box = {}};
+                        .vertical = VAlign::Top};
     TextRun spaced = title;
     spaced.at = {900, 300};
     spaced.text = QStringLiteral("abc");
     spaced.horizontal = HAlign::Right;
     spaced.vertical = VAlign::Bottom;
     spaced.dx = {100, 110, 120};
-    const Pen pen{PenStyle::Dash, 30, {0, 0, 255}};
-    const Brush brush{Brush::Style::Solid, {255, 255, 0}, 0};
     const auto shape = [&](Shape::Kind kind, std::vector<PointF> points, RectF box = {}, bool drawn = true) {
-        Shape s;
-        s.kind = kind;
-        s.points = std::move(points);
-        s.box = box;
-        s.pen = drawn ? pen : Pen{PenStyle::Null, 0, {}};
-        s.brush = drawn ? brush : Brush{Brush::Style::Null, {}, 0};
+        Shape s{.kind = kind, .points = std::move(points), .box = box};
+        s.pen = drawn ? Pen{PenStyle::Dash, 30, {0, 0, 255}} : Pen{PenStyle::Null, 0, {}};
+        s.brush = drawn ? Brush{Brush::Style::Solid, {255, 255, 0}, 0} : Brush{Brush::Style::Null, {}, 0};
         return s;
     };
     const Picture picture{
