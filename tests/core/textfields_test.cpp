@@ -16,7 +16,7 @@ QStringList allFields(const QString &text) {
 
 } // namespace
 
-TEST(FieldReading, LinesAndCommasSplitFieldsAsTheQuestionSetReaderDoes) {
+TEST(FieldReading, LinesAndCommasSplitFieldsAndNumbersAsTheQuestionSetReaderDoes) {
     const std::pair<QString, QStringList> cases[] = {
         {u"one\r\ntwo,three\r\n"_qs, {u"one"_qs, u"two"_qs, u"three"_qs}},
         // Blanks in front are skipped; a blank line is one empty field.
@@ -30,9 +30,7 @@ TEST(FieldReading, LinesAndCommasSplitFieldsAsTheQuestionSetReaderDoes) {
         {u"only\r\n"_qs, {u"only"_qs}}}; // and reading past the end fails
     for (const auto &[text, fields] : cases)
         EXPECT_EQ(allFields(text), fields) << text.toStdString();
-}
-
-TEST(FieldReading, NumbersMayHaveBlanksButNotLetters) {
+    // Numbers may have blanks but not letters.
     FieldReader reader(u" 3 \r\nthree\r\nnan\r\n"_qs);
     EXPECT_EQ(reader.nextNumber(), 3.0);
     EXPECT_FALSE(reader.nextNumber());

@@ -21,7 +21,7 @@
 #include <tuple>
 
 using namespace wmf;
-using B = MetafileBuilder;
+using namespace wmfbytes;
 
 namespace {
 
@@ -43,9 +43,8 @@ QImage render(const Writer &w) {
 }
 
 // The records, then EOF, as a picture of w x h logical units at 96 an inch: a pixel each.
-DisplayList pixelPicture(MetafileBuilder &b, int w, int h) {
-    b.eof();
-    return readMetafile(b.placeable(0, 0, w, h, 96)).list;
+DisplayList pixelPicture(const QByteArray &records, int w, int h) {
+    return readMetafile(placeable(records, 0, 0, w, h, 96)).list;
 }
 
 } // namespace
@@ -74,13 +73,12 @@ TEST(WmfPainter, ShapesLandWhereTheirTwipsSayAtFifteenAPixelOrScaledOntoALargerR
     EXPECT_EQ(inkOf(image, Qt::red), QRect(QPoint(70, 70), QPoint(149, 109)));
 }
 
+// A green rectangle without outline over the whole picture, clipped to its top-left quarter.
 TEST(WmfPainter, NothingOutsideTheClipRectangleShows) {
-    MetafileBuilder b;
-    b.raw(0x02FC, B::brush(0, 0, 128, 0)).record(0x012D, {0});
-    b.raw(0x02FA, B::pen(5, 0, 0, 0, 0)).record(0x012D, {1}); // no outline
-    b.record(0x0416, {50, 50, 0, 0});                         // keep the top-left quarter
-    b.record(0x041B, {100, 100, 0, 0});                       // a rectangle over everything
-    const QImage image = renderDisplayList(pixelPicture(b, 100, 100));
+    const QImage image = renderDisplayList(
+        pixelPicture(rec(0x02FC, brush(0, 0, 128, 0)) + rec(0x012D, {0}) + rec(0x02FA, pen(5, 0, 0, 0, 0)) +
+                         rec(0x012D, {1}) + rec(0x0416, {50, 50, 0, 0}) + rec(0x041B, {100, 100, 0, 0}),
+                     100, 100));
     ASSERT_EQ(image.size(), QSize(100, 100));
     EXPECT_EQ(inkOf(image, QColor(0, 128, 0)), QRect(0, 0, 50, 50));
 }
@@ -104,11 +102,10 @@ namespace {
 // record in the face at 60 pixels, black, on the baseline y = 70 from x = 10.
 QImage textRecordPicture(const QByteArray &face, int weight, const QByteArray &text,
                          const std::vector<int> &dx) {
-    MetafileBuilder b;
-    b.raw(0x02FB, B::font(-60, weight, false, false, face)).record(0x012D, {0});
-    b.record(0x0102, {1}).record(0x012E, {24}); // transparent, left on the baseline
-    b.raw(0x0A32, B::extText(10, 70, text, dx));
-    return renderDisplayList(pixelPicture(b, 400, 100), {}, Qt::white);
+    const QByteArray records = rec(0x02FB, font(-60, weight, false, false, face)) + rec(0x012D, {0}) +
+                               rec(0x0102, {1}) + rec(0x012E, {24}) // transparent, left on the baseline
+                               + rec(0x0A32, extText(10, 70, text, dx));
+    return renderDisplayList(pixelPicture(records, 400, 100), {}, Qt::white);
 }
 
 struct Piece {
@@ -196,59 +193,54 @@ constexpr QRgb kBands[] = {0xFFFF0000, 0xFF00A000, 0xFF0000FF, 0xFFFFC000};
 const QPolygonF kTriangle({QPointF(60, 15), QPointF(105, 85), QPointF(15, 85)});
 
 // Brush in slot 1 (the null pen holds slot 0).
-void selectBrush(MetafileBuilder &b, QRgb colour) {
-    b.record(0x01F0, {1});
-    b.raw(0x02FC, B::brush(0, qRed(colour), qGreen(colour), qBlue(colour))).record(0x012D, {1});
+QByteArray selectBrush(QRgb colour) {
+    return rec(0x01F0, {1}) + rec(0x02FC, brush(0, qRed(colour), qGreen(colour), qBlue(colour))) +
+           rec(0x012D, {1});
 }
 
 // Four vertical bands over (10,10)-(110,90), as polygons.
-void bands(MetafileBuilder &b) {
+QByteArray bands() {
+    QByteArray records;
     for (int i = 0; i < 4; ++i) {
-        selectBrush(b, kBands[i]);
         const int left = 10 + 25 * i, right = left + 25;
-        b.record(0x0324, {4, left, 10, right, 10, right, 90, left, 90});
+        records += selectBrush(kBands[i]) + rec(0x0324, {4, left, 10, right, 10, right, 90, left, 90});
     }
+    return records;
 }
+
+// The null pen in slot 0 and the page's grey brush in slot 1.
+const QByteArray kNullPenGreyBrush = rec(0x02FA, pen(5, 0, 0, 0, 0)) + rec(0x012D, {0}) +
+                                     rec(0x02FC, brush(0, qRed(kPage), qGreen(kPage), qBlue(kPage))) +
+                                     rec(0x012D, {1});
 
 // A grey page of 120 x 100 pixels (a logical unit to a pixel), and on it a
 // four-band gradient in a triangle as LibreOffice writes one: the bands XORed
 // in, the triangle filled black, the bands XORed again.
 DisplayList gradientInATriangle(bool page = true) {
-    MetafileBuilder b;
-    b.raw(0x02FA, B::pen(5, 0, 0, 0, 0)).record(0x012D, {0});
-    b.raw(0x02FC, B::brush(0, qRed(kPage), qGreen(kPage), qBlue(kPage))).record(0x012D, {1});
-    if (page) b.record(0x041B, {100, 120, 0, 0});
-    b.record(0x001E, {}).record(0x0104, {7});
-    bands(b);
-    b.record(0x0104, {13});
-    selectBrush(b, 0xFF000000);
-    b.record(0x0324, {3, 60, 15, 105, 85, 15, 85});
-    b.record(0x0104, {7});
-    bands(b);
-    b.record(0x0127, {-1});
-    return pixelPicture(b, 120, 100);
+    return pixelPicture(kNullPenGreyBrush + (page ? rec(0x041B, {100, 120, 0, 0}) : QByteArray()) +
+                            rec(0x001E, {}) + rec(0x0104, {7}) + bands() + rec(0x0104, {13}) +
+                            selectBrush(0xFF000000) + rec(0x0324, {3, 60, 15, 105, 85, 15, 85}) +
+                            rec(0x0104, {7}) + bands() + rec(0x0127, {-1}),
+                        120, 100);
 }
 
 // A rectangle without outline that inverts what lies under it, in twips at 15 a pixel.
 Item invertedBox(double left, double top, double right, double bottom) {
-    Shape shape;
-    shape.kind = Shape::Kind::Rectangle;
-    shape.pen.style = PenStyle::Null;
-    shape.rop = Rop2::Not;
-    shape.box = {left * 15, top * 15, right * 15, bottom * 15};
-    return {shape, {}};
+    return {Shape{.kind = Shape::Kind::Rectangle,
+                  .box = {left * 15, top * 15, right * 15, bottom * 15},
+                  .pen = {PenStyle::Null},
+                  .rop = Rop2::Not},
+            {}};
 }
 
-double distanceToEdge(const QPolygonF &polygon, QPointF p) {
-    double best = 1e9;
-    for (qsizetype i = 0; i < polygon.size(); ++i) {
-        const QPointF a = polygon[i], b = polygon[(i + 1) % polygon.size()];
-        const QPointF ab = b - a;
-        const double t = std::clamp(QPointF::dotProduct(p - a, ab) / QPointF::dotProduct(ab, ab), 0.0, 1.0);
-        const QPointF d = p - (a + t * ab);
-        best = std::min(best, std::hypot(d.x(), d.y()));
-    }
-    return best;
+// Whether the point lies within 1.5 picture pixels of the triangle's edge:
+// some corner of the 3 x 3 square round it lies on the edge's other side.
+bool nearTheEdge(QPointF p) {
+    const bool in = kTriangle.containsPoint(p, Qt::OddEvenFill);
+    for (const QPointF corner :
+         {QPointF(-1.5, -1.5), QPointF(1.5, -1.5), QPointF(-1.5, 1.5), QPointF(1.5, 1.5)})
+        if (kTriangle.containsPoint(p + corner, Qt::OddEvenFill) != in) return true;
+    return false;
 }
 
 // How screens (images) and paper (drawn as images at the device's
@@ -294,9 +286,7 @@ TEST(WmfPainter, AGradientXoredIntoAShapeShowsInsideTheShapeAndNothingOutside) {
             for (int x = 0; x < image.width(); ++x) {
                 // The picture pixel under this device pixel's centre.
                 const QPointF at = (QPointF(x + 0.5, y + 0.5) - c.offset) / c.scale;
-                if (distanceToEdge(kTriangle, at) < 1.5 || at.x() < 1 || at.y() < 1 || at.x() > 119 ||
-                    at.y() > 90)
-                    continue;
+                if (nearTheEdge(at) || at.x() < 1 || at.y() < 1 || at.x() > 119 || at.y() > 90) continue;
                 const bool in = kTriangle.containsPoint(at, Qt::OddEvenFill);
                 const double band = (at.x() - 10) / 25;
                 if (in && std::abs(band - std::round(band)) * 25 < 1.5) continue; // a band's edge
@@ -320,17 +310,13 @@ TEST(WmfPainter, AGradientXoredIntoAShapeShowsInsideTheShapeAndNothingOutside) {
 // NOT inverts what lies under the shape whatever the brush; NOP draws
 // nothing; COPYPEN after them draws plainly again.
 TEST(WmfPainter, NotInvertsWhatLiesUnderNopDrawsNothingAndCopyPenDrawsAgain) {
-    MetafileBuilder b;
-    b.raw(0x02FA, B::pen(5, 0, 0, 0, 0)).record(0x012D, {0});
-    b.raw(0x02FC, B::brush(0, qRed(kPage), qGreen(kPage), qBlue(kPage))).record(0x012D, {1});
-    b.record(0x041B, {100, 120, 0, 0});
-    selectBrush(b, 0xFFFF0000);
-    b.record(0x041B, {100, 60, 0, 0}); // the left half red
-    selectBrush(b, 0xFF00FF00);
-    b.record(0x0104, {6}).record(0x041B, {50, 120, 0, 0});    // NOT over the top half
-    b.record(0x0104, {11}).record(0x041B, {100, 120, 50, 0}); // NOP over the bottom half
-    b.record(0x0104, {13}).record(0x041B, {100, 120, 80, 100});
-    const DisplayList list = pixelPicture(b, 120, 100);
+    const DisplayList list =
+        pixelPicture(kNullPenGreyBrush + rec(0x041B, {100, 120, 0, 0}) + selectBrush(0xFFFF0000) +
+                         rec(0x041B, {100, 60, 0, 0}) + selectBrush(0xFF00FF00) // the left half red
+                         + rec(0x0104, {6}) + rec(0x041B, {50, 120, 0, 0})      // NOT over the top half
+                         + rec(0x0104, {11}) + rec(0x041B, {100, 120, 50, 0})   // NOP over the bottom half
+                         + rec(0x0104, {13}) + rec(0x041B, {100, 120, 80, 100}),
+                     120, 100);
     for (const MixingCase &c : kMixingCases) {
         SCOPED_TRACE(c.name);
         const QImage image = drawnWith(list, c);
@@ -400,11 +386,10 @@ TEST(WmfPainter, OnADeviceWithoutRasterOperationsTheMixedPartIsAnImage) {
 }
 
 TEST(WmfPainter, EscapementTurnsTheTextAnticlockwise) {
-    MetafileBuilder b;
-    b.raw(0x02FB, B::font(-20, 400, false, false, "Arial", false, 900));
-    b.record(0x012D, {0}).record(0x0102, {1});
-    b.raw(0x0521, B::text("HHHHHHHH") + B::words({150, 100}));
-    const QImage image = renderDisplayList(pixelPicture(b, 200, 200));
+    const QImage image = renderDisplayList(
+        pixelPicture(rec(0x02FB, font(-20, 400, false, false, "Arial", false, 900)) + rec(0x012D, {0}) +
+                         rec(0x0102, {1}) + rec(0x0521, text("HHHHHHHH") + words({150, 100})),
+                     200, 200));
     const QRect ink = inkOf(image, Qt::black, 200);
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_GT(ink.height(), 3 * ink.width());

@@ -5,34 +5,25 @@
 #include <tuple>
 
 using namespace wmf;
-using B = MetafileBuilder;
+using namespace wmfbytes;
 
 namespace {
 
-// One record's bytes, its parameters as words or as bytes.
-QByteArray rec(quint16 function, std::initializer_list<int> words) {
-    return MetafileBuilder().record(function, words).records;
-}
-QByteArray rec(quint16 function, const QByteArray &parameters) {
-    return MetafileBuilder().raw(function, parameters).records;
-}
 // MOVETO (0,0), LINETO (1,1): one line item.
 const QByteArray kLine = rec(0x0214, {0, 0}) + rec(0x0213, {1, 1});
 // A pen or brush created and selected into the given slot.
-QByteArray pen(int slot, int style, int width, int r, int g, int b) {
-    return rec(0x02FA, B::pen(style, width, r, g, b)) + rec(0x012D, {slot});
+QByteArray selectedPen(int slot, int style, int width, int r, int g, int b) {
+    return rec(0x02FA, pen(style, width, r, g, b)) + rec(0x012D, {slot});
 }
-QByteArray brush(int slot, int style, int r, int g, int b, int hatch = 0) {
-    return rec(0x02FC, B::brush(style, r, g, b, hatch)) + rec(0x012D, {slot});
+QByteArray selectedBrush(int slot, int style, int r, int g, int b, int hatch = 0) {
+    return rec(0x02FC, brush(style, r, g, b, hatch)) + rec(0x012D, {slot});
 }
 
 // The records on a 1000 x 500 unit picture at 1000 units per inch: 1440 x 720
 // twips, 1.44 twips a unit; then EOF.
 ReadResult readPage(const QByteArray &records, int objects = 8, bool eof = true) {
-    MetafileBuilder b;
-    b.records = rec(0x020B, {0, 0}) + rec(0x020C, {500, 1000}) + records;
-    if (eof) b.eof();
-    return readMetafile(b.placeable(0, 0, 1000, 500, 1000, objects));
+    const QByteArray window = rec(0x020B, {0, 0}) + rec(0x020C, {500, 1000});
+    return readMetafile(placeable(window + records, 0, 0, 1000, 500, 1000, objects, eof));
 }
 
 template <typename T> const T &nth(const ReadResult &r, std::size_t i) {
@@ -43,13 +34,13 @@ template <typename T> const T &nth(const ReadResult &r, std::size_t i) {
 QByteArray stretchDib(int srcW, int srcH, int width, int height, int bits, const QByteArray &data,
                       int used = 0) {
     QByteArray p;
-    B::longWord(p, 0x00CC0020);
-    p += B::words({0, srcH, srcW, 0, 0, 100, 100, 0, 0});
+    longWord(p, 0x00CC0020);
+    p += words({0, srcH, srcW, 0, 0, 100, 100, 0, 0});
     for (quint32 v : {40u, quint32(width), quint32(height)})
-        B::longWord(p, v);
-    p += B::words({1, bits});
+        longWord(p, v);
+    p += words({1, bits});
     for (quint32 v : {0u, 0u, 0u, 0u, quint32(used), 0u})
-        B::longWord(p, v);
+        longWord(p, v);
     return rec(0x0F43, p + data);
 }
 
@@ -85,10 +76,8 @@ TEST(WmfMapping, WindowAndMapModeRecordsMapALineOntoThePictureFrame) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        MetafileBuilder b;
-        b.records = c.records;
-        b.eof();
-        const ReadResult r = readMetafile(c.placeable ? b.placeable(0, 0, 1000, 500, 1000) : b.bare());
+        const ReadResult r =
+            readMetafile(c.placeable ? placeable(c.records, 0, 0, 1000, 500, 1000) : bare(c.records));
         ASSERT_TRUE(r.ok()) << problemName(r.problem);
         EXPECT_EQ(r.list.placeable, c.placeable);
         EXPECT_EQ(nth<Shape>(r, 0).points, c.expected);
@@ -101,11 +90,12 @@ TEST(WmfMapping, WindowAndMapModeRecordsMapALineOntoThePictureFrame) {
 // take one, and a selected object stays in force after it is deleted.
 TEST(WmfObjects, TheObjectTableFillsTheLowestFreeSlot) {
     const ReadResult r = readPage(
-        rec(0x02FA, B::pen(0, 0, 255, 0, 0)) + rec(0x02FC, B::brush(0, 0, 255, 0)) // slots 0 and 1
-        + rec(0x01F0, {0}) + rec(0x02FA, B::pen(0, 0, 0, 0, 255))                  // slot 0 again
-        + rec(0x012D, {0}) + rec(0x012D, {1}) + rec(0x041B, {100, 100, 0, 0})      // blue pen, green brush
-        + rec(0x00F7, {0x300, 0})                                                  // palette: slot 2
-        + pen(3, 0, 0, 1, 2, 3) + brush(4, 0, 9, 9, 9) + rec(0x01F0, {4}) + rec(0x0418, {10, 10, 0, 0}));
+        rec(0x02FA, pen(0, 0, 255, 0, 0)) + rec(0x02FC, brush(0, 0, 255, 0))  // slots 0 and 1
+        + rec(0x01F0, {0}) + rec(0x02FA, pen(0, 0, 0, 0, 255))                // slot 0 again
+        + rec(0x012D, {0}) + rec(0x012D, {1}) + rec(0x041B, {100, 100, 0, 0}) // blue pen, green brush
+        + rec(0x00F7, {0x300, 0})                                             // palette: slot 2
+        + selectedPen(3, 0, 0, 1, 2, 3) + selectedBrush(4, 0, 9, 9, 9) + rec(0x01F0, {4}) +
+        rec(0x0418, {10, 10, 0, 0}));
     ASSERT_TRUE(r.ok()) << problemName(r.problem);
     const Shape &rect = nth<Shape>(r, 0);
     EXPECT_EQ(rect.pen.colour, (Rgb{0, 0, 255}));
@@ -117,9 +107,9 @@ TEST(WmfObjects, TheObjectTableFillsTheLowestFreeSlot) {
 
 TEST(WmfObjects, PenStylesWidthsAndCapsAreResolved) {
     const QByteArray triangle = rec(0x0324, {3, 0, 0, 10, 0, 10, 10});
-    const ReadResult r =
-        readPage(pen(0, 0x2201, 10, 5, 6, 7) // dash, flat cap, miter join
-                 + brush(1, 2, 1, 1, 1, 3) + pen(2, 5, 0, 0, 0, 0) + triangle + rec(0x012D, {0}) + triangle);
+    const ReadResult r = readPage(selectedPen(0, 0x2201, 10, 5, 6, 7) // dash, flat cap, miter join
+                                  + selectedBrush(1, 2, 1, 1, 1, 3) + selectedPen(2, 5, 0, 0, 0, 0) +
+                                  triangle + rec(0x012D, {0}) + triangle);
     const Shape &nullPen = nth<Shape>(r, 0);
     EXPECT_EQ(nullPen.pen.style, PenStyle::Null);
     EXPECT_EQ(nullPen.brush.style, Brush::Style::Hatched);
@@ -132,14 +122,15 @@ TEST(WmfObjects, PenStylesWidthsAndCapsAreResolved) {
 }
 
 TEST(WmfState, RestoreDcBringsBackPenClipTextColourAndRasterOperationRelativeOrAbsolute) {
+    // Saved state 1: red 10, text colour 1, XOR; state 2: red 20, a clip, text colour 2, NOT.
     const QByteArray save = rec(0x001E, {});
-    const ReadResult r = readPage(
-        pen(0, 0, 0, 10, 0, 0) + rec(0x0209, B::colour(1, 1, 1)) + rec(0x0104, {7}) + save // state 1: XOR
-        + pen(1, 0, 0, 20, 0, 0) + rec(0x0416, {100, 100, 0, 0}) + rec(0x0209, B::colour(2, 2, 2)) +
-        rec(0x0104, {6}) + save                                                  // state 2: NOT
-        + pen(2, 0, 0, 30, 0, 0) + rec(0x0104, {13}) + rec(0x0127, {-1}) + kLine // back to state 2
-        + rec(0x0127, {1}) + kLine                                               // back to state 1
-        + rec(0x0521, B::text("a") + QByteArray(4, '\0')) + rec(0x0104, {13}) + kLine);
+    const QByteArray xor1 = selectedPen(0, 0, 0, 10, 0, 0) + rec(0x0209, colour(1, 1, 1)) + rec(0x0104, {7});
+    const QByteArray not2 = selectedPen(1, 0, 0, 20, 0, 0) + rec(0x0416, {100, 100, 0, 0}) +
+                            rec(0x0209, colour(2, 2, 2)) + rec(0x0104, {6});
+    const QByteArray then = selectedPen(2, 0, 0, 30, 0, 0) + rec(0x0104, {13});
+    const ReadResult r = readPage(xor1 + save + not2 + save + then + rec(0x0127, {-1}) + kLine // back to 2
+                                  + rec(0x0127, {1}) + kLine                                   // back to 1
+                                  + rec(0x0521, text("a") + QByteArray(4, '\0')) + rec(0x0104, {13}) + kLine);
     ASSERT_TRUE(r.ok()) << problemName(r.problem);
     EXPECT_EQ(nth<Shape>(r, 0).pen.colour.red, 20);
     EXPECT_TRUE(r.list.items[0].clip.has_value());
@@ -154,10 +145,10 @@ TEST(WmfState, RestoreDcBringsBackPenClipTextColourAndRasterOperationRelativeOrA
 // Inkscape writes SETROP2 with a reserved word after the operation; a value
 // outside 1..16 is refused and the operation in force stays.
 TEST(WmfState, SetRop2TakesOneToSixteenFromItsFirstWord) {
-    for (const auto &[parameters, rop, ok] : {std::tuple{B::words({7, 0}), Rop2::XorPen, true},
-                                              {B::words({16}), Rop2::White, true},
-                                              {B::words({0}), Rop2::Not, false},
-                                              {B::words({17}), Rop2::Not, false},
+    for (const auto &[parameters, rop, ok] : {std::tuple{words({7, 0}), Rop2::XorPen, true},
+                                              {words({16}), Rop2::White, true},
+                                              {words({0}), Rop2::Not, false},
+                                              {words({17}), Rop2::Not, false},
                                               {QByteArray(), Rop2::Not, false}}) {
         const ReadResult r = readPage(rec(0x0104, {6}) + rec(0x0104, parameters) + kLine);
         EXPECT_EQ(r.ok(), ok) << problemName(r.problem);
@@ -167,12 +158,12 @@ TEST(WmfState, SetRop2TakesOneToSixteenFromItsFirstWord) {
 }
 
 TEST(WmfText, TextRecordsCarryFontColourAlignmentPositionAdvancesAndClipRectangle) {
-    const ReadResult r = readPage(
-        rec(0x02FB, B::font(-50, 400, false, false, "Tahoma", false)) + rec(0x012D, {0}) +
-        rec(0x0A32, B::words({10, 20, 3, 0x0006, 0, 0, 100, 50}) + "abc" + '\0' + B::words({10, 20, 30})) +
-        rec(0x02FB, B::font(-100, 700, true, true, "Times New Roman")) + rec(0x012D, {1}) +
-        rec(0x0209, B::colour(139, 26, 26)) + rec(0x012E, {24 | 6}) + rec(0x0102, {1}) +
-        rec(0x0521, B::text("caf\xe9 \x80\x93") + B::words({200, 100})));
+    const ReadResult r =
+        readPage(rec(0x02FB, font(-50, 400, false, false, "Tahoma", false)) + rec(0x012D, {0}) +
+                 rec(0x0A32, words({10, 20, 3, 0x0006, 0, 0, 100, 50}) + "abc" + '\0' + words({10, 20, 30})) +
+                 rec(0x02FB, font(-100, 700, true, true, "Times New Roman")) + rec(0x012D, {1}) +
+                 rec(0x0209, colour(139, 26, 26)) + rec(0x012E, {24 | 6}) + rec(0x0102, {1}) +
+                 rec(0x0521, text("caf\xe9 \x80\x93") + words({200, 100})));
     ASSERT_TRUE(r.ok()) << problemName(r.problem);
     const TextRun &ext = nth<TextRun>(r, 0);
     EXPECT_EQ(ext.text, QStringLiteral("abc"));
@@ -227,8 +218,8 @@ TEST(WmfText, TextIsReadInTheCodePageOfTheSelectedFontsCharacterSet) {
     QByteArray records;
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const auto &c = cases[i];
-        records += rec(0x02FB, B::font(-50, 400, false, false, c.face, true, 0, c.charset)) +
-                   rec(0x012D, {int(i)}) + rec(0x0A32, B::extText(10, 20 + 40 * int(i), c.bytes, c.dx));
+        records += rec(0x02FB, font(-50, 400, false, false, c.face, true, 0, c.charset)) +
+                   rec(0x012D, {int(i)}) + rec(0x0A32, extText(10, 20 + 40 * int(i), c.bytes, c.dx));
     }
     const ReadResult r = readPage(records);
     ASSERT_TRUE(r.ok()) << problemName(r.problem);
@@ -249,9 +240,9 @@ TEST(WmfText, TextIsReadInTheCodePageOfTheSelectedFontsCharacterSet) {
 // alpha 0) and a BITBLT without a bitmap, which fills with the brush.
 TEST(WmfShapes, EveryShapeAndPictureRecordBecomesItsItem) {
     // Palette entries are blue, green, red, reserved: blue first, then red.
-    const QByteArray twoColours = B::colour(255, 0, 0) + B::colour(0, 0, 255);
+    const QByteArray twoColours = colour(255, 0, 0) + colour(0, 0, 255);
     QByteArray bitBlt;
-    B::longWord(bitBlt, 0x00F00021);
+    longWord(bitBlt, 0x00F00021);
     const ReadResult r =
         readPage(rec(0x0418, {50, 100, 0, 0}) + rec(0x061C, {20, 10, 50, 100, 0, 0}) +
                  rec(0x0325, {2, 0, 0, 100, 50}) +
@@ -264,7 +255,7 @@ TEST(WmfShapes, EveryShapeAndPictureRecordBecomesItsItem) {
                  stretchDib(1, 1, 1, 1, 8, twoColours + QByteArray::fromHex("01000000"), 2) +
                  stretchDib(1, 1, 1, 1, 24, QByteArray::fromHex("30201000")) +
                  stretchDib(1, 2, 1, -2, 32, QByteArray::fromHex("0102030004050600")) // top-down
-                 + brush(0, 0, 7, 8, 9) + rec(0x0940, bitBlt + B::words({0, 0, 0, 50, 100, 0, 0})));
+                 + selectedBrush(0, 0, 7, 8, 9) + rec(0x0940, bitBlt + words({0, 0, 0, 50, 100, 0, 0})));
     ASSERT_TRUE(r.ok()) << problemName(r.problem);
     ASSERT_EQ(r.list.items.size(), 12u);
     EXPECT_EQ(nth<Shape>(r, 0).kind, Shape::Kind::Ellipse);
@@ -304,13 +295,13 @@ TEST(WmfRecords, EscapesAndLongerThanUsualRecordsAreSkippedByTheirSize) {
 TEST(WmfHostile, BrokenRecordsObjectsBitmapsAndCountsEndWithAProblemAndKeepWhatCameBefore) {
     const auto badSize = [](quint32 size) -> QByteArray {
         QByteArray p;
-        B::longWord(p, size);
-        B::word(p, 0x0213);
+        longWord(p, size);
+        word(p, 0x0213);
         return kLine + p + rec(0x0213, {2, 2});
     };
     QByteArray twentyPens;
     for (int i = 0; i < 20; ++i)
-        twentyPens += rec(0x02FA, B::pen(0, 0, i, 0, 0));
+        twentyPens += rec(0x02FA, pen(0, 0, i, 0, 0));
     twentyPens += rec(0x012D, {19}) + kLine;
     QByteArray bitmaps;
     for (auto [w, h] : {std::pair{100000, 1}, {-5, 1}, {1, -100000}, {30000, 30000}, {64, 64}, {0, 0}})
@@ -332,11 +323,11 @@ TEST(WmfHostile, BrokenRecordsObjectsBitmapsAndCountsEndWithAProblemAndKeepWhatC
         {"object count 0", twentyPens, Problem::None, 1, 0, 19},
         {"object count 1", twentyPens, Problem::None, 1, 1, 19},
         {"object count 65535", twentyPens, Problem::None, 1, 65535, 19},
-        {"objects beyond the cap", rec(0x02FC, B::brush(0, 1, 1, 1)).repeated(kMaxObjects + 10),
+        {"objects beyond the cap", rec(0x02FC, brush(0, 1, 1, 1)).repeated(kMaxObjects + 10),
          Problem::TooManyObjects, 0},
         {"object indexes out of range or deleted",
-         pen(0, 0, 0, 5, 5, 5) + rec(0x02FA, B::pen(0, 0, 9, 9, 9)) + rec(0x01F0, {1}) + rec(0x012D, {1}) +
-             rec(0x012D, {40000}) + rec(0x01F0, {7}) + rec(0x012D, {}) + kLine,
+         selectedPen(0, 0, 0, 5, 5, 5) + rec(0x02FA, pen(0, 0, 9, 9, 9)) + rec(0x01F0, {1}) +
+             rec(0x012D, {1}) + rec(0x012D, {40000}) + rec(0x01F0, {7}) + rec(0x012D, {}) + kLine,
          Problem::BadObjectIndex, 1, 8, 5},
         {"point and string counts beyond the record",
          rec(0x0324, {30000, 0, 0, 10, 10}) + rec(0x0538, {2, 3, 30000, 0, 0}) + rec(0x0538, {-1}) +
@@ -376,12 +367,8 @@ TEST(WmfHostile, ZeroExtentsAreRefusedAndMappingStaysFinite) {
 }
 
 TEST(WmfHostile, AnEmptyBoxOrNoSizeAtAllIsAnEmptyPicture) {
-    MetafileBuilder b;
-    b.eof();
-    EXPECT_EQ(readMetafile(b.placeable(5, 5, 5, 100, 1440)).problem, Problem::EmptyPicture);
-    MetafileBuilder noExtent;
-    noExtent.records = kLine;
-    const ReadResult r = readMetafile(noExtent.eof().bare());
+    EXPECT_EQ(readMetafile(placeable({}, 5, 5, 5, 100, 1440)).problem, Problem::EmptyPicture);
+    const ReadResult r = readMetafile(bare(kLine));
     EXPECT_EQ(r.problem, Problem::EmptyPicture);
     EXPECT_EQ(r.list.widthTwips, 0);
 }
