@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 // Letters in the code page of each font character set: letters each exists
-// for, and its own punctuation.
+// for, and its own punctuation. The double-byte code pages of East Asia are
+// read, two bytes a character, a lead byte cut off at the end read as U+FFFD;
+// Symbol fonts keep their glyph codes; Johab, which Qt cannot convert, and
+// unknown sets read as Windows-1252.
 TEST(CodePages, EachCharacterSetsLettersDecodeAndEncodeBothWaysInItsCodePage) {
     const struct {
         int charset;
@@ -20,18 +23,15 @@ TEST(CodePages, EachCharacterSetsLettersDecodeAndEncodeBothWaysInItsCodePage) {
                       {178, "\xC7\xE1", u"ال"_qs},
                       {163, "\xD5\xF0", u"Ơđ"_qs},
                       {222, "\xA1\xD2", u"กา"_qs}},
-      // The double-byte code pages of East Asia are read, two bytes a character;
-      // Symbol fonts keep their glyph codes; Johab, which Qt cannot convert, and
-      // unknown sets read as Windows-1252.
-        readOnly[] = {{128, "\x93\xFA\x96\x7B", u"日本"_qs},
-                      {129, "\xC7\xD1\xB1\xB9", u"한국"_qs},
-                      {134, "\xD6\xD0\xCE\xC4", u"中文"_qs},
-                      {136, "\xA4\xA4\xA4\xE5", u"中文"_qs},
-                      {128, "a\x93\xFA\x93", u"a日\uFFFD"_qs}, // a lead byte cut off at the end
-                      {2, "A\xB7", u"\uF041\uF0B7"_qs},
-                      {130, "\x80\xE9", u"€é"_qs},
-                      {1, "\x80\xE9", u"€é"_qs},
-                      {77, "\x80\xE9", u"€é"_qs}};
+      readOnly[] = {{128, "\x93\xFA\x96\x7B", u"日本"_qs},
+                    {129, "\xC7\xD1\xB1\xB9", u"한국"_qs},
+                    {134, "\xD6\xD0\xCE\xC4", u"中文"_qs},
+                    {136, "\xA4\xA4\xA4\xE5", u"中文"_qs},
+                    {128, "a\x93\xFA\x93", u"a日\uFFFD"_qs},
+                    {2, "A\xB7", u"\uF041\uF0B7"_qs},
+                    {130, "\x80\xE9", u"€é"_qs},
+                    {1, "\x80\xE9", u"€é"_qs},
+                    {77, "\x80\xE9", u"€é"_qs}};
     for (const auto &s : singleByte) {
         SCOPED_TRACE(s.charset);
         const int codePage = codePageOfCharset(s.charset);

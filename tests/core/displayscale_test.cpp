@@ -10,29 +10,24 @@ namespace {
 const DisplayInfo kDisplays[] = {{{640, 480}, 1},   {{800, 600}, 1},   {{1024, 768}, 1}, {{1366, 768}, 2},
                                  {{1920, 1080}, 1}, {{2560, 1440}, 2}, {{3840, 2160}, 1}};
 
-constexpr double kFit = -1;
+constexpr double kFit = -1, kQtAlone = -2;
 
+// Fit by name, by default when nothing is set, or when the setting is
+// unreadable; 1 as before this program scaled anything, even on a small
+// display; smaller than the display always as asked; 1.28 is exactly 768 /
+// 600 and fits 1024 x 768, 1.2801 does not; 1.8 is exactly 1080 / 600; the
+// user's own QT_SCALE_FACTOR wins over every setting.
 const struct {
     const char *zoom;
     const char *environment;
-    // Nothing: Qt is left alone; kFit: the display's fit; a factor above 1:
-    // that factor where the display holds it, else the display's fit, said so.
-    std::optional<double> factor;
+    // kQtAlone: no factor, Qt is left alone; kFit: the display's fit; a factor
+    // above 1: that factor where the display holds it, else the display's fit, said so.
+    double factor;
     bool asksDisplay;
-} kSettings[] = {
-    {"fit", "", kFit, true},
-    {"", "", kFit, true},         // nothing set: the default
-    {"sideways", "", kFit, true}, // unreadable: the default
-    {"1", "", 1.0, false},        // as before this program scaled anything, even on a small display
-    {"0.5", "", 0.5, false},      // smaller than the display is always as asked
-    {"1.28", "", 1.28, true},     // exactly 768 / 600: fits 1024 x 768
-    {"1.2801", "", 1.2801, true}, // just too large for it
-    {"1.8", "", 1.8, true},       // exactly 1080 / 600
-    {"2.5", "", 2.5, true},
-    {" 8 ", "", 8.0, true},
-    {"fit", "2", std::nullopt, false}, // the user's own factor wins
-    {"1.5", "1", std::nullopt, false},
-};
+} kSettings[] = {{"fit", "", kFit, true},      {"", "", kFit, true},          {"sideways", "", kFit, true},
+                 {"1", "", 1.0, false},        {"0.5", "", 0.5, false},       {"1.28", "", 1.28, true},
+                 {"1.2801", "", 1.2801, true}, {"1.8", "", 1.8, true},        {"2.5", "", 2.5, true},
+                 {" 8 ", "", 8.0, true},       {"fit", "2", kQtAlone, false}, {"1.5", "1", kQtAlone, false}};
 
 TEST(DisplayScale, EachSettingOnEachDisplayGivesItsFactorAndAsksForTheDisplayOnlyWhenItMayNotFit) {
     for (const DisplayInfo &display : kDisplays) {
@@ -49,12 +44,12 @@ TEST(DisplayScale, EachSettingOnEachDisplayGivesItsFactorAndAsksForTheDisplayOnl
                     return display;
                 });
             EXPECT_EQ(asked, setting.asksDisplay ? 1 : 0);
-            ASSERT_EQ(choice.factor.has_value(), setting.factor.has_value());
+            ASSERT_EQ(choice.factor.has_value(), setting.factor != kQtAlone);
             if (!choice.factor) {
                 EXPECT_TRUE(choice.correction.isEmpty());
                 continue;
             }
-            const double askedFor = *setting.factor;
+            const double askedFor = setting.factor;
             const bool tooLarge = askedFor > 1 && askedFor > fit;
             EXPECT_DOUBLE_EQ(*choice.factor, askedFor == kFit || tooLarge ? fit : askedFor);
             // A factor too large is said; what it says is checked below.

@@ -17,10 +17,7 @@ quint32 longAt(const QByteArray &b, int at) {
 }
 
 // Three by two pixels, rows from the top, red green blue each.
-QByteArray sixPixels() {
-    return QByteArray::fromHex("ff0000 00ff00 0000ff"
-                               "102030 405060 708090");
-}
+const QByteArray kSixPixels = QByteArray::fromHex("ff0000 00ff00 0000ff 102030 405060 708090");
 
 } // namespace
 
@@ -29,7 +26,7 @@ QByteArray sixPixels() {
 // its object slots (the box, its units and the closing EOF are read back below).
 TEST(WmfWriterFile, HeadersHoldTheChecksumSizeLargestRecordAndSlots) {
     Writer page(10485, 7800);
-    page.picture(0, 0, 100, 100, sixPixels(), 3, 2);
+    page.picture(0, 0, 100, 100, kSixPixels, 3, 2);
     for (int i = 0; i < 50; ++i)
         page.setFont({QStringLiteral("Arial"), 10.0 + i});
     const QByteArray b = page.bytes();
@@ -61,7 +58,7 @@ TEST(WmfWriterFile, WhatTheWriterWritesTheReaderReadsBackAsTheSameDisplayList) {
     w.setNullPen();
     w.setNullBrush();
     w.polyline({{1, 2}, {3, 4}});
-    ASSERT_TRUE(w.picture(500, 500, 300, 200, sixPixels(), 3, 2));
+    ASSERT_TRUE(w.picture(500, 500, 300, 200, kSixPixels, 3, 2));
 
     const ReadResult read = readMetafile(w.bytes());
     ASSERT_TRUE(read.ok()) << problemName(read.problem);
@@ -99,17 +96,14 @@ TEST(WmfWriterFile, WhatTheWriterWritesTheReaderReadsBackAsTheSameDisplayList) {
              shape(Shape::Kind::Polyline, {{1, 2}, {3, 4}}, {}, false), picture})
         expected.items.push_back({d, {}});
 
-    ASSERT_EQ(read.list.items.size(), expected.items.size());
-    for (std::size_t i = 0; i < expected.items.size(); ++i)
-        EXPECT_TRUE(read.list.items[i] == expected.items[i]) << "item " << i;
     EXPECT_TRUE(read.list == expected);
 }
 
 TEST(WmfWriterFile, PictureBytesThatDoNotMatchTheSizeAreRefused) {
     Writer w(100, 100);
-    EXPECT_FALSE(w.picture(0, 0, 10, 10, sixPixels(), 2, 2));
-    EXPECT_FALSE(w.picture(0, 0, 10, 10, sixPixels(), 0, 2));
-    EXPECT_FALSE(w.picture(0, 0, 10, 10, sixPixels(), -3, -2));
+    EXPECT_FALSE(w.picture(0, 0, 10, 10, kSixPixels, 2, 2));
+    EXPECT_FALSE(w.picture(0, 0, 10, 10, kSixPixels, 0, 2));
+    EXPECT_FALSE(w.picture(0, 0, 10, 10, kSixPixels, -3, -2));
     EXPECT_TRUE(readMetafile(w.bytes()).list.items.empty());
 }
 
