@@ -1,5 +1,6 @@
 #include "stage/accessibility.h"
 
+#include "stage/accessiblepixels.h"
 #include "stage/dragcontrols.h"
 #include "stage/labelbutton.h"
 #include "stage/picturebox.h"
@@ -14,9 +15,10 @@
 
 namespace {
 
-class LabelButtonAccessible final : public QAccessibleWidget {
+class LabelButtonAccessible final : public DisplayPixelsAccessible {
   public:
-    explicit LabelButtonAccessible(LabelButton *button) : QAccessibleWidget(button, QAccessible::Button) {}
+    explicit LabelButtonAccessible(LabelButton *button)
+        : DisplayPixelsAccessible(button, QAccessible::Button) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
@@ -40,9 +42,9 @@ class LabelButtonAccessible final : public QAccessibleWidget {
 
 // A jigsaw piece or a painter's name: one item whose name says where it lies,
 // with nothing inside it for a reader to visit.
-class CarriedAccessible final : public QAccessibleWidget {
+class CarriedAccessible final : public DisplayPixelsAccessible {
   public:
-    CarriedAccessible(QWidget *control, QAccessible::Role role) : QAccessibleWidget(control, role) {}
+    CarriedAccessible(QWidget *control, QAccessible::Role role) : DisplayPixelsAccessible(control, role) {}
 
     int childCount() const override { return 0; }
     QAccessibleInterface *child(int) const override { return nullptr; }
@@ -72,9 +74,9 @@ class CarriedAccessible final : public QAccessibleWidget {
 
 // A screen is a named place of the one window; a screen another covers is
 // not on view for a reader either.
-class ScreenAccessible final : public QAccessibleWidget {
+class ScreenAccessible final : public DisplayPixelsAccessible {
   public:
-    explicit ScreenAccessible(Screen *screen) : QAccessibleWidget(screen, QAccessible::Pane) {}
+    explicit ScreenAccessible(Screen *screen) : DisplayPixelsAccessible(screen, QAccessible::Pane) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
@@ -91,9 +93,9 @@ class ScreenAccessible final : public QAccessibleWidget {
 
 // A picture says what it shows; one without a name is decoration and is
 // left out of what a reader visits.
-class PictureAccessible final : public QAccessibleWidget {
+class PictureAccessible final : public DisplayPixelsAccessible {
   public:
-    explicit PictureAccessible(QWidget *picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
+    explicit PictureAccessible(QWidget *picture) : DisplayPixelsAccessible(picture, QAccessible::Graphic) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
@@ -121,9 +123,10 @@ class PictureAccessible final : public QAccessibleWidget {
 
 // Readers speak a notification when it comes on view: the one kind of change
 // that Orca announces from a control that does not have the focus.
-class AnnouncerAccessible final : public QAccessibleWidget {
+class AnnouncerAccessible final : public DisplayPixelsAccessible {
   public:
-    explicit AnnouncerAccessible(QWidget *announcer) : QAccessibleWidget(announcer, QAccessible::Notification) {}
+    explicit AnnouncerAccessible(QWidget *announcer)
+        : DisplayPixelsAccessible(announcer, QAccessible::Notification) {}
 };
 
 const QString kAnnouncerName = QStringLiteral("Announcer");
@@ -143,8 +146,8 @@ QAccessibleInterface *interfaceFor(const QString &, QObject *object) {
     // "frame", which readers take for a window of its own that is never
     // active, and they drop the focus of every control in it.
     if (object->metaObject()->className() == QByteArrayLiteral("QFrame"))
-        return new QAccessibleWidget(widget, QAccessible::Grouping);
-    return nullptr;
+        return new DisplayPixelsAccessible(widget, QAccessible::Grouping);
+    return qtInterfaceInDisplayPixels(object);
 }
 
 } // namespace
