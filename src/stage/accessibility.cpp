@@ -197,3 +197,8 @@ void screensReordered(Stage &stage) {
         }
     }
 }
+
+AccessibilityQuiet::AccessibilityQuiet()
+    : previous_(QAccessible::installUpdateHandler([](QAccessibleEvent *) {})) {}
+
+AccessibilityQuiet::~AccessibilityQuiet() { QAccessible::installUpdateHandler(previous_); }

@@ -2,6 +2,8 @@
 // The one top-level window: the backdrop and every screen are its children,
 // held in one slot per screen and created on first touch.
 
+#include "stage/accessibility.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -22,7 +24,11 @@ class Stage : public QWidget {
     template <class T> T &screen() {
         QPointer<Screen> &slot = slots_[&T::staticMetaObject];
         if (!slot) {
-            auto *created = new T(this);
+            T *created = nullptr;
+            {
+                const AccessibilityQuiet quiet;
+                created = new T(this);
+            }
             slot = created;
             runLoad(created);
         }

@@ -35,8 +35,9 @@ _handler.setFormatter(logging.Formatter("%(message)s"))
 logging.getLogger("speech").addHandler(_handler)
 EOF
 
-# Keys (xdotool names, blank-separated) | words Orca says after them. A
-# table of one's own in HELLAS_ORCA_TABLE replaces it, to try keys by hand.
+# Keys (xdotool names, blank-separated) | words Orca says after them (more
+# than one utterance: each after a further "|"). A table of one's own in
+# HELLAS_ORCA_TABLE replaces it, to try keys by hand.
 if [ -n "${HELLAS_ORCA_TABLE:-}" ]; then cp "$HELLAS_ORCA_TABLE" "$work/table"; else cat >"$work/table" <<'EOF'
 Tab|Exit push button
 shift+Tab|OK push button
@@ -47,7 +48,7 @@ Tab|Exit push button
 @start|
 Tab shift+Tab space|Main menu panel
 Tab Tab Tab|Multiple Choice Wizard push button
-Return|return
+Return|Multiple Choice Wizard panel|Worksheet title text
 Tab|Question 1 text
 Tab|Question 1, answer A text
 @start|
@@ -141,7 +142,10 @@ while IFS='|' read -r keys words; do
   from=$(wc -l <"$log")
   # shellcheck disable=SC2086
   xdotool key --delay 150 $keys
-  if saw "$from" "$words"; then
+  said=1
+  IFS='|' read -ra utterances <<<"$words"
+  for words in "${utterances[@]}"; do saw "$from" "$words" || { said=0; break; }; done
+  if [ "$said" -eq 1 ]; then
     passed=$((passed + 1))
     # The words can come before the screen has settled (a key's own echo).
     sleep 0.5
