@@ -144,7 +144,7 @@ class Viewers : public QObject {
         QTest::addColumn<bool>("noPrinter");
         QTest::addColumn<bool>("pageMissing");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no printer") << true << false << kPrintProblem;
+        QTest::newRow("no printer") << true << false << QString(kPrintProblem);
         QTest::newRow("page missing") << false << true << u"This page could not be found."_qs;
     }
     void withoutAPrinterOrPagePrintIsReportedNotSentAndTheViewerCarriesOn() {
