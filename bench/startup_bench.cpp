@@ -1,8 +1,9 @@
 // Start-up and menu figures: the time from process start to the title screen
 // painted and the resident memory with the main menu shown, each against a
 // minimal Qt Widgets program measured the same way; the same start on a
-// 1920 x 1080 display scaled to fill it against the same at factor 1; and the
-// time of main menu to topic menu and back.
+// 1920 x 1080 display scaled to fill it against the same at factor 1; the
+// start in Greek against the start in English; and the time of main menu to
+// topic menu and back.
 
 #include "benchworld.h"
 #include "figure.h"
@@ -29,6 +30,7 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstring>
+#include <limits>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -230,11 +232,19 @@ int main(int argc, char **argv) {
 
     std::vector<double> programTimes, minimalTimes, blankTimes, programRss, minimalRss, blankRss;
     std::vector<double> filledTimes, unscaledTimes, probeTimes, programProbeTimes;
+    std::vector<double> greekTimes, englishTimes;
     // Fifteen interleaved rounds: with fewer, the medians swing on a busy machine.
     for (int i = 0; i < 15; ++i) {
         const char *display = displayPath.constData();
         // The start-up time is that of the program users start.
         const ChildRun started = spawnChild({HELLAS_PROGRAM, "--self-test"}, "title screen shown\n");
+        // The same start in Greek and in English: the translation is loaded
+        // and the Greek caption font chosen in one and not the other. The
+        // report is in the start's language, so its line end marks it.
+        const ChildRun greek = spawnChild({HELLAS_PROGRAM, "--self-test", "--language", "el"}, "\n");
+        const ChildRun english = spawnChild({HELLAS_PROGRAM, "--self-test", "--language", "en"}, "\n");
+        greekTimes.push_back(greek.milliseconds);
+        englishTimes.push_back(english.milliseconds);
         const ChildRun program = spawnChild({argv[0], "--child", "hellas", ""}, "painted\n");
         const ChildRun minimal = spawnChild({argv[0], "--child", "minimal", ""}, "painted\n");
         const ChildRun blank = spawnChild({argv[0], "--child", "blank", ""}, "painted\n");
@@ -271,6 +281,13 @@ int main(int argc, char **argv) {
                 "at factor 1 %.1f ms\n",
                 median(filledTimes), median(probeTimes), median(unscaledTimes));
     printFigure("startup_ratio", median(programTimes) / median(minimalTimes), "x", "<=", 1.5);
+    std::printf("note startup by language: Greek %.1f ms, English %.1f ms\n", median(greekTimes),
+                median(englishTimes));
+    // A start that never reported has no time: the figure is then missed, not met.
+    const double greekRatio = median(greekTimes) > 0 && median(englishTimes) > 0
+                                  ? median(greekTimes) / median(englishTimes)
+                                  : std::numeric_limits<double>::quiet_NaN();
+    printFigure("startup_greek_ratio", greekRatio, "x", "<=", 1.05);
     printFigure("startup_fill_ratio", median(filledTimes) / median(unscaledTimes), "x", "<=", 1.2);
     printFigure("rss_ratio", median(programRss) / median(minimalRss), "x", "<=", 1.5);
     printFigure("menu_to_topic_ms", toTopic, "ms", "<=", 16.7);
