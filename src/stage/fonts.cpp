@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
-#include <QTextDocument>
+#include <QTextDocument> // Qt::mightBeRichText
 #include <algorithm>
 #include <cmath>
 
@@ -147,6 +147,7 @@ std::optional<CaptionBox> captionBoxOf(const QWidget *control) {
         caption = {label->text(), label->contentsRect().adjusted(margin, margin, -margin, -margin),
                    int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)};
     } else if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
+        if (button->text().isEmpty()) return std::nullopt;
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
