@@ -6,30 +6,27 @@
 
 namespace {
 
-// Writes down what the carry asks of the activity.
+// Writes down what the carry asks of the activity: a place lies right of
+// the screen's left edge; even items lie where another fits.
 class Log final : public Carry::Activity {
   public:
-    void dragged(int item, int buttons, QPointF) override {
-        calls << QStringLiteral("drag %1 %2").arg(item).arg(buttons);
-    }
-    void dropped(int item) override { calls << QStringLiteral("drop %1").arg(item); }
-    void pickedUp(int item) override { calls << QStringLiteral("pick %1").arg(item); }
-    void stepped(int item, int across, int down) override {
-        calls << QStringLiteral("step %1 %2 %3").arg(item).arg(across).arg(down);
-    }
-    void putBack(int item, QPointF origin) override {
-        calls << QStringLiteral("back %1 %2").arg(item).arg(origin.x());
-    }
-    // A place lies right of the screen's left edge; even items lie where another fits.
+    void dragged(int item, int buttons, QPointF) override { note(u"drag %1 %2"_qs, item, buttons); }
+    void dropped(int item) override { note(u"drop %1"_qs, item); }
+    void pickedUp(int item) override { note(u"pick %1"_qs, item); }
+    void stepped(int item, int across, int down) override { note(u"step %1 %2 %3"_qs, item, across, down); }
+    void putBack(int item, QPointF origin) override { note(u"back %1 %2"_qs, item, origin.x()); }
     bool tappedAt(int item, QPointF at) override {
-        calls << QStringLiteral("tap %1 at %2").arg(item).arg(at.x());
+        note(u"tap %1 at %2"_qs, item, at.x());
         return at.x() > 0;
     }
     bool tappedOn(int item, int other) override {
-        calls << QStringLiteral("tap %1 on %2").arg(item).arg(other);
+        note(u"tap %1 on %2"_qs, item, other);
         return other % 2 == 0;
     }
     QPointF position(int item) const override { return {100.0 * item, 0}; }
+    template <typename... Args> void note(const QString &format, Args... args) {
+        calls << format.arg(QString::number(args)...);
+    }
     QStringList calls;
 };
 
