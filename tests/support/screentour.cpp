@@ -157,6 +157,10 @@ void tourEveryScreen(TestWorld &world, RecordingPrinters &printers,
     click(menu->Label2[18]);
     see(QStringLiteral("worksheet catalogue"));
     worksheets &catalogue = form<worksheets>();
+    catalogue.Check3->setChecked(true);
+    world.files.answers = {world.folder() + QStringLiteral("/results.csv")};
+    click(catalogue.Label2[1]); // the worksheet's results exported
+    catalogue.Check3->setChecked(false);
     catalogue.Check2->setChecked(true);
     click(catalogue.Label2[1]); // delete: the question is answered Cancel
     catalogue.Check2->setChecked(false);
