@@ -1,4 +1,6 @@
 #include "app/launch.h"
+#include "classroom/exportcommand.h"
+#include "core/module1.h"
 #include "platform/services.h"
 #include "stage/labelbutton.h"
 #include "stage/picturebox.h"
@@ -6,6 +8,8 @@
 #include "support/pseudotranslation.h"
 #include "support/screentour.h"
 #include "support/testsupport.h"
+#include "worksheets/exchangecommand.h"
+#include "worksheets/store.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -135,10 +139,26 @@ class Translation : public QObject {
             const LaunchOptions answer = parseLaunchArguments(arguments);
             checker.check(QStringLiteral("terminal"), arguments.last(), answer.output + answer.errors);
         }
+        {
+            // The commands that end without a window, each answering a mistake or a result.
+            TestWorld world(false);
+            const WorksheetStore store;
+            const QString folder = world.folder();
+            const CommandAnswer results =
+                exportResultsCommand({folder + u"/out.csv"_qs, folder + u"/none"_qs, {}, u"yesterday"_qs});
+            const CommandAnswer written = exportResultsCommand({folder + u"/out.csv"_qs, folder, {}, {}});
+            const ExchangeAnswer imported = importWorksheetsCommand(folder + u"/none.txt"_qs, store, Module1);
+            const ExchangeAnswer exported =
+                exportWorksheetCommand(TourWorksheet, u"gift"_qs, folder + u"/out.txt"_qs, store);
+            for (QString text : QStringList{results.output + results.errors, written.output + written.errors,
+                                            imported.output + imported.errors, exported.output + exported.errors})
+                checker.check(QStringLiteral("terminal"), QStringLiteral("command"), text.remove(folder));
+        }
         QCoreApplication::removeTranslator(&marks);
         QVERIFY2(checker.checked > 300, "the tour showed too few texts to tell anything");
         for (const QString &failure : std::as_const(checker.failures)) qInfo().noquote() << failure;
-        QVERIFY2(checker.failures.isEmpty(), qPrintable(QStringLiteral("%1 failures, listed above").arg(checker.failures.size())));
+        QVERIFY2(checker.failures.isEmpty(),
+                 qPrintable(QStringLiteral("%1 failures, listed above").arg(checker.failures.size())));
     }
 };
 
