@@ -9,8 +9,11 @@ using namespace wmfbytes;
 
 namespace {
 
-// MOVETO (0,0), LINETO (1,1): one line item.
-const QByteArray kLine = rec(0x0214, {0, 0}) + rec(0x0213, {1, 1});
+// MOVETO and LINETO, their words as stored: one line item.
+QByteArray line(std::initializer_list<int> from, std::initializer_list<int> to) {
+    return rec(0x0214, from) + rec(0x0213, to);
+}
+const QByteArray kLine = line({0, 0}, {1, 1});
 // A pen or brush created and selected into the given slot.
 QByteArray selectedPen(int slot, int style, int width, int r, int g, int b) {
     return rec(0x02FA, pen(style, width, r, g, b)) + rec(0x012D, {slot});
@@ -49,41 +52,25 @@ QByteArray stretchDib(int srcW, int srcH, int width, int height, int bits, const
 // The size comes from the placeable header's box and units per inch, or
 // without one from the window extent in pixels; the window maps onto it.
 TEST(WmfMapping, WindowAndMapModeRecordsMapALineOntoThePictureFrame) {
-    const struct {
-        const char *name;
-        QByteArray records;
-        bool placeable;
-        std::vector<PointF> expected;
-    } cases[] = {
-        {"origin and extent",
-         rec(0x020B, {100, 200}) + rec(0x020C, {500, 1000}) + rec(0x0214, {100, 200}) +
-             rec(0x0213, {600, 1200}),
-         true,
-         {{0, 0}, {1440, 720}}},
-        {"Inkscape order: extent first, anisotropic",
-         rec(0x020C, {500, 1000}) + rec(0x020B, {0, 0}) + rec(0x0103, {8}) + rec(0x0214, {250, 500}) +
-             rec(0x0213, {500, 1000}),
-         true,
-         {{720, 360}, {1440, 720}}},
-        {"isotropic keeps the aspect ratio",
-         rec(0x0103, {7}) + rec(0x020C, {100, 100}) + rec(0x0214, {0, 0}) + rec(0x0213, {100, 100}),
-         true,
-         {{0, 0}, {720, 720}}},
-        {"no placeable header: the extent is pixels",
-         rec(0x020C, {600, 800}) + rec(0x0214, {20, 10}) + rec(0x0213, {600, 800}),
-         false,
-         {{150, 300}, {12000, 9000}}},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    const auto check = [](const char *name, bool placeable, PointF from, PointF to,
+                          const QByteArray &records) {
+        SCOPED_TRACE(name);
         const ReadResult r =
-            readMetafile(c.placeable ? placeable(c.records, 0, 0, 1000, 500, 1000) : bare(c.records));
+            readMetafile(placeable ? wmfbytes::placeable(records, 0, 0, 1000, 500, 1000) : bare(records));
         ASSERT_TRUE(r.ok()) << problemName(r.problem);
-        EXPECT_EQ(r.list.placeable, c.placeable);
-        EXPECT_EQ(nth<Shape>(r, 0).points, c.expected);
+        EXPECT_EQ(r.list.placeable, placeable);
+        EXPECT_EQ(nth<Shape>(r, 0).points, (std::vector<PointF>{from, to}));
         EXPECT_EQ((PointF{r.list.widthTwips, r.list.heightTwips}),
-                  (c.placeable ? PointF{1440, 720} : PointF{12000, 9000}));
-    }
+                  (placeable ? PointF{1440, 720} : PointF{12000, 9000}));
+    };
+    check("origin and extent", true, {0, 0}, {1440, 720},
+          rec(0x020B, {100, 200}) + rec(0x020C, {500, 1000}) + line({100, 200}, {600, 1200}));
+    check("Inkscape order: extent first, anisotropic", true, {720, 360}, {1440, 720},
+          rec(0x020C, {500, 1000}) + rec(0x020B, {0, 0}) + rec(0x0103, {8}) + line({250, 500}, {500, 1000}));
+    check("isotropic keeps the aspect ratio", true, {0, 0}, {720, 720},
+          rec(0x0103, {7}) + rec(0x020C, {100, 100}) + line({0, 0}, {100, 100}));
+    check("no placeable header: the extent is pixels", false, {150, 300}, {12000, 9000},
+          rec(0x020C, {600, 800}) + line({20, 10}, {600, 800}));
 }
 
 // A new object takes the lowest free slot, unsupported CREATE records still
@@ -193,33 +180,21 @@ TEST(WmfText, TextIsReadInTheCodePageOfTheSelectedFontsCharacterSet) {
     const struct {
         int charset;
         QByteArray face, bytes;
-        std::vector<int> dx;
-        QString text, faceText;
-        std::vector<double> advances; // twips
+        QString faceText, text;
     } cases[] = {
-        {161,
-         "\xC3\xF1\xDC\xEC\xEC\xE1",
-         "\xD6\xE5\xE9\xE4\xDF\xE1\xF2",
-         {},
-         u"Φειδίας"_qs,
-         u"Γράμμα"_qs,
-         {}},
-        {204, "Arial", "\xCF\xB8\xF2\xF0", {}, u"Пётр"_qs, u"Arial"_qs, {}},
-        {238, "Arial", "\x8A\xE8\xF8", {}, u"Ščř"_qs, u"Arial"_qs, {}},
-        {2, "Symbol", "A\xB7", {}, u"\uF041\uF0B7"_qs, u"Symbol"_qs, {}},
-        {128,
-         "MS Gothic",
-         "a\x93\xFA\x96\x7B",
-         {10, 60, 40, 70, 50},
-         u"a日本"_qs,
-         u"MS Gothic"_qs,
-         {14.4, 144, 172.8}},
-    };
+        {161, "\xC3\xF1\xDC\xEC\xEC\xE1", "\xD6\xE5\xE9\xE4\xDF\xE1\xF2", u"Γράμμα"_qs, u"Φειδίας"_qs},
+        {204, "Arial", "\xCF\xB8\xF2\xF0", u"Arial"_qs, u"Пётр"_qs},
+        {238, "Arial", "\x8A\xE8\xF8", u"Arial"_qs, u"Ščř"_qs},
+        {2, "Symbol", "A\xB7", u"Symbol"_qs, u"\uF041\uF0B7"_qs},
+        {128, "MS Gothic", "a\x93\xFA\x96\x7B", u"MS Gothic"_qs, u"a日本"_qs}};
     QByteArray records;
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const auto &c = cases[i];
+        // The last, of two-byte characters, with an advance for each byte.
+        const std::vector<int> dx =
+            c.charset == 128 ? std::vector<int>{10, 60, 40, 70, 50} : std::vector<int>{};
         records += rec(0x02FB, font(-50, 400, false, false, c.face, true, 0, c.charset)) +
-                   rec(0x012D, {int(i)}) + rec(0x0A32, extText(10, 20 + 40 * int(i), c.bytes, c.dx));
+                   rec(0x012D, {int(i)}) + rec(0x0A32, extText(10, 20 + 40 * int(i), c.bytes, dx));
     }
     const ReadResult r = readPage(records);
     ASSERT_TRUE(r.ok()) << problemName(r.problem);
@@ -230,10 +205,12 @@ TEST(WmfText, TextIsReadInTheCodePageOfTheSelectedFontsCharacterSet) {
         EXPECT_EQ(run.text, cases[i].text);
         EXPECT_EQ(run.font.face, cases[i].faceText);
         EXPECT_EQ(run.font.charset, cases[i].charset);
-        ASSERT_EQ(run.dx.size(), cases[i].advances.size());
-        for (std::size_t k = 0; k < run.dx.size(); ++k)
-            EXPECT_NEAR(run.dx[k], cases[i].advances[k], 1e-9);
     }
+    const std::vector<double> advances = nth<TextRun>(r, 4).dx; // twips
+    ASSERT_EQ(advances.size(), 3u);
+    EXPECT_NEAR(advances[0], 14.4, 1e-9);
+    EXPECT_NEAR(advances[1], 144, 1e-9);
+    EXPECT_NEAR(advances[2], 172.8, 1e-9);
 }
 
 // Shapes, their polygon fill mode, pictures of every depth (opaque even with
@@ -361,7 +338,7 @@ TEST(WmfHostile, TooShortOrForeignBytesAreNotAMetafile) {
 
 TEST(WmfHostile, ZeroExtentsAreRefusedAndMappingStaysFinite) {
     const ReadResult r = readPage(rec(0x020C, {0, 0}) + rec(0x020E, {0, 5}) + rec(0x0410, {0, 1, 0, 1}) +
-                                  rec(0x0214, {0, 0}) + rec(0x0213, {1000, 1000}));
+                                  line({0, 0}, {1000, 1000}));
     EXPECT_EQ(r.problem, Problem::BadRecord);
     EXPECT_EQ(nth<Shape>(r, 0).points[1], (PointF{1440, 1440}));
 }
