@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -36,38 +37,33 @@ class Log final : public Carry::Activity {
 // further than a tap), "pick I", "step ACROSS DOWN", "put", "cancel", and
 // "held", which writes down whether an item is held and which one is carried.
 QString play(const char *script) {
+    static const QRegularExpression tap(u"tap (\\d+)"_qs), at(u"at (-?\\d+)"_qs), slide(u"slide (\\d+)"_qs);
+    static const QStringList verbs{u"press"_qs, u"move"_qs, u"release"_qs, u"elsewhere"_qs, u"pick"_qs,
+                                   u"step"_qs,  u"put"_qs,  u"cancel"_qs,  u"held"_qs};
+    const QString steps = QString::fromLatin1(script)
+                              .replace(tap, u"press \\1 0 0; move \\1 1 3 4; release \\1"_qs)
+                              .replace(at, u"elsewhere \\1 2"_qs)
+                              .replace(slide, u"elsewhere \\1 8"_qs);
     Log log;
     Carry carry(log, 10);
-    for (const QString &step : QString::fromLatin1(script).split(u';')) {
+    for (const QString &step : steps.split(u';')) {
         const QStringList w = step.split(u' ', Qt::SkipEmptyParts);
         const auto n = [&](int i) { return w.value(i).toInt(); };
         const QString verb = w.value(0);
-        if (verb == u"press")
-            carry.press(n(1), QPointF(n(2), n(3)));
-        else if (verb == u"move")
-            carry.move(n(1), n(2), {}, QPointF(n(3), n(4)));
-        else if (verb == u"release")
-            carry.release(n(1));
-        else if (verb == u"tap") {
-            carry.press(n(1), {0, 0});
-            carry.move(n(1), 1, {}, {3, 4});
-            carry.release(n(1));
-        } else if (verb == u"at" || verb == u"slide") {
+        EXPECT_TRUE(verbs.contains(verb)) << step.toStdString();
+        if (verb == u"press") carry.press(n(1), QPointF(n(2), n(3)));
+        if (verb == u"move") carry.move(n(1), n(2), {}, QPointF(n(3), n(4)));
+        if (verb == u"release") carry.release(n(1));
+        if (verb == u"elsewhere") {
             carry.pressElsewhere({0, 0});
-            const double by = verb == u"at" ? 2 : 8;
-            carry.releaseElsewhere(QPointF(n(1), 0), {by, by});
-        } else if (verb == u"pick")
-            carry.pickUp(n(1));
-        else if (verb == u"step")
-            carry.step(n(1), n(2));
-        else if (verb == u"put")
-            carry.putDown();
-        else if (verb == u"cancel")
-            carry.cancel();
-        else if (verb == u"held")
+            carry.releaseElsewhere(QPointF(n(1), 0), QPointF(n(2), n(2)));
+        }
+        if (verb == u"pick") carry.pickUp(n(1));
+        if (verb == u"step") carry.step(n(1), n(2));
+        if (verb == u"put") carry.putDown();
+        if (verb == u"cancel") carry.cancel();
+        if (verb == u"held")
             log.calls << QStringLiteral("held %1 %2").arg(int(carry.held())).arg(carry.carried());
-        else
-            ADD_FAILURE() << "unknown step " << step.toStdString();
     }
     if (carry.held()) log.calls << QStringLiteral("still held");
     return log.calls.join(u", ");
