@@ -18,6 +18,7 @@
 #include <QTextDocument> // Qt::mightBeRichText
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -34,16 +35,19 @@ int pixelsOfPoints(double points) {
     return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
 }
 
+// The letters a language is written in; Latin for any not listed.
 QFontDatabase::WritingSystem writingSystemOf(const QString &language) {
-    switch (QLocale(language).script()) {
-    case QLocale::GreekScript: return QFontDatabase::Greek;
-    case QLocale::CyrillicScript: return QFontDatabase::Cyrillic;
-    case QLocale::HebrewScript: return QFontDatabase::Hebrew;
-    case QLocale::ArabicScript: return QFontDatabase::Arabic;
-    case QLocale::ArmenianScript: return QFontDatabase::Armenian;
-    case QLocale::GeorgianScript: return QFontDatabase::Georgian;
-    default: return QFontDatabase::Latin;
-    }
+    static const std::pair<QLocale::Script, QFontDatabase::WritingSystem> kScripts[] = {
+        {QLocale::GreekScript, QFontDatabase::Greek},
+        {QLocale::CyrillicScript, QFontDatabase::Cyrillic},
+        {QLocale::HebrewScript, QFontDatabase::Hebrew},
+        {QLocale::ArabicScript, QFontDatabase::Arabic},
+        {QLocale::ArmenianScript, QFontDatabase::Armenian},
+        {QLocale::GeorgianScript, QFontDatabase::Georgian}};
+    const QLocale::Script script = QLocale(language).script();
+    for (const auto &[written, system] : kScripts)
+        if (written == script) return system;
+    return QFontDatabase::Latin;
 }
 
 bool hasLetters(const QString &family, QFontDatabase::WritingSystem system) {
@@ -184,8 +188,8 @@ QFont fittedFont(const QFont &design, const CaptionBox &caption) {
     };
     if (fits(design)) return design;
     const int size = design.pixelSize() > 0 ? design.pixelSize() : QFontInfo(design).pixelSize();
-    const int floor =
-        std::min(size, std::max(static_cast<int>(std::ceil(size * kFloorShare)), pixelsOfPoints(kFloorPoints)));
+    const int floor = std::min(
+        size, std::max(static_cast<int>(std::ceil(size * kFloorShare)), pixelsOfPoints(kFloorPoints)));
     QFont font = design;
     for (int pixels = size - 1; pixels >= floor; --pixels) {
         font.setPixelSize(pixels);
@@ -198,5 +202,6 @@ void keepCaptionsFitted(QWidget *root) {
     auto *fitter = new CaptionFitter(root);
     root->installEventFilter(fitter);
     const QList<QWidget *> inside = root->findChildren<QWidget *>();
-    for (QWidget *control : inside) control->installEventFilter(fitter);
+    for (QWidget *control : inside)
+        control->installEventFilter(fitter);
 }

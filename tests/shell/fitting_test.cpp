@@ -63,8 +63,10 @@ void measureScreen(const QString &where, QStringList &failures) {
                                 .arg(QFontInfo(control->font()).pixelSize())
                                 .arg(caption->box.width())
                                 .arg(caption->box.height()));
-        const QRect text = QStyle::alignedRect(Qt::LeftToRight, Qt::Alignment(caption->flags & (Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask)),
-                                               needed.boundedTo(caption->box.size()), caption->box);
+        const QRect text = QStyle::alignedRect(
+            Qt::LeftToRight,
+            Qt::Alignment(caption->flags & (Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask)),
+            needed.boundedTo(caption->box.size()), caption->box);
         drawn.append({control, text.translated(offset)});
     }
     for (const Drawn &a : std::as_const(drawn)) {
@@ -131,14 +133,17 @@ class Fitting : public QObject {
                 setProgramLanguage(language.code);
                 RecordingPrinters printers;
                 tourEveryScreen(world, printers, [&](const QString &screen) {
-                    measureScreen(QString::fromLatin1(language.name) + QStringLiteral(", ") + screen, failures);
+                    measureScreen(QString::fromLatin1(language.name) + QStringLiteral(", ") + screen,
+                                  failures);
                 });
             }
             setProgramLanguage(SourceLanguage);
             if (translator) QCoreApplication::removeTranslator(translator.get());
         }
-        for (const QString &failure : std::as_const(failures)) qInfo().noquote() << failure;
-        QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 failures, listed above").arg(failures.size())));
+        for (const QString &failure : std::as_const(failures))
+            qInfo().noquote() << failure;
+        QVERIFY2(failures.isEmpty(),
+                 qPrintable(QStringLiteral("%1 failures, listed above").arg(failures.size())));
     }
 };
 

@@ -72,7 +72,8 @@ class Checker {
             const QString id = controlName(control);
             if (const auto *button = qobject_cast<LabelButton *>(control)) check(name, id, button->caption());
             if (const auto *label = qobject_cast<QLabel *>(control)) check(name, id, label->text());
-            if (const auto *button = qobject_cast<QAbstractButton *>(control)) check(name, id, button->text());
+            if (const auto *button = qobject_cast<QAbstractButton *>(control))
+                check(name, id, button->text());
             if (const auto *box = qobject_cast<QLineEdit *>(control)) check(name, id, box->placeholderText());
             QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(control);
             if (!reader) continue;
@@ -116,7 +117,8 @@ class Translation : public QObject {
         {
             TestWorld world;
             RecordingPrinters printers;
-            tourEveryScreen(world, printers, [&checker](const QString &screen) { checker.checkScreen(screen); });
+            tourEveryScreen(world, printers,
+                            [&checker](const QString &screen) { checker.checkScreen(screen); });
             for (const QString &text : std::as_const(world.messages.shown))
                 checker.check(QStringLiteral("message box"), QStringLiteral("text"), text);
             for (const QString &text : std::as_const(world.messages.asked))
@@ -132,9 +134,10 @@ class Translation : public QObject {
                     checker.check(QStringLiteral("printed page %1").arg(printed.page), QStringLiteral("text"),
                                   printed.text);
         }
-        for (const QStringList &arguments :
-             {QStringList{u"lives-of-hellas"_qs, u"--help"_qs}, QStringList{u"lives-of-hellas"_qs, u"--bogus"_qs},
-              QStringList{u"lives-of-hellas"_qs, u"--export-results"_qs}, QStringList{u"lives-of-hellas"_qs, u"x"_qs}}) {
+        for (const QStringList &arguments : {QStringList{u"lives-of-hellas"_qs, u"--help"_qs},
+                                             QStringList{u"lives-of-hellas"_qs, u"--bogus"_qs},
+                                             QStringList{u"lives-of-hellas"_qs, u"--export-results"_qs},
+                                             QStringList{u"lives-of-hellas"_qs, u"x"_qs}}) {
             // Whole, as the help wraps a translated sentence over lines.
             const LaunchOptions answer = parseLaunchArguments(arguments);
             checker.check(QStringLiteral("terminal"), arguments.last(), answer.output + answer.errors);
@@ -150,13 +153,15 @@ class Translation : public QObject {
             const ExchangeAnswer imported = importWorksheetsCommand(folder + u"/none.txt"_qs, store, Module1);
             const ExchangeAnswer exported =
                 exportWorksheetCommand(TourWorksheet, u"gift"_qs, folder + u"/out.txt"_qs, store);
-            for (QString text : QStringList{results.output + results.errors, written.output + written.errors,
-                                            imported.output + imported.errors, exported.output + exported.errors})
+            for (QString text :
+                 QStringList{results.output + results.errors, written.output + written.errors,
+                             imported.output + imported.errors, exported.output + exported.errors})
                 checker.check(QStringLiteral("terminal"), QStringLiteral("command"), text.remove(folder));
         }
         QCoreApplication::removeTranslator(&marks);
         QVERIFY2(checker.checked > 300, "the tour showed too few texts to tell anything");
-        for (const QString &failure : std::as_const(checker.failures)) qInfo().noquote() << failure;
+        for (const QString &failure : std::as_const(checker.failures))
+            qInfo().noquote() << failure;
         QVERIFY2(checker.failures.isEmpty(),
                  qPrintable(QStringLiteral("%1 failures, listed above").arg(checker.failures.size())));
     }

@@ -17,7 +17,8 @@ QString unmarkedPart(const QString &text, const QSet<QString> &exempt) {
     }
     // Longest first, so a piece inside another one does not break it up.
     QList<QString> pieces(exempt.begin(), exempt.end());
-    std::sort(pieces.begin(), pieces.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    std::sort(pieces.begin(), pieces.end(),
+              [](const QString &a, const QString &b) { return a.size() > b.size(); });
     for (const QString &piece : std::as_const(pieces))
         if (!piece.isEmpty()) rest.replace(piece, QStringLiteral(" "));
     return rest;

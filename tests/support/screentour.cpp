@@ -32,7 +32,8 @@ void noteContent() {
     const SharedState &s = Module1;
     g_content.insert(s.SetTitle);
     for (const auto *field : {&s.Question, &s.AnswerA, &s.AnswerB, &s.AnswerC, &s.AnswerD})
-        for (const QString &text : *field) g_content.insert(text);
+        for (const QString &text : *field)
+            g_content.insert(text);
     for (int i = 1; i <= static_cast<int>(s.WorksheetCount) && i <= SharedState::MaxWorksheets; ++i)
         g_content.insert(s.WorksheetTitles[i]);
     g_content.remove(QString());
