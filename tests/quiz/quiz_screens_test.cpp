@@ -258,27 +258,6 @@ class QuizScreens : public QObject {
         }
     }
 
-    void theButtonsHighlightUnderThePointerAndClearOverTheFormButNotOverTheQuestion() {
-        TestWorld world(false);
-        multiple &quiz = openQuiz(world);
-        click(quiz.Label3[1]);
-        moveOver(&quiz);
-        for (int i = 0; i < 4; ++i)
-            QVERIFY(!quiz.Label3[i]->isOpaque());
-        moveOver(quiz.Label3[2]);
-        QVERIFY(quiz.Label3[2]->isOpaque());
-        moveOver(quiz.Label2);
-        moveOver(quiz.Option1[1]);
-        QVERIFY(quiz.Label3[2]->isOpaque());
-        QVERIFY(!quiz.Label3[1]->isOpaque());
-
-        finishQuiz(quiz, {});
-        // The wrong-answer screen's buttons never clear.
-        Wrong &wrong = form<Wrong>();
-        moveOver(&wrong);
-        QVERIFY(wrong.Label3[1]->isOpaque());
-    }
-
     void everyQuizScoredLeavesOneRecordOfItsAnswersUnderTheNameGiven_data() {
         QTest::addColumn<QString>("letters"); // chosen for questions 1 to 10, "-" none
         QTest::addColumn<bool>("ask");

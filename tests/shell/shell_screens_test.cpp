@@ -7,7 +7,12 @@
 #include "stage/picturebox.h"
 #include "support/screenmouse.h"
 #include "support/testsupport.h"
+#include "matching/phidiaslab.h"
+#include "quiz/multiple.h"
+#include "quiz/wrong.h"
+#include "topic/guide.h"
 #include "topic/phidias.h"
+#include "topic/teacher.h"
 #include "worksheets/wizard.h"
 #include "worksheets/worksheets.h"
 
@@ -131,23 +136,52 @@ class ShellScreens : public QObject {
         }
     }
 
-    void menuHoverTurnsAnEntryOpaqueAndTheBackgroundOrADisabledEntryClearsThem() {
+    // Each screen's buttons turn opaque under the pointer or not, and clear
+    // over its background or not, as its kind says; a question, an answer or a
+    // painter's name is no background, a disabled entry is.
+    void everyScreensButtonsHighlightUnderThePointerAndClearOverTheBackgroundAsItsKindDoes() {
         TestWorld world;
+        using Buttons = QList<LabelButton *>;
+        // Each button clear, the pointer over it, then with the buttons opaque over `over`.
+        const auto check = [](const char *kind, const Buttons &buttons, QWidget *over, QPoint at, bool lit,
+                              bool stays) {
+            Screen::of(over)->showScreen();
+            for (LabelButton *button : buttons) {
+                button->setOpaque(false);
+                moveOver(button);
+                QVERIFY2(button->isOpaque() == lit, kind);
+                button->setOpaque(true);
+            }
+            moveOver(over, at.isNull() ? over->rect().center() : at);
+            for (LabelButton *button : buttons)
+                QVERIFY2(button->isOpaque() == stays, kind);
+        };
         intro0 &menu = openMainMenu();
-        for (LabelButton *b : menu.Label2)
-            if (b) b->setOpaque(false);
+        check("main menu", {menu.Label2[4]}, &menu, {5, 300}, true, false);
+        phidias &topic = form<phidias>();
+        check("topic menu, picture", {topic.label3[0]}, topic.Image1, {}, true, true);
+        check("topic menu", {topic.label3[0]}, &topic, {790, 590}, true, true);
+        multiple &quiz = form<multiple>();
+        check("quiz", {quiz.Label3[1], quiz.Label3[2]}, &quiz, {}, true, false);
+        check("quiz, question", {quiz.Label3[2]}, quiz.Label2, {}, true, true);
+        check("quiz, answer", {quiz.Label3[2]}, quiz.Option1[1], {}, true, true);
+        check("wrong answers", {form<Wrong>().Label3[1]}, &form<Wrong>(), {}, false, true);
+        phidiaslab &matching = form<phidiaslab>();
+        check("matching", {matching.Label3[0], matching.Label3[1]}, &matching, {5, 590}, true, false);
+        check("matching, name", {matching.Label3[0]}, matching.Label2[0], {10, 10}, true, true);
+        guide &pages = form<guide>();
+        check("guide", Buttons(pages.Label3.begin(), pages.Label3.end()), &pages, {790, 300}, false, false);
+        topic.showScreen();
+        QTest::mouseClick(topic.label3[4], Qt::LeftButton); // Key Facts
+        teacher &notes = form<teacher>();
+        check("key facts", Buttons(notes.Label3.begin(), notes.Label3.end()), &notes, {790, 300}, false, true);
+        // A disabled entry passes the pointer on to the menu's background.
+        menu.showScreen();
         moveOver(menu.Label2[4]);
-        QVERIFY(menu.Label2[4]->isOpaque());
-        moveOver(&menu, {5, 300});
-        QVERIFY(!menu.Label2[4]->isOpaque());
-        // A disabled entry counts as background: "Phidias" clears again.
-        moveOver(menu.Label2[4]);
-        QVERIFY(menu.Label2[4]->isOpaque());
         QVERIFY(!menu.Label2[0]->isEnabled());
         QTest::mouseMove(menu.Label2[0]);
         moveOver(menu.Label2[0]);
         QVERIFY(!menu.Label2[4]->isOpaque());
-        QVERIFY(!menu.Label2[0]->isOpaque());
     }
 
     void aPupilsMenuShowsTheWizardAsTheReservedNamesAndTabPassesItBy() {
@@ -168,17 +202,6 @@ class ShellScreens : public QObject {
         QVERIFY(reached.contains(menu.Label2[18]));
         QVERIFY(!reached.contains(entry));
         QVERIFY(menu.Label2[18]->isEnabled());
-    }
-
-    void topicMenuButtonsTurnOpaqueAndNeverTransparent() {
-        TestWorld world;
-        phidias &topic = form<phidias>();
-        topic.label3[0]->setOpaque(false);
-        moveOver(topic.label3[0]);
-        QVERIFY(topic.label3[0]->isOpaque());
-        moveOver(topic.Image1);
-        moveOver(&topic, {790, 590});
-        QVERIFY(topic.label3[0]->isOpaque());
     }
 
     void soundStartsOffAndAMenuReloadedThroughTheCatalogueShowsTheChoiceMade() {

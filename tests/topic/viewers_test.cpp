@@ -245,22 +245,6 @@ class Viewers : public QObject {
         QCOMPARE(world.stage().frontScreen(), &menu);
     }
 
-    void theGuidesButtonsTurnTransparentForGoodAndTheNotesViewersStayOpaque() {
-        TestWorld world;
-        guide &viewer = teachersGuide();
-        moveOver(&viewer, QPoint(790, 300));
-        for (LabelButton *button : viewer.Label3)
-            QVERIFY(!button->isOpaque());
-        moveOver(viewer.Label3[Next]);
-        QVERIFY(!viewer.Label3[Next]->isOpaque());
-
-        click(viewer.Label3[Exit]);
-        settle();
-        teacher &notes = keyFacts();
-        moveOver(&notes, QPoint(790, 300));
-        for (LabelButton *button : notes.Label3)
-            QVERIFY(button->isOpaque());
-    }
 };
 
 QTEST_MAIN(Viewers)
