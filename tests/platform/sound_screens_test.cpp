@@ -20,18 +20,6 @@ namespace {
 
 using Sounds = QList<Sound>;
 
-// What the pupil hears: the sounds asked for with "Sound On", none with "Sound Off".
-Sounds heard(int soundOn, const Sounds &sounds) {
-    return soundOn ? sounds : Sounds();
-}
-
-// Each test runs once with sound on and once with it off.
-void addSoundRows() {
-    QTest::addColumn<int>("soundOn");
-    QTest::newRow("sound on") << 1;
-    QTest::newRow("sound off") << 0;
-}
-
 // The pointer position that drops a piece squarely onto board cell `cell`.
 QPoint overCell(int cell) {
     return pixels(JigsawBoard::home(cell)) + QPoint(70, 70);
@@ -42,11 +30,9 @@ QPoint overCell(int cell) {
 class SoundScreens : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void aJigsawPieceChimesOnItsOwnCellClicksOnAnotherAndIsSilentElsewhere_data() { addSoundRows(); }
     void aJigsawPieceChimesOnItsOwnCellClicksOnAnotherAndIsSilentElsewhere() {
-        QFETCH(int, soundOn);
         TestWorld world(false);
-        Module1.SoundOn = soundOn;
+        Module1.SoundOn = 1;
         Module1.JigsawPicture = 0;
         world.random.values = {0.15, 0.9};
         jigsaw &screen = form<jigsaw>();
@@ -62,7 +48,7 @@ class SoundScreens : public QObject {
         for (const auto &[piece, at, sounds] : drops) {
             world.sound.played.clear();
             drag(&screen, screen.Frame1[piece], at);
-            QCOMPARE(world.sound.played, heard(soundOn, sounds));
+            QCOMPARE(world.sound.played, sounds);
         }
         // Check Score, Start Again and New Picture make no sound of their own.
         world.sound.played.clear();
@@ -71,11 +57,9 @@ class SoundScreens : public QObject {
         QVERIFY(world.sound.played.isEmpty());
     }
 
-    void aPaintersNameClicksIntoABoxAndIsSilentElsewhere_data() { addSoundRows(); }
     void aPaintersNameClicksIntoABoxAndIsSilentElsewhere() {
-        QFETCH(int, soundOn);
         TestWorld world(false);
-        Module1.SoundOn = soundOn;
+        Module1.SoundOn = 1;
         phidiaslab &screen = form<phidiaslab>();
         screen.showScreen();
         const auto boxMiddle = [](int box) {
@@ -92,15 +76,13 @@ class SoundScreens : public QObject {
         for (const auto &[name, at, sounds] : drops) {
             world.sound.played.clear();
             drag(&screen, screen.Label2[name], at);
-            QCOMPARE(world.sound.played, heard(soundOn, sounds));
+            QCOMPARE(world.sound.played, sounds);
         }
     }
 
-    void resultsPlayAFanfareForFullMarksAndAToneOtherwise_data() { addSoundRows(); }
     void resultsPlayAFanfareForFullMarksAndAToneOtherwise() {
-        QFETCH(int, soundOn);
         TestWorld world(false);
-        Module1.SoundOn = soundOn;
+        Module1.SoundOn = 1;
         // score, out of, what is heard
         const std::tuple<int, int, Sound> results[] = {
             {10, 10, Sound::Fanfare}, {4, 4, Sound::Fanfare}, {7, 10, Sound::Tone},
@@ -112,17 +94,15 @@ class SoundScreens : public QObject {
             Module1.MaxScore = maxScore;
             form<Welldone>().showScreen();
             settle(20);
-            QCOMPARE(world.sound.played, heard(soundOn, {sound}));
+            QCOMPARE(world.sound.played, Sounds({sound}));
             QTest::mouseClick(form<Welldone>().Label3[1], Qt::LeftButton);
             settle();
         }
     }
 
-    void turningAPageInEitherViewerRustlesAndPrintingOrLeavingDoesNot_data() { addSoundRows(); }
     void turningAPageInEitherViewerRustlesAndPrintingOrLeavingDoesNot() {
-        QFETCH(int, soundOn);
         TestWorld world(false);
-        Module1.SoundOn = soundOn;
+        Module1.SoundOn = 1;
         services().printer = [] { return nullptr; };
         form<phidias>().showScreen();
         QTest::mouseClick(form<phidias>().label3[4], Qt::LeftButton); // Key Facts: two pages
@@ -130,11 +110,11 @@ class SoundScreens : public QObject {
         QVERIFY(world.sound.played.isEmpty());
         QTest::mouseClick(notes.Label3[2], Qt::LeftButton);
         QTest::mouseClick(notes.Label3[3], Qt::LeftButton);
-        QCOMPARE(world.sound.played, heard(soundOn, {Sound::Page, Sound::Page}));
+        QCOMPARE(world.sound.played, Sounds({Sound::Page, Sound::Page}));
         QTest::mouseClick(notes.Label3[0], Qt::LeftButton);
         QTest::mouseClick(notes.Label3[1], Qt::LeftButton);
         settle();
-        QCOMPARE(world.sound.played.size(), soundOn ? 2 : 0);
+        QCOMPARE(world.sound.played.size(), 2);
 
         world.sound.played.clear();
         form<intro0>().showScreen();
@@ -144,16 +124,19 @@ class SoundScreens : public QObject {
         QTest::mouseClick(pages.Label3[2], Qt::LeftButton);
         QTest::mouseClick(pages.Label3[3], Qt::LeftButton);
         QCOMPARE(Module1.PageNumber, 2);
-        QCOMPARE(world.sound.played, heard(soundOn, {Sound::Page, Sound::Page, Sound::Page}));
+        QCOMPARE(world.sound.played, Sounds({Sound::Page, Sound::Page, Sound::Page}));
     }
 
-    void withoutAPlayerASoundIsSkipped() {
+    // Every screen's sound goes through playSound, which alone heeds "Sound Off".
+    void soundOffOrNoPlayerPlaysNothing() {
         TestWorld world(false);
-        Module1.SoundOn = 1;
+        Module1.SoundOn = 0;
         playSound(Sound::Chime);
-        services().sound = nullptr;
+        Module1.SoundOn = 1;
         playSound(Sound::Click);
-        QCOMPARE(world.sound.played, Sounds({Sound::Chime}));
+        services().sound = nullptr;
+        playSound(Sound::Page);
+        QCOMPARE(world.sound.played, Sounds({Sound::Click}));
     }
 };
 
