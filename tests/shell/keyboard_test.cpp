@@ -48,6 +48,15 @@ void press(Qt::Key key, int times = 1) {
     for (int i = 0; i < times; ++i)
         QTest::keyClick(focus(), key);
 }
+void press(std::initializer_list<Qt::Key> keys) {
+    for (Qt::Key key : keys)
+        press(key);
+}
+
+// A world whose window is active, so that keys reach the focused control.
+#define ACTIVE_WORLD(...)                                                                                  \
+    TestWorld world{__VA_ARGS__};                                                                          \
+    QVERIFY(QTest::qWaitForWindowActive(&world.stage()))
 
 // Tabs round the screen until the control has the focus.
 bool tabTo(QWidget *control) {
@@ -106,12 +115,9 @@ QStringList strayKeyState(TestWorld &world) {
 
 // Relative luminance and contrast ratio as the Web Content Accessibility
 // Guidelines define them.
-double luminance(QColor colour) {
-    const auto linear = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
+double luminance(QColor c) {
+    const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
 }
 double contrast(QColor a, QColor b) {
     const double la = luminance(a), lb = luminance(b);
@@ -130,21 +136,20 @@ class KeyboardScreens : public QObject {
   private Q_SLOTS:
     void theJigsawIsPlayedToTwelveOutOfTwelveWithKeysAloneAndSaysWhereEachPieceIs() {
         AccessibleEvents events;
-        TestWorld world(false);
-        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        ACTIVE_WORLD(false);
         jigsaw &screen = openJigsaw(world, 12);
         // The first piece in board order has the focus, without a frame, and
         // Enter or Space right after opening changes nothing.
         QCOMPARE(focus(), screen.Frame1[11]);
         QVERIFY(!screen.keyboardCuesShown());
-        std::array<QPoint, 12> before;
-        for (int i = 0; i < 12; ++i)
-            before[i] = screen.board().position(i);
-        press(Qt::Key_Return);
-        press(Qt::Key_Space);
-        press(Qt::Key_Escape);
-        for (int i = 0; i < 12; ++i)
-            QCOMPARE(screen.board().position(i), before[i]);
+        const auto positions = [&screen] {
+            QList<QPoint> all;
+            for (int i = 0; i < 12; ++i) all << screen.board().position(i);
+            return all;
+        };
+        const QList<QPoint> before = positions();
+        press({Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape});
+        QCOMPARE(positions(), before);
         QVERIFY(events.namesOf(announcer(&screen)).isEmpty());
 
         QAccessibleInterface *piece = accessible(screen.Frame1[4]);
@@ -158,9 +163,7 @@ class KeyboardScreens : public QObject {
         press(Qt::Key_Tab);
         QVERIFY(screen.keyboardCuesShown());
         QCOMPARE(focus(), screen.Frame1[10]);
-        press(Qt::Key_Return);
-        press(Qt::Key_Right);
-        press(Qt::Key_Down);
+        press({Qt::Key_Return, Qt::Key_Right, Qt::Key_Down});
         QCOMPARE(screen.board().position(10), JigsawBoard::home(6));
         QCOMPARE(screen.Frame1[10]->accessibleName(), u"Piece 11 of 12, in row 2, column 3"_qs);
         press(Qt::Key_Tab);
@@ -187,29 +190,9 @@ class KeyboardScreens : public QObject {
         QCOMPARE(events.namesOf(announcer(&screen)).last(), u"12 out of 12 scored"_qs);
     }
 
-    // "Answer" goes when pressed: the focus moves to "New Picture", which
-    // takes its place, never to "Exit".
-    void aHiddenJigsawButtonHandsTheFocusToTheOneInItsPlace() {
-        TestWorld world(false);
-        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
-        jigsaw &screen = openJigsaw(world, 12);
-        press(Qt::Key_Down);
-        press(Qt::Key_Space);
-        press(Qt::Key_Space);
-        QVERIFY(tabTo(screen.Label3[2]));
-        press(Qt::Key_Return);
-        QCOMPARE(screen.Label7->text(), u" 0 out of 12 scored "_qs);
-        QVERIFY(tabTo(screen.Label3[4]));
-        press(Qt::Key_Return);
-        QVERIFY(!screen.Label3[4]->isVisible());
-        QCOMPARE(focus(), screen.Label3[3]);
-        QCOMPARE(screen.board().position(0), JigsawBoard::home(0));
-    }
-
     void theMatchingIsPlayedToFourOutOfFourWithKeysAlone() {
         AccessibleEvents events;
-        TestWorld world(false);
-        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        ACTIVE_WORLD(false);
         form<phidias>().showScreen();
         form<phidiaslab>().showScreen();
         phidiaslab &screen = form<phidiaslab>();
@@ -254,8 +237,7 @@ class KeyboardScreens : public QObject {
     }
 
     void theGuidePagedToFiveAndBackWithEnterNeverPrints() {
-        TestWorld world;
-        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        ACTIVE_WORLD();
         RecordingPrinters printers;
         services().printer = printers.factory();
         form<intro0>().showScreen();
@@ -291,8 +273,7 @@ class KeyboardScreens : public QObject {
     }
 
     void afterTheCertificateSpaceTypesIntoTheNameBoxAndPrintsNothing() {
-        TestWorld world(false);
-        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        ACTIVE_WORLD(false);
         RecordingPrinters printers;
         services().printer = printers.factory();
         Module1.Score = 10;
@@ -322,8 +303,7 @@ class KeyboardScreens : public QObject {
     }
 
     void aCloseRequestAsksFirstAndCancelKeepsTheScreen() {
-        TestWorld world(false);
-        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        ACTIVE_WORLD(false);
         form<intro0>().showScreen();
         phidias &topic = form<phidias>();
         topic.showScreen();
@@ -347,9 +327,7 @@ class KeyboardScreens : public QObject {
         QCOMPARE(world.stage().frontScreen(), &form<Titlefrm>());
         QCOMPARE(focus(), form<Titlefrm>().Command1);
         QCOMPARE(form<Titlefrm>().Command1->text(), u"Cancel"_qs);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Backtab);
-        press(Qt::Key_Space);
+        press({Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space});
         settle();
         QCOMPARE(world.stage().frontScreen(), &form<intro0>());
         QVERIFY(!world.stage().hasEnded());
@@ -367,8 +345,7 @@ class KeyboardScreens : public QObject {
     // until then Space and Enter press nothing, standard controls included.
     // Tab follows the reading order, in rows from the top, left to right.
     void everyScreenOpensOnAHarmlessNamedControlWithoutAFocusFrameAndCoversTheOthersForReaders() {
-        TestWorld world(false);
-        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        ACTIVE_WORLD(false);
         Module1.Score = 10;
         Module1.MaxScore = 10;
         const QList<std::function<Screen &()>> openers =
@@ -395,8 +372,7 @@ class KeyboardScreens : public QObject {
             QVERIFY2(!harmful.contains(captionOf(control)), qPrintable(name));
             QVERIFY(!screen.keyboardCuesShown());
             const QStringList before = strayKeyState(world);
-            press(Qt::Key_Space);
-            press(Qt::Key_Return);
+            press({Qt::Key_Space, Qt::Key_Return});
             QCOMPARE(strayKeyState(world), before);
             QVERIFY2(!screen.keyboardCuesShown(), qPrintable(name));
             if (const auto order = tabOrders.find(name); order != tabOrders.end()) {
@@ -443,8 +419,7 @@ class KeyboardScreens : public QObject {
     // as it does unfocused until the cues are on, and then differs from that
     // look by at least 3 : 1 over at least its perimeter's length.
     void everyKindOfControlShowsAFocusIndicatorOfThreeToOneOnlyOnceTheCuesAreOn() {
-        TestWorld world(false);
-        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        ACTIVE_WORLD(false);
         const std::function<QWidget *()> controls[] = {
             [] { return form<phidias>().label3[4]; },
             [] { return form<Titlefrm>().Command1; },
@@ -475,12 +450,23 @@ class KeyboardScreens : public QObject {
         }
     }
 
-    // The quiz's "<< Previous Question" goes at question 1 while it has the
-    // focus: the focus never lands on "Exit" or "Print Worksheet", and the
-    // question shown puts it on the first answer, as every question does.
-    void aHiddenQuizButtonNeverHandsTheFocusToExitOrPrint() {
-        TestWorld world(false);
-        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+    // A button that goes while it has the focus hands it on to the one in its
+    // place, never to "Exit" or "Print Worksheet": the jigsaw's "Answer" to
+    // "New Picture"; the quiz's "<< Previous Question" at question 1 to the
+    // first answer, as every question shown does.
+    void aHiddenButtonHandsTheFocusOnButNeverToExitOrPrint() {
+        ACTIVE_WORLD(false);
+        jigsaw &screen = openJigsaw(world, 12);
+        press({Qt::Key_Down, Qt::Key_Space, Qt::Key_Space});
+        QVERIFY(tabTo(screen.Label3[2]));
+        press(Qt::Key_Return);
+        QCOMPARE(screen.Label7->text(), u" 0 out of 12 scored "_qs);
+        QVERIFY(tabTo(screen.Label3[4]));
+        press(Qt::Key_Return);
+        QVERIFY(!screen.Label3[4]->isVisible());
+        QCOMPARE(focus(), screen.Label3[3]);
+        QCOMPARE(screen.board().position(0), JigsawBoard::home(0));
+
         multiple &quiz = form<multiple>();
         quiz.showScreen();
         QCOMPARE(focus(), quiz.Option1[1]);
@@ -525,8 +511,7 @@ class KeyboardScreens : public QObject {
     // a click on a label button never took it: a key pressed after the box
     // goes where it went before.
     void aMessageBoxGivesTheFocusBack() {
-        TestWorld world(false);
-        QVERIFY(QTest::qWaitForWindowActive(&world.stage()));
+        ACTIVE_WORLD(false);
         DialogMessages messages;
         services().messages = &messages;
         const auto closeTheBox = [] {
