@@ -96,13 +96,8 @@ QStringList pupilsOf(const QByteArray &csv) {
 }
 
 ResultRecord at(const char *when, const char *worksheet, const char *pupil) {
-    return {QDateTime::fromString(QString::fromUtf8(when), Qt::ISODate),
-            Activity::Worksheet,
-            QString::fromUtf8(worksheet),
-            QString::fromUtf8(pupil),
-            0,
-            0,
-            {}};
+    return {QDateTime::fromString(QString::fromUtf8(when), Qt::ISODate), Activity::Worksheet,
+            QString::fromUtf8(worksheet), QString::fromUtf8(pupil), 0, 0, {}};
 }
 
 TEST(ResultsExport, SkipsUnreadableRecordsAndFiltersInDateOrder) {

@@ -187,13 +187,9 @@ TEST_F(JigsawTest, EveryStepFillsEachCellOnceWithPieceElevenOnCellZeroAndNeverSo
 
 TEST_F(JigsawTest, ThePictureChoiceNeverRepeatsWrapsAtEightAndThenShuffles) {
     // {previous, draw, chosen}; a run starts from 0, so its first picture is never 0.
-    const std::tuple<int, double, int> cases[] = {{0, pictureDraw(0), 1},
-                                                  {6, pictureDraw(6), 7},
-                                                  {7, pictureDraw(7), 0},
-                                                  {8, pictureDraw(8), 1},
-                                                  {9, pictureDraw(9), 2},
-                                                  {5, pictureDraw(9), 9},
-                                                  {3, 1.0, 9}};
+    const std::tuple<int, double, int> cases[] = {{0, pictureDraw(0), 1}, {6, pictureDraw(6), 7},
+                                                  {7, pictureDraw(7), 0}, {8, pictureDraw(8), 1},
+                                                  {9, pictureDraw(9), 2}, {5, pictureDraw(9), 9}, {3, 1.0, 9}};
     for (const auto &[previous, draw, chosen] : cases) {
         SCOPED_TRACE(testing::Message() << previous << " drawing " << draw);
         shared.JigsawPicture = previous;

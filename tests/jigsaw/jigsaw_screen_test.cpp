@@ -58,17 +58,14 @@ QString controlsShown(const jigsaw &screen) {
     return shown.join(u", "_qs);
 }
 
-bool near(QColor a, QColor b) {
-    return std::abs(a.red() - b.red()) < 40 && std::abs(a.green() - b.green()) < 40 &&
-           std::abs(a.blue() - b.blue()) < 40;
+bool near(QColor a, QColor b, int within = 40) {
+    return std::abs(a.red() - b.red()) < within && std::abs(a.green() - b.green()) < within &&
+           std::abs(a.blue() - b.blue()) < within;
 }
 
 // The frames' border colour, a dark blue a little darker than the screen's own.
-const QColor kBorder(20, 32, 80);
-
 bool isBorder(QColor colour) {
-    return std::abs(colour.red() - kBorder.red()) <= 8 && std::abs(colour.green() - kBorder.green()) <= 8 &&
-           std::abs(colour.blue() - kBorder.blue()) <= 8;
+    return near(colour, QColor(20, 32, 80), 9);
 }
 
 // Whether one of the device pixel columns first to last (rows, when not
