@@ -21,6 +21,7 @@
 #include <QProcess>
 #include <QTest>
 #include <pwd.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -53,7 +54,7 @@ Run run(const QString &program, const QStringList &arguments, int milliseconds =
 }
 
 bool schedulerRunning() {
-    return run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).output.contains(QLatin1String("is running"));
+    return run(u"lpstat"_qs, {u"-r"_qs}).output.contains(QLatin1String("is running"));
 }
 
 bool waitFor(const std::function<bool()> &condition, int milliseconds) {
@@ -181,11 +182,7 @@ class CupsPrint : public QObject {
 
     void aCertificatePrintedOnTheDefaultPrinterReachesThePdfWithTheNameAndScore() {
         const QString token = jobToken();
-        CertificateText text;
-        text.quizHeading = QStringLiteral("Lives of Hellas");
-        text.pupilName = QStringLiteral("Ariadne Test");
-        text.score = 10;
-        text.maxScore = 10;
+        const CertificateText text{u"Lives of Hellas"_qs, u"Ariadne Test"_qs, 10, 10};
         MessageLog messages;
         QVERIFY(certificate::print([&token] { return openDefaultPrinter(token); }, messages, text));
         QCOMPARE(messages.shown, QStringList({kCertificatePrinting}));
@@ -197,14 +194,11 @@ class CupsPrint : public QObject {
     void aWorksheetPrintedOnTheDefaultPrinterHoldsItsQuestionsAndAnswers() {
         const QString token = jobToken();
         WorksheetText text;
-        text.heading = QStringLiteral("Lives of Hellas");
-        text.title = QStringLiteral("Phidias the sculptor");
+        std::tie(text.heading, text.title) = std::tuple(u"Lives of Hellas"_qs, u"Phidias the sculptor"_qs);
         for (int q = 1; q <= 10; ++q) {
-            text.question[q] = QStringLiteral("Who made statue %1?").arg(q);
-            text.answerA[q] = QStringLiteral("Phidias");
-            text.answerB[q] = QStringLiteral("Myron");
-            text.answerC[q] = QStringLiteral("Polykleitos");
-            text.answerD[q] = QStringLiteral("Praxiteles");
+            text.question[q] = u"Who made statue %1?"_qs.arg(q);
+            std::tie(text.answerA[q], text.answerB[q], text.answerC[q], text.answerD[q]) =
+                std::tuple(u"Phidias"_qs, u"Myron"_qs, u"Polykleitos"_qs, u"Praxiteles"_qs);
         }
         MessageLog messages;
         QVERIFY(worksheetprint::print([&token] { return openDefaultPrinter(token); }, messages, text));
