@@ -179,15 +179,10 @@ class Viewers : public QObject {
         QVERIFY(!viewer.Picture2->picture().isNull());
         expectHidden({viewer.Label1, viewer.Label3[Next], viewer.Label3[Previous], viewer.Picture1});
 
-        tick(viewer);
-        QCOMPARE(viewer.Picture1->source(), QStringLiteral("logo\\lark0000.gif"));
-        tick(viewer, 19);
-        QCOMPARE(viewer.Picture1->source(), QStringLiteral("logo\\lark0019.gif"));
-        tick(viewer);
-        QCOMPARE(viewer.Picture1->source(), QStringLiteral("logo\\lark0000.gif"));
-        QCOMPARE(Module1.LogoFrame, 0);
-        tick(viewer);
-        QCOMPARE(viewer.Picture1->source(), QStringLiteral("logo\\lark0001.gif"));
+        for (const auto &[ticks, frame] : {std::pair{1, 0}, {19, 19}, {1, 0}, {1, 1}}) {
+            tick(viewer, ticks);
+            QCOMPARE(viewer.Picture1->source(), u"logo\\lark%1.gif"_qs.arg(frame, 4, 10, QChar(u'0')));
+        }
         QVERIFY(!viewer.Picture1->picture().isNull());
         QVERIFY(visible(viewer.Picture1) && visible(viewer.Picture2));
 
