@@ -395,29 +395,6 @@ class WorksheetScreens : public QObject {
         QVERIFY(listing.emptyCatalogueNote->isVisibleTo(&listing));
     }
 
-    void aWorksheetTakenAsAQuizShowsTheProgramsTitleAndTheMenusPicture() {
-        TestWorld world;
-        writeCatalogue(world, {u"Gods, heroes"_qs}); // stored with "&", shown and opened with the comma
-        form<intro0>().showScreen();
-        tap(form<intro0>().Label2[18]);
-        settle();
-        QCOMPARE(form<worksheets>().Label2[1]->caption(), u"Gods, heroes"_qs);
-        tap(form<worksheets>().Label2[1]);
-        QVERIFY(world.messages.shown.isEmpty());
-        QVERIFY(isLoaded<multiple>());
-        multiple &quiz = form<multiple>();
-        QCOMPARE(world.stage().frontScreen(), &quiz);
-        QCOMPARE(quiz.Label5->text(), u"Lives of Hellas"_qs);
-        QCOMPARE(quiz.Label6->text(), u"Gods, heroes"_qs);
-        QCOMPARE(Module1.SetTitle, u"Gods, heroes"_qs);
-        QCOMPARE(quiz.Label2->text(), u"Who carved statue 1?"_qs);
-        QVERIFY(!quiz.Picture1->source().isEmpty());
-        QCOMPARE(quiz.Picture1->source(), form<intro0>().Image1->source());
-        QVERIFY(quiz.Label3[3]->isVisibleTo(&quiz));
-        QVERIFY(!form<intro0>().isVisible());
-        QVERIFY(isLoaded<worksheets>());
-    }
-
     void theModeTicksExcludeEachOtherAndEditFillsTheWizardFromTheWorksheet() {
         TestWorld world;
         writeCatalogue(world, {u"Sculptors"_qs}, true, 3);
@@ -468,16 +445,33 @@ class WorksheetScreens : public QObject {
         QCOMPARE(world.readFile(QStringLiteral("multiple/track.txt")), catalogue);
     }
 
-    void aPupilSeesNoTickAndEveryTitleOpensAQuizThatKeepsAWorksheetRecord() {
+    // A pupil sees no mode ticks: every title opens a quiz, headed by the
+    // program's name and the worksheet's title over the menu's picture, whose
+    // score is kept as a worksheet record.
+    void aPupilsTitleOpensAQuizUnderTheProgramsTitleThatKeepsAWorksheetRecord() {
         TestWorld world;
-        writeCatalogue(world, {u"Gods, heroes"_qs}, true, 1);
+        writeCatalogue(world, {u"Gods, heroes"_qs}, true, 1); // stored with "&", shown and opened with the comma
         services().classroom.mode = ClassroomMode::Pupil;
+        form<intro0>().showScreen();
+        tap(form<intro0>().Label2[18]);
+        settle();
         worksheets &screen = form<worksheets>();
         for (QCheckBox *tick : {screen.Check1, screen.Check2, screen.Check3})
             QVERIFY(!tick->isVisibleTo(&screen));
+        QCOMPARE(screen.Label2[1]->caption(), u"Gods, heroes"_qs);
         tap(screen.Label2[1]);
+        QVERIFY(world.messages.shown.isEmpty());
         multiple &quiz = form<multiple>();
         QCOMPARE(world.stage().frontScreen(), &quiz);
+        QCOMPARE(quiz.Label5->text(), u"Lives of Hellas"_qs);
+        QCOMPARE(quiz.Label6->text(), u"Gods, heroes"_qs);
+        QCOMPARE(Module1.SetTitle, u"Gods, heroes"_qs);
+        QCOMPARE(quiz.Label2->text(), u"Who carved statue 1?"_qs);
+        QVERIFY(!quiz.Picture1->source().isEmpty());
+        QCOMPARE(quiz.Picture1->source(), form<intro0>().Image1->source());
+        QVERIFY(quiz.Label3[3]->isVisibleTo(&quiz));
+        QVERIFY(!form<intro0>().isVisible());
+        QVERIFY(isLoaded<worksheets>());
         quiz.Option1[1]->click();
         for (int q = 1; q <= 10; ++q)
             tap(quiz.Label3[1]);
