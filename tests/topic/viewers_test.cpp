@@ -32,12 +32,8 @@ teacher &openFromTopic(int entry) {
     QTest::mouseClick(form<phidias>().label3[entry], Qt::LeftButton);
     return form<teacher>();
 }
-teacher &keyFacts() {
-    return openFromTopic(4);
-}
-teacher &teachersNotes() {
-    return openFromTopic(5);
-}
+// The topic menu's entries for the viewers.
+enum { KeyFacts = 4, TeachersNotes = 5 };
 
 teacher &acknowledgments() {
     QTest::mouseClick(form<intro0>().Label2[19], Qt::LeftButton);
@@ -102,7 +98,7 @@ class Viewers : public QObject {
         TestWorld world;
         RecordingPrinters printers;
         services().printer = printers.factory();
-        teacher &viewer = keyFacts();
+        teacher &viewer = openFromTopic(KeyFacts);
         QVERIFY(viewer.isVisible());
         expectPage(viewer, QStringLiteral("key phidiasa.wmf"), 1, 2);
         QVERIFY(visible(viewer.Label1));
@@ -131,7 +127,7 @@ class Viewers : public QObject {
         click(viewer.Label3[Exit]);
         settle();
         QVERIFY(!isLoaded<teacher>());
-        teacher &notes = teachersNotes();
+        teacher &notes = openFromTopic(TeachersNotes);
         QCOMPARE(Module1.PageNumber, 1);
         QCOMPARE(notes.Image1->source(), QStringLiteral("wmf\\phidiasa.wmf"));
         expectHidden({notes.Label1, notes.Label3[Next], notes.Label3[Previous]});
@@ -160,7 +156,7 @@ class Viewers : public QObject {
             if (pageMissing)
                 QVERIFY(QFile::remove(world.folder() + u'/' + folder) && QDir(world.folder()).mkdir(folder));
         }
-        teacher &viewer = teachersNotes();
+        teacher &viewer = openFromTopic(TeachersNotes);
         QCOMPARE(viewer.Image1->picture().isNull(), pageMissing);
         click(viewer.Label3[Print]);
         QVERIFY(printers.jobs.isEmpty());

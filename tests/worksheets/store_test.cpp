@@ -87,9 +87,7 @@ TEST_F(WorksheetStoreTest, SavingWritesTheFileAndEntersANewTitleOnceIntoTheCatal
         const QString title = QString::fromUtf8(c.title);
         EXPECT_EQ(store.saveWorksheet(title, "new\r\n", *state_).ok(), c.saved);
         EXPECT_EQ(read(QString::fromUtf8(c.catalogueName)), c.after);
-        if (c.before == c.after) {
-            EXPECT_EQ(QFileInfo(catalogue).lastModified(), modified);
-        }
+        if (c.before == c.after) EXPECT_EQ(QFileInfo(catalogue).lastModified(), modified);
         if (c.fileName) {
             EXPECT_EQ(read(QString::fromUtf8(c.fileName)), QByteArray("new\r\n"));
             EXPECT_EQ(store.worksheetPath(title), path(QString::fromUtf8(c.fileName)));
@@ -97,10 +95,7 @@ TEST_F(WorksheetStoreTest, SavingWritesTheFileAndEntersANewTitleOnceIntoTheCatal
             EXPECT_EQ(filesInFolder(), QStringList({u"Troy.txt"_qs, u"track.txt"_qs}));
             EXPECT_EQ(read(QStringLiteral("Troy.txt")), QByteArray("old\r\n"));
         }
-        if (c.saved) {
-            EXPECT_EQ(listed(*state_),
-                      CatalogueLines(c.after).titles()); // the count and titles follow at once
-        }
+        if (c.saved) EXPECT_EQ(listed(*state_), CatalogueLines(c.after).titles()); // followed at once
         EXPECT_EQ(QDir(folder()).entryList({QStringLiteral("*rack.txt")}, QDir::Files).size(), 1);
     }
 }
@@ -122,10 +117,7 @@ TEST_F(WorksheetStoreTest, DeletingTakesOutTheTitleOnlyAndKeepsEveryFile) {
         EXPECT_EQ(store.deleteWorksheet(QString::fromUtf8(c.title), *state_).ok(), c.deleted);
         EXPECT_EQ(read(QStringLiteral("track.txt")), c.after);
         EXPECT_EQ(read(QStringLiteral("Troy.txt")), QByteArray("kept\r\n"));
-        if (c.deleted) {
-            EXPECT_EQ(listed(*state_),
-                      CatalogueLines(c.after).titles()); // the count and titles follow at once
-        }
+        if (c.deleted) EXPECT_EQ(listed(*state_), CatalogueLines(c.after).titles()); // followed at once
     }
 }
 
@@ -243,18 +235,9 @@ std::vector<RawLine> rawLines(const QByteArray &bytes) {
 
 // Pieces of titles: plain, accented, Greek, with a comma, with letters that
 // pass for UTF-8 when written in Windows-1252.
-const QStringList kPieces = {u"Troy"_qs,
-                             u"Delphi"_qs,
-                             u"Caf\u00E9"_qs,
-                             u"D\u00E9los"_qs,
-                             u"grec,"_qs,
-                             u"\u1F08\u03B8\u1FC6\u03BD\u03B1\u03B9"_qs,
-                             u"\u03A3\u03C0\u03AC\u03C1\u03C4\u03B7"_qs,
-                             u"OLYMPIA"_qs,
-                             u"olympia"_qs,
-                             u"\u00C3\u00A9"_qs,
-                             u"No. 7"_qs,
-                             u"\u20AC5"_qs};
+const QStringList kPieces = {u"Troy"_qs, u"Delphi"_qs, u"Caf\u00E9"_qs, u"D\u00E9los"_qs, u"grec,"_qs,
+                             u"\u1F08\u03B8\u1FC6\u03BD\u03B1\u03B9"_qs, u"\u03A3\u03C0\u03AC\u03C1\u03C4\u03B7"_qs,
+                             u"OLYMPIA"_qs, u"olympia"_qs, u"\u00C3\u00A9"_qs, u"No. 7"_qs, u"\u20AC5"_qs};
 
 // Windows-1252 for the characters the pieces use; nothing when one does not fit.
 QByteArray windows1252(const QString &text) {
@@ -384,9 +367,7 @@ TEST_F(WorksheetStoreTest, SavesAndDeletionsChangeOnlyTheCountAndTheirOwnLine) {
             if (!done || after == bytes) {
                 EXPECT_EQ(after, bytes);
                 if (!done) ++refusedWhole;
-                if (save && done) {
-                    EXPECT_TRUE(listedBefore);
-                }
+                if (save && done) EXPECT_TRUE(listedBefore);
                 continue;
             }
             // The count line says how many lines follow it, in the writer's form.
