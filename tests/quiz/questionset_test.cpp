@@ -209,17 +209,13 @@ TEST(QuestionSetFileOnDisc, AMissingFileFailsWithItsReasonAndAPresentOneIsReadAn
     EXPECT_TRUE(loadQuestionSetFile(u"multiple\\phidias.txt"_qs, state).startsWith(u"cannot be opened"_qs));
     const QString path = dir.filePath(u"multiple/phidias.txt"_qs);
     QDir().mkpath(dir.filePath(u"multiple"_qs));
-    {
+    const auto write = [&path](const QByteArray &bytes) {
         QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(questionSetBytes(u"Disc"_qs, wellFormedEntries()).left(40));
-    }
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    ASSERT_TRUE(write(questionSetBytes(u"Disc"_qs, wellFormedEntries()).left(40)));
     EXPECT_EQ(loadQuestionSetFile(u"multiple\\phidias.txt"_qs, state), u"ends before its last question"_qs);
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(questionSetBytes(u"Disc"_qs, wellFormedEntries()));
-    }
+    ASSERT_TRUE(write(questionSetBytes(u"Disc"_qs, wellFormedEntries())));
     EXPECT_EQ(loadQuestionSetFile(u"multiple\\phidias.txt"_qs, state), QString());
     EXPECT_EQ(state.SetTitle, u"Disc"_qs);
     // Closed again: it can be removed at once.
