@@ -127,3 +127,10 @@ TEST(LaunchDisplay, AStartWithoutADisplayForItsPlatformIsToldHowToStartAndOthers
                             "  xvfb-run -a -s \"-screen 0 1024x768x24\" lives-of-hellas\n"_qs);
     }
 }
+
+TEST(LaunchOptionsParsing, TheLanguageIsReadAndHelpListsEveryBuiltInTranslation) {
+    EXPECT_EQ(parseLaunchArguments({u"lives-of-hellas"_qs, u"--language"_qs, u"el"_qs}).language, u"el"_qs);
+    EXPECT_EQ(parseLaunchArguments({u"lives-of-hellas"_qs, u"--language=en"_qs}).language, u"en"_qs);
+    EXPECT_TRUE(parseLaunchArguments({u"lives-of-hellas"_qs}).language.isEmpty());
+    EXPECT_TRUE(parseLaunchArguments({u"lives-of-hellas"_qs, u"--help"_qs}).output.contains(u": en, el ("_qs));
+}
