@@ -453,6 +453,11 @@ Pupil mode when the worksheet folder exists but this account cannot write to it,
         <translation>Με το --export-results: μόνο οι βαθμολογίες από εκείνη την ημέρα και μετά.</translation>
     </message>
     <message>
+        <source>YYYY-MM-DD</source>
+        <extracomment>The value of --since in --help: a date typed as year-month-day.</extracomment>
+        <translation>ΕΕΕΕ-ΜΜ-ΗΗ</translation>
+    </message>
+    <message>
         <source>Save each ten usable questions of a GIFT, Aiken or Moodle XML &lt;file&gt; as a worksheet &quot;&lt;title&gt; 1&quot;, &quot;&lt;title&gt; 2&quot;, ..., and end.</source>
         <translation>Αποθήκευση κάθε δέκα αξιοποιήσιμων ερωτήσεων ενός αρχείου &lt;αρχείο&gt; GIFT, Aiken ή Moodle XML ως φύλλου εργασίας «&lt;τίτλος&gt; 1», «&lt;τίτλος&gt; 2», ..., και τέλος.</translation>
     </message>

@@ -85,7 +85,8 @@ LaunchOptions parseLaunchArguments(const QStringList &arguments) {
         titleName);
     const QCommandLineOption since(QStringLiteral("since"),
                                    LaunchOptions::tr("With --export-results: only scores from that day on."),
-                                   QStringLiteral("YYYY-MM-DD"));
+                                   //: The value of --since in --help: a date typed as year-month-day.
+                                   LaunchOptions::tr("YYYY-MM-DD"));
     const QCommandLineOption importQuestions(
         QStringLiteral("import"),
         LaunchOptions::tr(
