@@ -280,14 +280,17 @@ int main(int argc, char **argv) {
     std::printf("note startup at 1920 x 1080: filled %.1f ms (display read and scale set in %.1f ms), "
                 "at factor 1 %.1f ms\n",
                 median(filledTimes), median(probeTimes), median(unscaledTimes));
-    printFigure("startup_ratio", median(programTimes) / median(minimalTimes), "x", "<=", 1.5);
+    // A start that never reported (its report is in the desktop's language,
+    // or it fell back to the plain look) has no time: the figure is then
+    // missed, not met.
+    const auto ratio = [](const std::vector<double> &times, const std::vector<double> &baseline) {
+        return median(times) > 0 && median(baseline) > 0 ? median(times) / median(baseline)
+                                                         : std::numeric_limits<double>::quiet_NaN();
+    };
+    printFigure("startup_ratio", ratio(programTimes, minimalTimes), "x", "<=", 1.5);
     std::printf("note startup by language: Greek %.1f ms, English %.1f ms\n", median(greekTimes),
                 median(englishTimes));
-    // A start that never reported has no time: the figure is then missed, not met.
-    const double greekRatio = median(greekTimes) > 0 && median(englishTimes) > 0
-                                  ? median(greekTimes) / median(englishTimes)
-                                  : std::numeric_limits<double>::quiet_NaN();
-    printFigure("startup_greek_ratio", greekRatio, "x", "<=", 1.05);
+    printFigure("startup_greek_ratio", ratio(greekTimes, englishTimes), "x", "<=", 1.05);
     printFigure("startup_fill_ratio", median(filledTimes) / median(unscaledTimes), "x", "<=", 1.2);
     printFigure("rss_ratio", median(programRss) / median(minimalRss), "x", "<=", 1.5);
     printFigure("menu_to_topic_ms", toTopic, "ms", "<=", 16.7);
