@@ -59,7 +59,7 @@ void takeQuestionSet(const SharedState &from, SharedState &to) {
 
 worksheets::worksheets(QWidget *parent) : Screen(parent) {
     setAccessibleName(tr("Worksheet Catalogue"));
-    //: The heading: one line of 800 pixels, Tahoma 24 bold.
+    //: The heading: one line of 800 pixels, Tahoma 24 bold, between two tick boxes that leave it about 440 pixels in the middle.
     Label1 = addLabel(QStringLiteral("Label1"), tr("Worksheets Catalogue"), {0, 0, 12000, 780},
                       designFont(QStringLiteral("Tahoma"), 24, true), LabelButton::Yellow);
     //: A tick box of 169 pixels with its box, Tahoma 12 bold.

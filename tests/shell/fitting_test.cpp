@@ -5,9 +5,12 @@
 #include "support/screentour.h"
 #include "support/testsupport.h"
 
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTranslator>
 #include <memory>
@@ -40,7 +43,8 @@ QString controlName(const QWidget *control) {
 }
 
 // Every caption of the screen in front, as drawn: inside its box, and clear
-// of every other caption (boxes may overlap, as a label on a picture does).
+// of every other caption and tick mark (boxes may overlap, as a label on a
+// picture does).
 void measureScreen(const QString &where, QStringList &failures) {
     Screen *screen = Stage::current().frontScreen();
     screen->grab(); // paints every control, fitting its caption
@@ -68,12 +72,20 @@ void measureScreen(const QString &where, QStringList &failures) {
             Qt::Alignment(caption->flags & (Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask)),
             needed.boundedTo(caption->box.size()), caption->box);
         drawn.append({control, text.translated(offset)});
+        // A tick box's or an option's mark is part of what a caption must keep clear of.
+        if (qobject_cast<const QCheckBox *>(control) || qobject_cast<const QRadioButton *>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(control);
+            const auto mark = qobject_cast<const QRadioButton *>(control) ? QStyle::SE_RadioButtonIndicator
+                                                                         : QStyle::SE_CheckBoxIndicator;
+            drawn.append({control, control->style()->subElementRect(mark, &option, control).translated(offset)});
+        }
     }
     for (const Drawn &a : std::as_const(drawn)) {
         for (const Drawn &b : std::as_const(drawn)) {
             if (a.control != b.control && !a.control->isAncestorOf(b.control) &&
                 !b.control->isAncestorOf(a.control) && a.text.intersects(b.text))
-                failures.append(QStringLiteral("%1, %2: its text runs into the text of %3")
+                failures.append(QStringLiteral("%1, %2: its text runs into the text or tick mark of %3")
                                     .arg(where, controlName(a.control), controlName(b.control)));
         }
     }
