@@ -304,7 +304,7 @@
     <name>ExportCommand</name>
     <message>
         <source>--since takes a date as YYYY-MM-DD, not &apos;%1&apos;.</source>
-        <translation>Το --since θέλει ημερομηνία της μορφής YYYY-MM-DD, όχι «%1».</translation>
+        <translation>Το --since θέλει ημερομηνία της μορφής ΕΕΕΕ-ΜΜ-ΗΗ, όχι «%1».</translation>
     </message>
     <message>
         <source>Result files left out because they could not be read: %1.</source>
