@@ -10,6 +10,7 @@
 #include "shell/intro0.h"
 #include "shell/titlefrm.h"
 #include "stage/labelbutton.h"
+#include "support/screenmouse.h"
 #include "support/testsupport.h"
 #include "topic/guide.h"
 #include "topic/phidias.h"
@@ -53,19 +54,31 @@ void finishQuiz(bool allRight) {
     }
 }
 
-WorksheetDraft tourDraft() {
+
+} // namespace
+
+WorksheetDraft sampleDraft(const QString &title, int correct) {
     WorksheetDraft draft;
-    draft.title = TourWorksheet;
+    draft.title = title;
     for (int q = 0; q < kQuestionsPerSet; ++q) {
         draft.questions[q] = QStringLiteral("Who carved statue %1?").arg(q + 1);
         for (int a = 0; a < kAnswersPerQuestion; ++a)
             draft.answers[4 * q + a] = QStringLiteral("Sculptor %1%2").arg(q + 1).arg(QChar(u'A' + a));
-        draft.ticks[4 * q + 1] = true;
+        draft.ticks[4 * q + correct - 1] = true;
     }
     return draft;
 }
 
-} // namespace
+void saveInWizard(wizard &w, const WorksheetDraft &draft) {
+    w.Text1->setText(draft.title);
+    for (int q = 0; q < kQuestionsPerSet; ++q)
+        w.Text2[q]->setText(draft.questions[q]);
+    for (int i = 0; i < kWizardAnswers; ++i) {
+        w.Text3[i]->setText(draft.answers[i]);
+        w.Check1[i]->setChecked(draft.ticks[i]);
+    }
+    tap(w.Label3[1]);
+}
 
 QSet<QString> tourContent() {
     return g_content;
@@ -78,7 +91,7 @@ void tourEveryScreen(TestWorld &world, RecordingPrinters &printers,
     services().classroom.askPupilNames = true;
     world.writeFile(QStringLiteral("multiple/track.txt"), " 1 \r\n" + TourWorksheet.toUtf8() + "\r\n");
     world.writeFile(QStringLiteral("multiple/") + TourWorksheet + QStringLiteral(".txt"),
-                    worksheetBytes(tourDraft()));
+                    worksheetBytes(sampleDraft(TourWorksheet)));
     const auto see = [&visit](const QString &name) {
         settle(5);
         noteContent();

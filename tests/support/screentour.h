@@ -10,6 +10,8 @@
 #include <functional>
 
 class TestWorld;
+class wizard;
+struct WorksheetDraft;
 
 // The worksheet the tour keeps in the catalogue and opens.
 inline const QString TourWorksheet = QStringLiteral("Sculptors of Athens");
@@ -27,3 +29,10 @@ void tourEveryScreen(TestWorld &world, RecordingPrinters &printers,
 // The content the program has shown on the way: the question set and
 // worksheet texts and the catalogue's titles, none of it the program's own words.
 QSet<QString> tourContent();
+
+// A worksheet of ten questions named after the title, "Who carved statue 1?"
+// with answers "Sculptor 1A" to "Sculptor 1D", answer `correct` ticked in each.
+WorksheetDraft sampleDraft(const QString &title, int correct = 2);
+
+// Types the draft into the wizard's boxes and clicks Save.
+void saveInWizard(wizard &w, const WorksheetDraft &draft);

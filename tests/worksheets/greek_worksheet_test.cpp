@@ -5,6 +5,7 @@
 #include "stage/labelbutton.h"
 #include "support/recordingprinter.h"
 #include "support/screenmouse.h"
+#include "support/screentour.h"
 #include "support/testsupport.h"
 #include "worksheets/draft.h"
 #include "worksheets/wizard.h"
@@ -38,20 +39,12 @@ class GreekWorksheet : public QObject {
             draft.ticks[4 * q + 1] = true;
         }
 
-        wizard &w = form<wizard>();
-        w.Text1->setText(draft.title);
-        for (int q = 0; q < kQuestionsPerSet; ++q)
-            w.Text2[q]->setText(draft.questions[q]);
-        for (int i = 0; i < kWizardAnswers; ++i) {
-            w.Text3[i]->setText(draft.answers[i]);
-            w.Check1[i]->setChecked(draft.ticks[i]);
-        }
-        tap(w.Label3[1]);
+        saveInWizard(form<wizard>(), draft);
         QCOMPARE(world.messages.shown.size(), 1); // saved, said once
         QCOMPARE(world.readFile(u"multiple/Θεοί& ήρωες.txt"_qs), worksheetBytes(draft));
         QCOMPARE(world.readFile(u"multiple/track.txt"_qs), (u" 1 \r\nΘεοί& ήρωες\r\n"_qs).toUtf8());
         QVERIFY(!QFileInfo::exists(world.folder() + u"/el/multiple/Θεοί& ήρωες.txt"_qs));
-        w.unloadScreen();
+        form<wizard>().unloadScreen();
         settle();
 
         worksheets &listing = form<worksheets>();

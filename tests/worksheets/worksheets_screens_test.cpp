@@ -6,6 +6,7 @@
 #include "stage/labelbutton.h"
 #include "stage/picturebox.h"
 #include "support/screenmouse.h"
+#include "support/screentour.h"
 #include "support/testsupport.h"
 #include "worksheets/draft.h"
 #include "worksheets/exchange.h"
@@ -25,30 +26,6 @@
 #include <utility>
 
 namespace {
-
-WorksheetDraft sampleDraft(const QString &title, int correct = 2) {
-    WorksheetDraft draft;
-    draft.title = title;
-    for (int q = 0; q < kQuestionsPerSet; ++q) {
-        draft.questions[q] = QStringLiteral("Who carved statue %1?").arg(q + 1);
-        for (int a = 0; a < kAnswersPerQuestion; ++a)
-            draft.answers[4 * q + a] = QStringLiteral("Sculptor %1%2").arg(q + 1).arg(QChar(u'A' + a));
-        draft.ticks[4 * q + correct - 1] = true;
-    }
-    return draft;
-}
-
-// Types the draft into the wizard's boxes and clicks Save.
-void saveInWizard(wizard &w, const WorksheetDraft &draft) {
-    w.Text1->setText(draft.title);
-    for (int q = 0; q < kQuestionsPerSet; ++q)
-        w.Text2[q]->setText(draft.questions[q]);
-    for (int i = 0; i < kWizardAnswers; ++i) {
-        w.Text3[i]->setText(draft.answers[i]);
-        w.Check1[i]->setChecked(draft.ticks[i]);
-    }
-    tap(w.Label3[1]);
-}
 
 QStringList numbered(int count) {
     QStringList titles;
