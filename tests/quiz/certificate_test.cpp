@@ -1,4 +1,5 @@
 #include "quiz/certificate.h"
+#include "quiz/worksheetprint.h"
 #include "support/recordingprinter.h"
 
 #include <functional>
@@ -103,32 +104,46 @@ TEST(CertificateLayout, DrawsThirtyTwoBlackFrameLinesTwoPixelsWideInsideThePageA
     EXPECT_GT(job->log.indexOf(QStringLiteral("line")), job->log.lastIndexOf(QStringLiteral("text")));
 }
 
-TEST(CertificatePrint, EndsTheDocumentOrAbandonsItAndSaysWhatHappened) {
+// Each routine ends a whole document or abandons it, and says which. A
+// failure outside the printer escapes the certificate for the results screen
+// to report; the worksheet, printed from within a quiz, reports it itself.
+TEST(PrintRoutines, EndTheDocumentOrAbandonItOnAnyFailureAndSayWhatHappened) {
+    enum Routine { Certificate, Worksheet };
+    const auto print = [](Routine routine, const PrinterFactory &open, MessageLog &messages) {
+        WorksheetText sheet;
+        sheet.title = u"Phidias"_qs;
+        return routine == Certificate ? certificate::print(open, messages, fullMarks())
+                                      : worksheetprint::print(open, messages, sheet);
+    };
     struct Case {
-        std::optional<int> failAfter; // 22 texts and 32 lines, then the end of the document
+        Routine routine;
+        std::optional<int> failAfter; // the certificate: 22 texts and 32 lines, then the end
         bool noPrinter, outside;
         QStringList messages;
     };
-    const Case cases[] = {{{}, false, false, {kCertificatePrinting}},
-                          {{}, true, false, {kPrintProblem}},
-                          {0, false, false, {kPrintProblem}},
-                          {10, false, false, {kPrintProblem}},
-                          {30, false, false, {kPrintProblem}},
-                          {54, false, false, {kPrintProblem}},
-                          // Goes back to the results screen, which reports it.
-                          {5, false, true, {}}};
+    const Case cases[] = {{Certificate, {}, false, false, {kCertificatePrinting}},
+                          {Certificate, {}, true, false, {kPrintProblem}},
+                          {Certificate, 0, false, false, {kPrintProblem}},
+                          {Certificate, 10, false, false, {kPrintProblem}},
+                          {Certificate, 30, false, false, {kPrintProblem}},
+                          {Certificate, 54, false, false, {kPrintProblem}},
+                          {Certificate, 5, false, true, {}},
+                          {Worksheet, {}, false, false, {kWorksheetPrinting}},
+                          {Worksheet, {}, true, false, {kPrintProblem}},
+                          {Worksheet, 20, false, false, {kPrintProblem}},
+                          {Worksheet, 20, false, true, {kPrintProblem}}};
     for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.failAfter.value_or(-1) << c.noPrinter << c.outside);
+        SCOPED_TRACE(testing::Message() << c.routine << c.failAfter.value_or(-1) << c.noPrinter << c.outside);
         RecordingPrinters printers;
         printers.failAfter = c.failAfter;
         printers.noPrinter = c.noPrinter;
         printers.failOutsideThePrinter = c.outside;
         MessageLog messages;
         const bool printed = !c.failAfter && !c.noPrinter;
-        if (c.outside)
-            EXPECT_THROW(certificate::print(printers.factory(), messages, fullMarks()), std::bad_alloc);
+        if (c.outside && c.routine == Certificate)
+            EXPECT_THROW(print(c.routine, printers.factory(), messages), std::bad_alloc);
         else
-            EXPECT_EQ(certificate::print(printers.factory(), messages, fullMarks()), printed);
+            EXPECT_EQ(print(c.routine, printers.factory(), messages), printed);
         EXPECT_EQ(messages.shown, c.messages);
         ASSERT_EQ(printers.jobs.size(), c.noPrinter ? 0 : 1);
         if (c.noPrinter) continue;

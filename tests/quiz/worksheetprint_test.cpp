@@ -71,34 +71,6 @@ TEST(WorksheetLayout, PrintsTheHeaderTheTitleAndTenQuestionsWithTheirAnswersInTw
     EXPECT_FALSE(job->log.contains(QStringLiteral("end")));
 }
 
-TEST(WorksheetPrint, EndsTheDocumentOrAbandonsItOnAnyFailureAndSaysWhatHappened) {
-    struct Case {
-        std::optional<int> failAfter;
-        bool outside, noPrinter;
-        QString message;
-    };
-    const Case cases[] = {{{}, false, false, kWorksheetPrinting},
-                          {{}, false, true, kPrintProblem},
-                          {20, false, false, kPrintProblem},
-                          {20, true, false, kPrintProblem}};
-    for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.failAfter.value_or(-1) << c.outside << c.noPrinter);
-        RecordingPrinters printers;
-        printers.failAfter = c.failAfter;
-        printers.failOutsideThePrinter = c.outside;
-        printers.noPrinter = c.noPrinter;
-        MessageLog messages;
-        const bool printed = !c.failAfter && !c.noPrinter;
-        EXPECT_EQ(worksheetprint::print(printers.factory(), messages, tenQuestions()), printed);
-        EXPECT_EQ(messages.shown, QStringList({c.message}));
-        ASSERT_EQ(printers.jobs.size(), c.noPrinter ? 0 : 1);
-        if (c.noPrinter) continue;
-        EXPECT_EQ(printers.jobs[0]->ended, printed);
-        EXPECT_EQ(printers.jobs[0]->abandoned, !printed);
-        EXPECT_EQ(printers.jobs[0]->log.last() == QStringLiteral("end"), printed);
-    }
-}
-
 TEST(WorksheetAnswerKey, FollowsTheUnchangedWorksheetOnAPageOfItsOwnAndOnlyATeacherIsAsked) {
     WorksheetText text = tenQuestions();
     QStringList key = {text.title, QStringLiteral("Answers"), QStringLiteral(" ")};
