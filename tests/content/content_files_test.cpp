@@ -48,6 +48,15 @@ class ContentFiles : public ::testing::Test {
     }
     static void TearDownTestSuite() { folder_.reset(); }
     static QString path(const QString &relative) { return folder_->filePath(relative); }
+    // The question set in the file, read as the quiz reads it.
+    static SharedState questionSet(const char *relative) {
+        SharedState state;
+        QFile file(path(QString::fromLatin1(relative)));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << relative;
+        FieldReader reader = FieldReader::fromDevice(file);
+        EXPECT_TRUE(LoadQuestionSet(reader, state)) << relative;
+        return state;
+    }
 
     static inline std::unique_ptr<QTemporaryDir> folder_;
 };
@@ -79,53 +88,36 @@ TEST_F(ContentFiles, TheLarkFliesInTwentyGifFramesThatAllDiffer) {
     EXPECT_EQ(frames[0].pixel(2, 2), qRgb(49, 135, 214));
 }
 
-TEST_F(ContentFiles, TheQuestionSetIsSeventyTwoCrLfLinesOfTenQuestionsWithAnswersOneToFour) {
-    const QByteArray bytes = fileBytes(path(QStringLiteral("multiple/phidias.txt")));
-    EXPECT_EQ(bytes.count("\r\n"), 72);
-    EXPECT_EQ(bytes.count('\n'), 72) << "every line ends in CR LF";
-    QFile file(path(QStringLiteral("multiple/phidias.txt")));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    FieldReader reader = FieldReader::fromDevice(file);
-    SharedState state;
-    ASSERT_TRUE(LoadQuestionSet(reader, state));
-    EXPECT_EQ(state.SetTitle, QStringLiteral("Phidias"));
+// The Greek set is read by the same loader and marks the same letters right;
+// it is content alone, with no catalogue of its own.
+TEST_F(ContentFiles, BothQuestionSetsAreTenQuestionsInCrLfLinesWithTheSameRightAnswersOneToFour) {
+    for (const char *relative : {"multiple/phidias.txt", "el/multiple/phidias.txt"}) {
+        const QByteArray bytes = fileBytes(path(QString::fromLatin1(relative)));
+        EXPECT_EQ(bytes.count("\r\n"), 72) << relative;
+        EXPECT_EQ(bytes.count('\n'), 72) << relative << ": every line ends in CR LF";
+    }
+    const SharedState english = questionSet("multiple/phidias.txt"), greek = questionSet("el/multiple/phidias.txt");
+    EXPECT_EQ(english.SetTitle, QStringLiteral("Phidias"));
+    EXPECT_EQ(greek.SetTitle, QStringLiteral("Φειδίας"));
     QSet<QString> used;
     bool sawComma = false;
     for (int q = 1; q <= 10; ++q) {
-        EXPECT_FALSE(state.Question[q].isEmpty()) << q;
-        for (const auto *answers : {&state.AnswerA, &state.AnswerB, &state.AnswerC, &state.AnswerD}) {
-            EXPECT_FALSE((*answers)[q].isEmpty()) << q;
+        SCOPED_TRACE(q);
+        EXPECT_FALSE(english.Question[q].isEmpty());
+        for (const auto *answers : {&english.AnswerA, &english.AnswerB, &english.AnswerC, &english.AnswerD}) {
+            EXPECT_FALSE((*answers)[q].isEmpty());
             sawComma = sawComma || (*answers)[q].contains(u',');
         }
-        EXPECT_TRUE(QStringList({"1", "2", "3", "4"}).contains(state.CorrectAnswer[q])) << q;
-        used << state.CorrectAnswer[q];
-    }
-    // A pupil who always picks the same letter must not pass.
-    EXPECT_EQ(used.size(), 4);
-    EXPECT_TRUE(sawComma) << "commas survive the \"&\" escape of the file";
-}
-
-// The Greek set is read by the same loader and marks the same letters right;
-// it is content alone, with no catalogue of its own.
-TEST_F(ContentFiles, TheGreekQuestionSetLoadsWithTheSameRightLettersAsTheEnglish) {
-    SharedState english, greek;
-    const std::pair<const char *, SharedState *> sets[] = {{"multiple/phidias.txt", &english},
-                                                           {"el/multiple/phidias.txt", &greek}};
-    for (const auto &[relative, state] : sets) {
-        QFile file(path(QString::fromLatin1(relative)));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << relative;
-        FieldReader reader = FieldReader::fromDevice(file);
-        ASSERT_TRUE(LoadQuestionSet(reader, *state)) << relative;
-    }
-    EXPECT_EQ(fileBytes(path(QStringLiteral("el/multiple/phidias.txt"))).count("\r\n"), 72);
-    EXPECT_EQ(greek.SetTitle, QStringLiteral("Φειδίας"));
-    for (int q = 1; q <= 10; ++q) {
-        SCOPED_TRACE(q);
+        EXPECT_TRUE(QStringList({"1", "2", "3", "4"}).contains(english.CorrectAnswer[q]));
+        used << english.CorrectAnswer[q];
         EXPECT_EQ(greek.CorrectAnswer[q], english.CorrectAnswer[q]);
         for (const QString &text : {greek.Question[q], greek.AnswerA[q], greek.AnswerB[q], greek.AnswerC[q],
                                     greek.AnswerD[q]})
             EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\\p{Greek}")))) << qPrintable(text);
     }
+    // A pupil who always picks the same letter must not pass.
+    EXPECT_EQ(used.size(), 4);
+    EXPECT_TRUE(sawComma) << "commas survive the \"&\" escape of the file";
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("el/multiple/track.txt"))));
 }
 

@@ -34,28 +34,12 @@ TEST(ContentPaths, EachProgramPathResolvesInItsFolderWithEitherSeparator) {
               QDir::toNativeSeparators(u"multiple/track.txt"_qs));
 }
 
-TEST(ContentPaths, AnExistingFileIsFoundWhateverTheLetterCaseOfItsFolder) {
-    QTemporaryDir dir;
-    writeFile(dir.path() + u"/Images/homersm.jpg"_qs);
-    writeFile(dir.path() + u"/Multiple/Track.txt"_qs);
-    const ProgramFolders folders = ProgramFolders::inOneFolder(dir.path());
-    EXPECT_EQ(folders.filePath(u"images\\homersm.jpg"_qs),
-              QDir::toNativeSeparators(dir.path() + u"/Images/homersm.jpg"_qs));
-    EXPECT_EQ(folders.filePath(u"multiple\\track.txt"_qs),
-              QDir::toNativeSeparators(dir.path() + u"/Multiple/Track.txt"_qs));
-    // A file that exists nowhere keeps the name it was asked for, so writers create it as named.
-    EXPECT_EQ(folders.filePath(u"images\\new.txt"_qs),
-              QDir::toNativeSeparators(dir.path() + u"/images/new.txt"_qs));
-
-    setProgramFolders(folders);
-    EXPECT_EQ(contentPath(u"images\\homersm.jpg"_qs),
-              QDir::toNativeSeparators(dir.path() + u"/Images/homersm.jpg"_qs));
-}
-
-// A run in Greek reads a content file from the Greek set where the set has
-// it and the English file where not; the worksheet folder is never
-// translated, and an English run never reads the Greek set.
-TEST(ContentPaths, AGreekRunReadsTheGreekContentFileWhereThereIsOneAndTheEnglishOneElsewhere) {
+// An existing file is found whatever the letter case asked for; one that
+// exists nowhere keeps the name asked for, so writers create it as named. A
+// run in Greek reads a content file from the Greek set where the set has it
+// and the English file where not; the worksheet folder is never translated,
+// and an English run never reads the Greek set.
+TEST(ContentPaths, FilesAreFoundInAnyLetterCaseAndAGreekRunReadsTheGreekFileWhereThereIsOne) {
     QTemporaryDir dir;
     for (const char *file : {"wmf/guide1.wmf", "wmf2/guide1.wmf", "multiple/phidias.txt", "multiple/track.txt",
                              "multiple/Athens.txt", "Images/homersm.jpg", "el/wmf/guide1.wmf",
@@ -77,6 +61,10 @@ TEST(ContentPaths, AGreekRunReadsTheGreekContentFileWhereThereIsOneAndTheEnglish
         {"en", "wmf\\guide1.wmf", "wmf/guide1.wmf"},
         {"en", "multiple\\phidias.txt", "multiple/phidias.txt"},
         {"fr", "wmf\\guide1.wmf", "wmf/guide1.wmf"},
+        {"en", "images\\homersm.jpg", "Images/homersm.jpg"},
+        {"en", "Multiple\\TRACK.txt", "multiple/track.txt"},
+        {"el", "MULTIPLE\\athens.txt", "multiple/Athens.txt"},
+        {"en", "images\\new.txt", "images/new.txt"},
     };
     const ProgramFolders folders = ProgramFolders::inOneFolder(dir.path());
     for (const Case &c : cases) {
@@ -85,6 +73,10 @@ TEST(ContentPaths, AGreekRunReadsTheGreekContentFileWhereThereIsOneAndTheEnglish
         EXPECT_EQ(folders.filePath(QString::fromLatin1(c.programPath)),
                   QDir::toNativeSeparators(dir.filePath(QString::fromLatin1(c.expected))));
     }
+    setProgramLanguage(u"en"_qs);
+    setProgramFolders(folders);
+    EXPECT_EQ(contentPath(u"images\\homersm.jpg"_qs),
+              QDir::toNativeSeparators(dir.path() + u"/Images/homersm.jpg"_qs));
 }
 
 TEST(ProgramFolderChoice, TheWorkingFolderTheInstalledContentAndTheWorksheetFolderAreChosenInOrder) {
