@@ -1,13 +1,12 @@
-#include "core/module1.h"
 #include "stage/labelbutton.h"
 #include "support/fakemachine.h"
+#include "support/screentour.h"
 #include "support/testsupport.h"
+#include "worksheets/draft.h"
 #include "worksheets/wizard.h"
 #include "worksheets/worksheets.h"
 
-#include <QCheckBox>
 #include <QDirIterator>
-#include <QLineEdit>
 #include <QTest>
 #include <map>
 
@@ -33,16 +32,9 @@ void installContent(const QString &to) {
     }
 }
 
+// Types a sample worksheet of that title into the wizard and saves it.
 void saveInWizard(const QString &title) {
-    wizard &w = form<wizard>();
-    w.Text1->setText(title);
-    for (int q = 0; q < kQuestionsPerSet; ++q) {
-        w.Text2[q]->setText(QStringLiteral("Which temple did Phidias adorn? %1").arg(q + 1));
-        for (int a = 0; a < kAnswersPerQuestion; ++a)
-            w.Text3[4 * q + a]->setText(QStringLiteral("Temple %1").arg(a + 1));
-        w.Check1[4 * q]->setChecked(true);
-    }
-    QTest::mouseClick(w.Label3[1], Qt::LeftButton, {}, w.Label3[1]->rect().center());
+    saveInWizard(form<wizard>(), sampleDraft(title));
 }
 
 } // namespace

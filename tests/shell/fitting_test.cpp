@@ -37,11 +37,6 @@ const Language kLanguages[] = {
      [] { return std::make_unique<PseudoTranslator>(PseudoTranslator::Style::Longer); }},
 };
 
-QString controlName(const QWidget *control) {
-    return control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
-                                           : control->objectName();
-}
-
 // Every caption of the screen in front, as drawn: inside its box, and clear
 // of every other caption and tick mark (boxes may overlap, as a label on a
 // picture does).

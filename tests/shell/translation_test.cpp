@@ -38,12 +38,6 @@ QString withoutNamesOfFiles(QString text) {
     return text.remove(patterns);
 }
 
-QString controlName(const QWidget *control) {
-    QString name = control->objectName();
-    if (name.isEmpty()) name = QString::fromLatin1(control->metaObject()->className());
-    return name;
-}
-
 class Checker {
   public:
     QStringList failures;

@@ -54,7 +54,6 @@ void finishQuiz(bool allRight) {
     }
 }
 
-
 } // namespace
 
 WorksheetDraft sampleDraft(const QString &title, int correct) {
@@ -78,6 +77,11 @@ void saveInWizard(wizard &w, const WorksheetDraft &draft) {
         w.Check1[i]->setChecked(draft.ticks[i]);
     }
     tap(w.Label3[1]);
+}
+
+QString controlName(const QWidget *control) {
+    return control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
+                                           : control->objectName();
 }
 
 QSet<QString> tourContent() {

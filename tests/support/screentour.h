@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
 class TestWorld;
 class wizard;
 struct WorksheetDraft;
@@ -36,3 +37,6 @@ WorksheetDraft sampleDraft(const QString &title, int correct = 2);
 
 // Types the draft into the wizard's boxes and clicks Save.
 void saveInWizard(wizard &w, const WorksheetDraft &draft);
+
+// A control's object name, or its class where it has none, for reports.
+QString controlName(const QWidget *control);
