@@ -96,7 +96,8 @@ TEST_F(ContentFiles, BothQuestionSetsAreTenQuestionsInCrLfLinesWithTheSameRightA
         EXPECT_EQ(bytes.count("\r\n"), 72) << relative;
         EXPECT_EQ(bytes.count('\n'), 72) << relative << ": every line ends in CR LF";
     }
-    const SharedState english = questionSet("multiple/phidias.txt"), greek = questionSet("el/multiple/phidias.txt");
+    const SharedState english = questionSet("multiple/phidias.txt");
+    const SharedState greek = questionSet("el/multiple/phidias.txt");
     EXPECT_EQ(english.SetTitle, QStringLiteral("Phidias"));
     EXPECT_EQ(greek.SetTitle, QStringLiteral("Φειδίας"));
     QSet<QString> used;

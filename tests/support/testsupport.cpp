@@ -25,28 +25,23 @@ class UrlCatcher : public QObject {
     QList<QUrl> *urls_;
 };
 
-void copyTree(const QString &from, const QString &to) {
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
-    }
-}
-
 // The program only ever writes in "multiple", so a test gets its own copy of
 // that folder and links to the read-only ones.
 void layOutContent(const QString &from, const QString &to) {
-    const QFileInfoList entries = QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    for (const QFileInfo &entry : entries) {
+    for (const QFileInfo &entry : QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
         const QString target = to + QLatin1Char('/') + entry.fileName();
-        if (entry.isDir() && entry.fileName() != QLatin1String("multiple"))
+        if (entry.isDir() && entry.fileName() != QLatin1String("multiple")) {
             QFile::link(entry.absoluteFilePath(), target);
-        else if (entry.isDir())
-            copyTree(entry.absoluteFilePath(), target);
-        else
-            QFile::copy(entry.absoluteFilePath(), target);
+            continue;
+        }
+        QDirIterator it(entry.absoluteFilePath(), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString source = it.next();
+            const QString copy = target + u'/' + QDir(entry.absoluteFilePath()).relativeFilePath(source);
+            QDir().mkpath(QFileInfo(copy).path());
+            QFile::copy(source, copy);
+        }
+        if (entry.isFile()) QFile::copy(entry.absoluteFilePath(), target);
     }
 }
 
@@ -55,11 +50,7 @@ UrlCatcher *g_catcher = nullptr;
 } // namespace
 
 TestWorld::TestWorld(bool withContent) {
-    static bool fontsRegistered = false;
-    if (!fontsRegistered) {
-        registerFonts();
-        fontsRegistered = true;
-    }
+    [[maybe_unused]] static const bool fontsRegistered = (registerFonts(), true);
     resetProcessState(dir_.path());
     if (withContent) {
         const QByteArray content = qgetenv("HELLAS_TEST_CONTENT");
