@@ -9,7 +9,6 @@ namespace {
 
 constexpr double W = RecordingPrinter::Width;
 constexpr double H = RecordingPrinter::Height;
-constexpr Rgb kBlack{0, 0, 0};
 
 CertificateText fullMarks() {
     CertificateText text;
@@ -31,9 +30,9 @@ std::shared_ptr<PrintJob> drawn(const CertificateText &text) {
 } // namespace
 
 // What a pupil reads, in order, each line but the "Well Done" bands centred,
-// every line on the one page below the one before; a heading wider on screen
-// than a quarter of the page is printed at 28 points instead of 36.
-TEST(CertificateLayout, PrintsItsWordsInOrderCentredDownOnePageAndAWideHeadingSmaller) {
+// every line on the one page below the one before, then the frames; a heading
+// wider on screen than a quarter of the page is printed at 28 points, not 36.
+TEST(CertificateLayout, PrintsItsWordsInOrderCentredDownOnePageThenTheFramesAndAWideHeadingSmaller) {
     struct Case {
         const char *name;
         std::function<void(CertificateText &)> change;
@@ -86,20 +85,16 @@ TEST(CertificateLayout, PrintsItsWordsInOrderCentredDownOnePageAndAWideHeadingSm
         expected.removeAll(QString());
         EXPECT_EQ(words, expected);
         EXPECT_EQ(job->pages, 1);
+        // Five frames, the first three with an inner one, each drawn edge by edge after the text.
+        ASSERT_EQ(job->lines.size(), 32);
+        for (const PrintedLine &got : job->lines) {
+            EXPECT_TRUE(got.x1 == got.x2 || got.y1 == got.y2);
+            EXPECT_TRUE(got.x1 > 0 && got.x2 < W && got.y1 > 0 && got.y2 < H);
+            EXPECT_EQ(got.colour, (Rgb{0, 0, 0}));
+            EXPECT_EQ(got.width, 2);
+        }
+        EXPECT_GT(job->log.indexOf(QStringLiteral("line")), job->log.lastIndexOf(QStringLiteral("text")));
     }
-}
-
-// Five frames, the first three with an inner one, each drawn edge by edge.
-TEST(CertificateLayout, DrawsThirtyTwoBlackFrameLinesTwoPixelsWideInsideThePageAfterTheText) {
-    const auto job = drawn(fullMarks());
-    ASSERT_EQ(job->lines.size(), 32);
-    for (const PrintedLine &got : job->lines) {
-        EXPECT_TRUE(got.x1 == got.x2 || got.y1 == got.y2);
-        EXPECT_TRUE(got.x1 > 0 && got.x2 < W && got.y1 > 0 && got.y2 < H);
-        EXPECT_EQ(got.colour, kBlack);
-        EXPECT_EQ(got.width, 2);
-    }
-    EXPECT_GT(job->log.indexOf(QStringLiteral("line")), job->log.lastIndexOf(QStringLiteral("text")));
 }
 
 // Each routine ends a whole document or abandons it, and says which. A

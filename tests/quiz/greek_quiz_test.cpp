@@ -32,8 +32,6 @@ class GreekQuiz : public QObject {
         QVERIFY(isLoaded<multiple>());
         multiple &quiz = form<multiple>();
         QCOMPARE(quiz.Label6->text(), u"Φειδίας"_qs);
-        QCOMPARE(quiz.Label2->text(), u"Από ποια πόλη καταγόταν ο γλύπτης Φειδίας;"_qs);
-        QCOMPARE(quiz.Option1[2]->text(), u"Αθήνα"_qs);
         // The right answers of the topic's set, B A D C D A B C B C, whatever its language.
         for (const int right : {2, 1, 4, 3, 4, 1, 2, 3, 2, 3}) {
             quiz.Option1[right]->click();
