@@ -94,11 +94,10 @@ class ScaledScreen : public QObject {
                  qPrintable(QStringLiteral("margins %1 and %2").arg(left).arg(right)));
         QVERIFY(qAbs(kDisplay.width() - left - right - 1440) <= 1);
         // From the top row to the bottom one, along both edges of the menu.
-        for (int row : {0, 1, kDisplay.height() - 2, kDisplay.height() - 1}) {
+        for (int row : {0, 1, kDisplay.height() - 2, kDisplay.height() - 1})
             for (int column : {left + 2, kDisplay.width() - right - 3})
                 QVERIFY2(near(shown.pixelColor(column, row), Screen::StandardBack),
                          qPrintable(QStringLiteral("row %1 column %2").arg(row).arg(column)));
-        }
 
         // "Phidias" at its design place, in the display's pixels.
         const QRectF design(480, 2040 + 720 * 4, 2235, 375);
@@ -144,10 +143,9 @@ class ScaledScreen : public QObject {
         // Black and white squares of 4 x 4 pixels: enlarged by 1.8 without
         // smoothing, every pixel stays black or white.
         QImage squares(32, 32, QImage::Format_RGB32);
-        for (int y = 0; y < 32; ++y) {
+        for (int y = 0; y < 32; ++y)
             for (int x = 0; x < 32; ++x)
                 squares.setPixelColor(x, y, (x / 4 + y / 4) % 2 ? Qt::white : Qt::black);
-        }
         for (bool stretched : {false, true}) {
             PictureBox box(&world.stage());
             box.setStretch(stretched);
@@ -156,12 +154,9 @@ class ScaledScreen : public QObject {
             box.show();
             const QImage shown = box.grab().toImage();
             int blended = 0;
-            for (int y = 0; y < shown.height(); ++y) {
-                for (int x = 0; x < shown.width(); ++x) {
-                    const int grey = shown.pixelColor(x, y).green();
-                    if (grey > 40 && grey < 215) ++blended;
-                }
-            }
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    blended += shown.pixelColor(x, y).green() > 40 && shown.pixelColor(x, y).green() < 215;
             QVERIFY2(blended > shown.width(), qPrintable(QStringLiteral("%1 blended pixels").arg(blended)));
         }
     }

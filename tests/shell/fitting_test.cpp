@@ -17,13 +17,6 @@
 
 namespace {
 
-// The Greek translation the program embeds, or none when it does not load.
-std::unique_ptr<QTranslator> greek() {
-    auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QStringLiteral(":/i18n/hellas_el.qm"))) return nullptr;
-    return translator;
-}
-
 struct Language {
     const char *name;
     QString code;
@@ -32,7 +25,12 @@ struct Language {
 
 const Language kLanguages[] = {
     {"English", u"en"_qs, [] { return nullptr; }},
-    {"Greek", u"el"_qs, greek},
+    // The Greek translation the program embeds, or none when it does not load.
+    {"Greek", u"el"_qs,
+     [] {
+         auto translator = std::make_unique<QTranslator>();
+         return translator->load(u":/i18n/hellas_el.qm"_qs) ? std::move(translator) : nullptr;
+     }},
     {"pseudo-translation a fifth longer", u"en"_qs,
      [] { return std::make_unique<PseudoTranslator>(PseudoTranslator::Style::Longer); }},
 };
