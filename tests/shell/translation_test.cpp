@@ -113,14 +113,13 @@ class Translation : public QObject {
             RecordingPrinters printers;
             tourEveryScreen(world, printers,
                             [&checker](const QString &screen) { checker.checkScreen(screen); });
-            for (const QString &text : std::as_const(world.messages.shown))
-                checker.check(QStringLiteral("message box"), QStringLiteral("text"), text);
-            for (const QString &text : std::as_const(world.messages.asked))
-                checker.check(QStringLiteral("message box"), QStringLiteral("question"), text);
-            for (const QString &text : std::as_const(world.files.titles))
-                checker.check(QStringLiteral("file chooser"), QStringLiteral("title"), text);
-            for (const QString &text : std::as_const(world.files.filters))
-                checker.check(QStringLiteral("file chooser"), QStringLiteral("filters"), text);
+            for (const auto &[where, what, texts] :
+                 {std::tuple{u"message box"_qs, u"text"_qs, world.messages.shown},
+                  std::tuple{u"message box"_qs, u"question"_qs, world.messages.asked},
+                  std::tuple{u"file chooser"_qs, u"title"_qs, world.files.titles},
+                  std::tuple{u"file chooser"_qs, u"filters"_qs, world.files.filters}})
+                for (const QString &text : texts)
+                    checker.check(where, what, text);
             QVERIFY(!world.messages.shown.isEmpty() && !world.messages.asked.isEmpty());
             QVERIFY(printers.jobs.size() >= 2);
             for (const auto &job : std::as_const(printers.jobs))
