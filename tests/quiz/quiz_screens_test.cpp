@@ -196,10 +196,10 @@ class QuizScreens : public QObject {
                     !results.Label6->isVisible());
             QVERIFY(results.Label5->text().isEmpty());
             QCOMPARE(Module1.QuizHeading, u"Lives of Hellas"_qs);
-            // The timers: on view, then the picture, then the name's focus and highlighted buttons.
+            // Once the screen's timers have run: the picture, the name's focus and
+            // the buttons highlighted under the pointer. (How soon they run is no
+            // rule: a slow machine may have run them already.)
             moveOver(&results);
-            QVERIFY(!results.Label3[0]->isOpaque());
-            QVERIFY(results.Picture1->source().isEmpty());
             QTRY_VERIFY(!results.Timer1->isActive() && !results.Timer2->isActive() &&
                         !results.Timer3->isActive());
             QCOMPARE(results.Picture1->source(), u"images\\homersm.jpg"_qs);
