@@ -2,10 +2,6 @@
 
 #include "platform/pictures.h"
 #include "platform/services.h"
-#include "stage/fonts.h"
-#include "stage/labelbutton.h"
-#include "stage/picturebox.h"
-#include "stage/stage.h"
 #include "shell/titlefrm.h"
 #include "stage/fonts.h"
 #include "stage/labelbutton.h"
